@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# Runs one Windows program under Wine on a private Xvfb screen, in a
+# throwaway Wine prefix, with a Chinese locale as on the target systems.
+#
+#   wine-run.sh --prefix DIR [--screen WxH] program.exe [args...]
+#   wine-run.sh --prefix DIR [--screen WxH] command [args...]   (a shell
+#     command that starts Windows programs itself, with DISPLAY and WINEPREFIX set)
+#
+# Everything started here (Xvfb, the prefix's wineserver) is ended on exit,
+# also when the program fails or the script is interrupted. Only the
+# wineserver of our own prefix is killed.
+set -uo pipefail
+
+prefix=""
+screen="${TAVREL_SCREEN:-1024x738}"
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --prefix) prefix="$2"; shift 2 ;;
+    --screen) screen="$2"; shift 2 ;;
+    --) shift; break ;;
+    *) break ;;
+  esac
+done
+[ -n "$prefix" ] || { echo "wine-run: --prefix is required" >&2; exit 2; }
+[ $# -gt 0 ] || { echo "wine-run: no program given" >&2; exit 2; }
+
+mkdir -p "$(dirname "$prefix")"
+prefix="$(cd "$(dirname "$prefix")" && pwd)/$(basename "$prefix")"
+
+export WINEPREFIX="$prefix"
+export WINEDEBUG="${WINEDEBUG:--all}"
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
+
+xvfb_pid=""
+cleanup() {
+  wineserver -k >/dev/null 2>&1 || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" >/dev/null 2>&1
+  [ -n "$xvfb_pid" ] && wait "$xvfb_pid" 2>/dev/null
+  [ -n "${fdfile:-}" ] && rm -f "$fdfile"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+fdfile="$(mktemp)"
+Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do
+  [ -s "$fdfile" ] && break
+  sleep 0.05
+done
+[ -s "$fdfile" ] || { echo "wine-run: Xvfb did not start" >&2; exit 3; }
+export DISPLAY=":$(head -n1 "$fdfile")"
+
+# The prefix is made once per build tree; a lock keeps two runs from
+# initialising it at the same time.
+(
+  flock 9
+  if [ ! -f "$prefix/system.reg" ]; then
+    wineboot -i >/dev/null 2>&1
+    wineserver -w
+  fi
+) 9>"$prefix.lock"
+
+case "$1" in
+  *.exe|*.EXE) wine "$@" ;;
+  *) "$@" ;;
+esac
+status=$?
+exit $status

@@ -1,0 +1,94 @@
+#include "app/dispatcher.h"
+
+#include <array>
+
+#include "common/numeric.h"
+#include "patterns/edges.h"
+
+namespace tavrel {
+namespace {
+
+using PatternCall = void (*)(DesktopAccess&);
+
+// The built-in arrangements 1 to 28, each a figure with its fixed
+// arguments. 29, the clock, needs the host. An empty entry arranges nothing
+// yet.
+constexpr std::array<PatternCall, 28> kBuiltInPatterns = {
+    [](DesktopAccess& d) { ArrangeTopEdge(d, kEdgeSpacing, 1); },
+    [](DesktopAccess& d) { ArrangeTopEdge(d, kEdgeSpacing, 2); },
+    [](DesktopAccess& d) { ArrangeBottomEdge(d, kEdgeSpacing, 1); },
+    [](DesktopAccess& d) { ArrangeBottomEdge(d, kEdgeSpacing, 2); },
+    [](DesktopAccess& d) { ArrangeLeftEdge(d, kEdgeSpacing, 1); },
+    [](DesktopAccess& d) { ArrangeLeftEdge(d, kEdgeSpacing, 2); },
+    [](DesktopAccess& d) { ArrangeRightEdge(d, kEdgeSpacing, 1); },
+    [](DesktopAccess& d) { ArrangeRightEdge(d, kEdgeSpacing, 2); },
+};
+
+}  // namespace
+
+void Dispatcher::PerformArrangement(std::int32_t number) {
+    // The counts are read at the moment of the call and not validated: a
+    // negative count from a damaged registry can make the saved-layout
+    // range reach into 1 to 29, and such a number then runs both, in order.
+    const std::int64_t characters = settings_.customCharacterCount;
+    const std::int64_t layouts = settings_.customCount;
+    const std::int64_t firstCustom = kBuiltInArrangementCount;
+
+    if (number >= 1 && number <= kBuiltInArrangementCount) {
+        PerformBuiltIn(number);
+    }
+    if (number > firstCustom && number <= firstCustom + characters) {
+        host_.DrawCustomCharacter(Wrap32(number - firstCustom));
+    }
+    if (number > firstCustom + characters && number <= firstCustom + characters + layouts) {
+        host_.RestoreSavedLayout(Wrap32(number - firstCustom - characters));
+    }
+    // Looks at the current arrangement, not at `number`: during the
+    // demonstration the user's colour goes over the figures' own colours.
+    if (!ColorsItsOwnCaptions(settings_.arrage)) {
+        ApplyUserCaptionColor();
+    }
+}
+
+void Dispatcher::ChooseArrangement(std::int32_t tag) {
+    settings_.arrage = tag;
+    PerformArrangement(tag);
+}
+
+void Dispatcher::Timer2Timer() {
+    host_.SaveSettings();
+    if (!ColorsItsOwnCaptions(settings_.arrage)) {
+        ApplyUserCaptionColor();
+    }
+    PerformArrangement(settings_.arrage);
+}
+
+void Dispatcher::DemonstrateAll() {
+    const std::int64_t total = static_cast<std::int64_t>(kBuiltInArrangementCount) +
+                               settings_.customCharacterCount + settings_.customCount;
+    for (std::int64_t number = 1; number <= total; ++number) {
+        PerformArrangement(Wrap32(number));
+        host_.Pause(kDemonstrationPauseSteps);
+    }
+    desktop_.ShowDesktopWindow(0);
+    host_.Pause(kDemonstrationPauseSteps);
+    desktop_.ShowDesktopWindow(1);
+    host_.Pause(kDemonstrationPauseSteps);
+}
+
+void Dispatcher::PerformBuiltIn(std::int32_t number) {
+    if (number == kBuiltInArrangementCount) {
+        host_.ShowDigitalClock();
+        return;
+    }
+    const PatternCall call = kBuiltInPatterns[static_cast<std::size_t>(number - 1)];
+    if (call != nullptr) {
+        call(desktop_);
+    }
+}
+
+void Dispatcher::ApplyUserCaptionColor() {
+    ApplyIconTextColors(desktop_, static_cast<ColorRef>(settings_.textColor), kClrNone);
+}
+
+}  // namespace tavrel

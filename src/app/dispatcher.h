@@ -1,0 +1,63 @@
+// Every arrangement, from a button, a menu item, start-up, the refresh or
+// the demonstration, is performed here.
+//
+// Numbers 1 to 29 are the built-in arrangements; after them come the custom
+// characters (CustomCharacterCount of them) and then the saved layouts
+// (CustomCount of them). Every other number arranges nothing.
+#pragma once
+
+#include <cstdint>
+
+#include "app/settings.h"
+#include "common/busy_pause.h"
+#include "desktop/desktop.h"
+
+namespace tavrel {
+
+inline constexpr std::int32_t kBuiltInArrangementCount = 29;
+inline constexpr std::int32_t kEdgeSpacing = 75;
+inline constexpr std::int32_t kParallelSpacing = 77;
+
+// Whether an arrangement colours the icon captions itself, so that the
+// user's caption colour must not be put over it.
+constexpr bool ColorsItsOwnCaptions(std::int32_t arrangement) {
+    return arrangement == 24 || arrangement == 26 || arrangement == 27 || arrangement == 28;
+}
+
+// What the dispatcher needs from the rest of the program.
+class ArrangementHost {
+public:
+    virtual ~ArrangementHost() = default;
+    virtual void SaveSettings() = 0;
+    virtual void ShowDigitalClock() = 0;
+    // k counts from 1.
+    virtual void DrawCustomCharacter(std::int32_t k) = 0;
+    virtual void RestoreSavedLayout(std::int32_t k) = 0;
+    virtual void Pause(std::uint32_t steps) = 0;
+};
+
+class Dispatcher {
+public:
+    Dispatcher(DesktopAccess& desktop, Settings& settings, ArrangementHost& host)
+        : desktop_(desktop), settings_(settings), host_(host) {}
+
+    void PerformArrangement(std::int32_t number);
+    // A button or a menu item with this Tag was chosen: it becomes the
+    // current arrangement, then it is performed.
+    void ChooseArrangement(std::int32_t tag);
+    // The refresh: save, recolour, perform the current arrangement again.
+    void Timer2Timer();
+    // Every arrangement in turn, then the desktop hidden and shown again.
+    // The current arrangement stays as it is.
+    void DemonstrateAll();
+
+private:
+    void PerformBuiltIn(std::int32_t number);
+    void ApplyUserCaptionColor();
+
+    DesktopAccess& desktop_;
+    Settings& settings_;
+    ArrangementHost& host_;
+};
+
+}  // namespace tavrel

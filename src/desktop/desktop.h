@@ -1,0 +1,88 @@
+// Everything Tavrel does to the shell's desktop goes through DesktopAccess.
+// The figures and the dispatcher are written against this interface, so the
+// geometry runs natively against a recording fake and the Win32 half runs
+// against a real list view.
+//
+// The list view handle is looked up anew by every operation and never kept:
+// the shell may re-create its desktop at any time.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace tavrel {
+
+// An opaque window handle; 0 means "no desktop list view".
+struct ListViewHandle {
+    std::uintptr_t value = 0;
+    explicit operator bool() const { return value != 0; }
+    friend bool operator==(ListViewHandle, ListViewHandle) = default;
+};
+
+struct WorkAreaRect {
+    std::int32_t left = 0;
+    std::int32_t top = 0;
+    std::int32_t right = 0;
+    std::int32_t bottom = 0;
+};
+
+// 0x00BBGGRR, red in the low byte.
+using ColorRef = std::uint32_t;
+// As a caption background: transparent.
+inline constexpr ColorRef kClrNone = 0xFFFFFFFF;
+
+constexpr ColorRef Rgb(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
+    return static_cast<ColorRef>(red) | static_cast<ColorRef>(green) << 8 |
+           static_cast<ColorRef>(blue) << 16;
+}
+
+// The message parameter of a move: the low 16 bits of x, then the low 16
+// bits of y, so 70000 arrives as 4464 and -1 as 0xFFFF.
+constexpr std::uint32_t PackIconPosition(std::int32_t x, std::int32_t y) {
+    return (static_cast<std::uint32_t>(x) & 0xFFFFu) | (static_cast<std::uint32_t>(y) & 0xFFFFu) << 16;
+}
+
+// One icon as read back from the shell: caption and upper-left corner.
+// A position that could not be read is (-1, -1).
+struct DesktopIcon {
+    std::wstring caption;
+    std::int32_t x = -1;
+    std::int32_t y = -1;
+};
+
+// Reads captions and positions out of the shell's process. Lives for one
+// save or restore of a layout; closing it frees everything it allocated.
+class DesktopIconReader {
+public:
+    virtual ~DesktopIconReader() = default;
+    virtual std::int32_t Count() = 0;
+    // Nothing when the icon's caption cannot be read.
+    virtual std::optional<DesktopIcon> ReadIcon(std::int32_t index) = 0;
+};
+
+class DesktopAccess {
+public:
+    virtual ~DesktopAccess() = default;
+
+    virtual ListViewHandle FindDesktopListView() = 0;
+    // 0 for a null handle.
+    virtual std::int32_t GetDesktopIconCount(ListViewHandle handle) = 0;
+    virtual void MoveDesktopIcon(ListViewHandle handle, std::int32_t index, std::int32_t x,
+                                 std::int32_t y) = 0;
+    virtual WorkAreaRect GetDesktopWorkArea() = 0;
+    virtual void SetIconTextColor(ListViewHandle handle, ColorRef color) = 0;
+    virtual void SetIconTextBackColor(ListViewHandle handle, ColorRef color) = 0;
+    virtual void RedrawDesktopIcons(ListViewHandle handle, std::int32_t first, std::int32_t last) = 0;
+    // 0 hides the shell's whole desktop window, anything else shows it.
+    virtual void ShowDesktopWindow(std::int32_t show) = 0;
+    // Null when the shell's process cannot be opened or no memory can be had
+    // in it; nothing is reported either way.
+    virtual std::unique_ptr<DesktopIconReader> OpenIconReader() = 0;
+};
+
+// Gives every icon caption `text` on `back` and has all icons repainted.
+void ApplyIconTextColors(DesktopAccess& desktop, ColorRef text, ColorRef back);
+
+}  // namespace tavrel

@@ -1,0 +1,17 @@
+#include "patterns/frame.h"
+
+namespace tavrel {
+
+PatternFrame OpenPatternFrame(DesktopAccess& desktop) {
+    PatternFrame frame;
+    frame.handle = desktop.FindDesktopListView();
+    frame.count = desktop.GetDesktopIconCount(frame.handle);
+    const WorkAreaRect area = desktop.GetDesktopWorkArea();
+    frame.width = Wrap32(static_cast<std::int64_t>(area.right) - area.left);
+    frame.height = Wrap32(static_cast<std::int64_t>(area.bottom) - area.top);
+    return frame;
+}
+
+std::int32_t HalfRounded(std::int32_t size) { return Round32(static_cast<Real>(size) / 2.0L); }
+
+}  // namespace tavrel
