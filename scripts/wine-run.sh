@@ -2,9 +2,12 @@
 # Runs one Windows program under Wine on a private Xvfb screen, in a
 # throwaway Wine prefix, with a Chinese locale as on the target systems.
 #
-#   wine-run.sh --prefix DIR [--screen WxH] program.exe [args...]
+#   wine-run.sh --prefix DIR [--screen WxH] [--use-display] program.exe [args...]
 #   wine-run.sh --prefix DIR [--screen WxH] command [args...]   (a shell
 #     command that starts Windows programs itself, with DISPLAY and WINEPREFIX set)
+#
+# --use-display runs on the current X display when there is one instead of
+# a private Xvfb screen (for watching a demonstration).
 #
 # Everything started here (Xvfb, the prefix's wineserver) is ended on exit,
 # also when the program fails or the script is interrupted. Only the
@@ -13,10 +16,12 @@ set -uo pipefail
 
 prefix=""
 screen="${TAVREL_SCREEN:-1024x738}"
+use_display=0
 while [ $# -gt 0 ]; do
   case "$1" in
     --prefix) prefix="$2"; shift 2 ;;
     --screen) screen="$2"; shift 2 ;;
+    --use-display) use_display=1; shift ;;
     --) shift; break ;;
     *) break ;;
   esac
@@ -42,6 +47,9 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
+if [ "$use_display" = 1 ] && [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+  :
+else
 fdfile="$(mktemp)"
 Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
 xvfb_pid=$!
@@ -51,6 +59,7 @@ for _ in $(seq 100); do
 done
 [ -s "$fdfile" ] || { echo "wine-run: Xvfb did not start" >&2; exit 3; }
 export DISPLAY=":$(head -n1 "$fdfile")"
+fi
 
 # The prefix is made once per build tree; a lock keeps two runs from
 # initialising it at the same time.

@@ -151,7 +151,9 @@ public:
     select_object(const select_object&) = delete;
     select_object& operator=(const select_object&) = delete;
     ~select_object() {
-        if (previous_ != nullptr && previous_ != HGDI_ERROR) {
+        // Failure gives null for every object kind we select (regions are
+        // never selected through this guard).
+        if (previous_ != nullptr) {
             ::SelectObject(dc_, previous_);
         }
     }

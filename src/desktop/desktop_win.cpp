@@ -20,14 +20,29 @@ LRESULT Send(ListViewHandle handle, UINT message, WPARAM wParam, LPARAM lParam) 
 // The transfer block: an item record followed by the caption area, once in
 // this process and once in the shell's. Captions travel as UTF-16 so that
 // Chinese captions survive on any system code page.
+// The record is the list view item up to iIndent, the part every list view
+// version reads; fields after it only count with mask bits we never set.
 constexpr int kCaptionChars = 260;
+struct ItemRecord {
+    UINT mask;
+    int iItem;
+    int iSubItem;
+    UINT state;
+    UINT stateMask;
+    LPWSTR pszText;
+    int cchTextMax;
+    int iImage;
+    LPARAM lParam;
+    int iIndent;
+};
+static_assert(offsetof(ItemRecord, iIndent) == offsetof(LVITEMW, iIndent));
+#if !defined(_WIN64)
+static_assert(sizeof(ItemRecord) == 40, "the 32-bit item record is 40 bytes");
+#endif
 struct RemoteItemBuffer {
-    LVITEMW item;
+    ItemRecord item;
     wchar_t caption[kCaptionChars + 1];
 };
-#if !defined(_WIN64)
-static_assert(sizeof(LVITEMW) == 40, "the 32-bit item record is 40 bytes");
-#endif
 
 class Win32IconReader final : public DesktopIconReader {
 public:

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Builds the 32-bit Tavrel and shows its arrangements on the stand-in
+# desktop: one screenshot per arrangement and a contact sheet of them all.
+#
+#   scripts/demo.sh [OUTPUT_DIR]        (default: out/demo)
+#
+# Runs on the current X display when there is one, else on a private Xvfb.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root="$(pwd)"
+out="${1:-out/demo}"
+mkdir -p "$out"
+out="$(cd "$out" && pwd)"
+
+if [ "${TAVREL_DEMO_INNER:-}" != 1 ]; then
+  bash scripts/setup.sh
+  cmake --preset win32 >/dev/null
+  cmake --build --preset win32 --target standin_desktop tavrel_arrange
+  TAVREL_DEMO_INNER=1 exec bash scripts/wine-run.sh --prefix build/win32/wineprefix --use-display \
+    bash "$root/scripts/demo.sh" "$out"
+fi
+
+# From here on: inside the Wine session, with DISPLAY set.
+bin="$root/build/win32/bin"
+wine "$bin/standin_desktop.exe" --icons 40 --state 'C:\standin-state.txt' >/dev/null 2>&1 &
+for _ in $(seq 200); do
+  xwininfo -root -tree 2>/dev/null | grep -q '"Program Manager"' && break
+  sleep 0.05
+done
+sleep 1
+
+names=("" "上边(左→右)" "上边(右→左)" "下边(左→右)" "下边(右→左)" "左边(上→下)" "左边(下→上)"
+       "右边(上→下)" "右边(下→上)" "横线" "竖线" "斜线（左上）" "斜线（左下）" "平行线（左右）"
+       "平行线（上下）" "三角形" "正方形" "矩形（上→下）" "矩形（左→右）" "上半圆" "下半圆" "圆形"
+       "椭圆形" "十字形" "太极图" "螺旋线" "心形图" "心心相印" "心心相印(交叉)" "数字时钟")
+shots=()
+for n in $(seq 1 29); do
+  wine "$bin/tavrel_arrange.exe" "$n" >/dev/null 2>&1
+  sleep 0.7
+  file="$out/arrangement-$(printf %02d "$n").png"
+  import -window root "$file"
+  shots+=(-label "$n. ${names[$n]}" "$file")
+done
+montage -font /usr/share/fonts/truetype/wqy/wqy-microhei.ttc -pointsize 14 "${shots[@]}" -tile 5x -geometry 320x231+6+6 \
+  -background '#202020' -fill white "$out/contact-sheet.png"
+echo "screenshots and contact sheet in $out"
