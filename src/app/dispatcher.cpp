@@ -3,25 +3,49 @@
 #include <array>
 
 #include "common/numeric.h"
+#include "patterns/circles.h"
 #include "patterns/edges.h"
+#include "patterns/figures.h"
+#include "patterns/lines.h"
 
 namespace tavrel {
 namespace {
 
-using PatternCall = void (*)(DesktopAccess&);
+using PatternCall = void (*)(DesktopAccess&, ArrangementHost&);
 
 // The built-in arrangements 1 to 28, each a figure with its fixed
-// arguments. 29, the clock, needs the host. An empty entry arranges nothing
-// yet.
+// arguments. 29, the clock, belongs to the host.
 constexpr std::array<PatternCall, 28> kBuiltInPatterns = {
-    [](DesktopAccess& d) { ArrangeTopEdge(d, kEdgeSpacing, 1); },
-    [](DesktopAccess& d) { ArrangeTopEdge(d, kEdgeSpacing, 2); },
-    [](DesktopAccess& d) { ArrangeBottomEdge(d, kEdgeSpacing, 1); },
-    [](DesktopAccess& d) { ArrangeBottomEdge(d, kEdgeSpacing, 2); },
-    [](DesktopAccess& d) { ArrangeLeftEdge(d, kEdgeSpacing, 1); },
-    [](DesktopAccess& d) { ArrangeLeftEdge(d, kEdgeSpacing, 2); },
-    [](DesktopAccess& d) { ArrangeRightEdge(d, kEdgeSpacing, 1); },
-    [](DesktopAccess& d) { ArrangeRightEdge(d, kEdgeSpacing, 2); },
+    [](DesktopAccess& d, ArrangementHost&) { ArrangeTopEdge(d, kEdgeSpacing, 1); },
+    [](DesktopAccess& d, ArrangementHost&) { ArrangeTopEdge(d, kEdgeSpacing, 2); },
+    [](DesktopAccess& d, ArrangementHost&) { ArrangeBottomEdge(d, kEdgeSpacing, 1); },
+    [](DesktopAccess& d, ArrangementHost&) { ArrangeBottomEdge(d, kEdgeSpacing, 2); },
+    [](DesktopAccess& d, ArrangementHost&) { ArrangeLeftEdge(d, kEdgeSpacing, 1); },
+    [](DesktopAccess& d, ArrangementHost&) { ArrangeLeftEdge(d, kEdgeSpacing, 2); },
+    [](DesktopAccess& d, ArrangementHost&) { ArrangeRightEdge(d, kEdgeSpacing, 1); },
+    [](DesktopAccess& d, ArrangementHost&) { ArrangeRightEdge(d, kEdgeSpacing, 2); },
+    [](DesktopAccess& d, ArrangementHost&) { ArrangeStraightLine(d, 1); },
+    [](DesktopAccess& d, ArrangementHost&) { ArrangeStraightLine(d, 2); },
+    [](DesktopAccess& d, ArrangementHost&) { ArrangeDiagonal(d, 1); },
+    [](DesktopAccess& d, ArrangementHost&) { ArrangeDiagonal(d, 2); },
+    [](DesktopAccess& d, ArrangementHost&) { ArrangeParallelLines(d, kParallelSpacing, 1); },
+    [](DesktopAccess& d, ArrangementHost&) { ArrangeParallelLines(d, kParallelSpacing, 2); },
+    [](DesktopAccess& d, ArrangementHost&) { ArrangeTriangle(d); },
+    [](DesktopAccess& d, ArrangementHost&) { ArrangeSquare(d); },
+    [](DesktopAccess& d, ArrangementHost&) { ArrangeRectangleDown(d, kEdgeSpacing); },
+    [](DesktopAccess& d, ArrangementHost&) { ArrangeRectangleAcross(d, kEdgeSpacing); },
+    [](DesktopAccess& d, ArrangementHost&) { ArrangeHalfCircle(d, 0); },
+    [](DesktopAccess& d, ArrangementHost&) { ArrangeHalfCircle(d, 1); },
+    [](DesktopAccess& d, ArrangementHost&) { ArrangeCircle(d, 1); },
+    [](DesktopAccess& d, ArrangementHost&) { ArrangeCircle(d, 2); },
+    [](DesktopAccess& d, ArrangementHost&) { ArrangeCross(d); },
+    [](DesktopAccess& d, ArrangementHost&) { ArrangeTaiJi(d); },
+    [](DesktopAccess& d, ArrangementHost& host) {
+        ArrangeSpiral(d, [&host](std::uint32_t steps) { host.Pause(steps); });
+    },
+    [](DesktopAccess& d, ArrangementHost&) { ArrangeHeart(d); },
+    [](DesktopAccess& d, ArrangementHost&) { ArrangeTwoHearts(d, 0); },
+    [](DesktopAccess& d, ArrangementHost&) { ArrangeTwoHearts(d, 1); },
 };
 
 }  // namespace
@@ -81,10 +105,7 @@ void Dispatcher::PerformBuiltIn(std::int32_t number) {
         host_.ShowDigitalClock();
         return;
     }
-    const PatternCall call = kBuiltInPatterns[static_cast<std::size_t>(number - 1)];
-    if (call != nullptr) {
-        call(desktop_);
-    }
+    kBuiltInPatterns[static_cast<std::size_t>(number - 1)](desktop_, host_);
 }
 
 void Dispatcher::ApplyUserCaptionColor() {
