@@ -22,7 +22,7 @@ fi
 
 # From here on: inside the Wine session, with DISPLAY set.
 bin="$root/build/win32/bin"
-wine "$bin/standin_desktop.exe" --icons 40 --state 'C:\standin-state.txt' >/dev/null 2>&1 &
+wine "$bin/standin_desktop.exe" --icons "${TAVREL_DEMO_ICONS:-40}" --state 'C:\standin-state.txt' >/dev/null 2>&1 &
 for _ in $(seq 200); do
   xwininfo -root -tree 2>/dev/null | grep -q '"Program Manager"' && break
   sleep 0.05
@@ -41,6 +41,20 @@ for n in $(seq 1 29); do
   import -window root "$file"
   shots+=(-label "$n. ${names[$n]}" "$file")
 done
+# Text drawn with the icons: the clock at two times and a Chinese text.
+# 140 icons are enough for every dot of these texts.
+extra() {  # name label arguments...
+  local name="$1" label="$2"
+  shift 2
+  wine "$bin/tavrel_arrange.exe" "$@" >/dev/null 2>&1
+  sleep 0.7
+  import -window root "$out/$name.png"
+  shots+=(-label "$label" "$out/$name.png")
+}
+extra clock-1023 "数字时钟 10:23" --clock 10:23
+extra clock-0905 "数字时钟 9:05" --clock 9:05
+extra text-zhongguo "文字：中国" --text "中国"
+
 montage -font /usr/share/fonts/truetype/wqy/wqy-microhei.ttc -pointsize 14 "${shots[@]}" -tile 5x -geometry 320x231+6+6 \
   -background '#202020' -fill white "$out/contact-sheet.png"
 echo "screenshots and contact sheet in $out"

@@ -36,6 +36,8 @@ export WINEPREFIX="$prefix"
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
+# Crisp, un-smoothed text as on the target desktops (see the file).
+export FONTCONFIG_FILE="$(cd "$(dirname "$0")" && pwd)/wine/fonts.conf"
 
 xvfb_pid=""
 cleanup() {

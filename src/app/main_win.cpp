@@ -19,7 +19,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
 
     tavrel::Win32Desktop desktop;
     tavrel::Settings settings;
-    tavrel::AppHost host;
+    tavrel::AppHost host(desktop);
     tavrel::Dispatcher dispatcher(desktop, settings, host);
 
     dispatcher.PerformArrangement(settings.arrage);
