@@ -73,6 +73,16 @@ fi
   fi
 ) 9>"$prefix.lock"
 
+# Every program runs inside one Wine virtual desktop of the screen's size:
+# Wine then keeps the stacking of all windows itself, as Windows does,
+# instead of leaving it to an X server without a window manager.
+if [ "$(cat "$prefix/.tavrel-desktop" 2>/dev/null)" != "$screen" ]; then
+  wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /t REG_SZ /d Default /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /t REG_SZ /d "$screen" /f >/dev/null 2>&1
+  wineserver -w
+  echo "$screen" > "$prefix/.tavrel-desktop"
+fi
+
 case "$1" in
   *.exe|*.EXE) wine "$@" ;;
   *) "$@" ;;

@@ -2,15 +2,17 @@
 #pragma once
 
 #include "app/dispatcher.h"
+#include "app/settings_store.h"
 #include "textlayouts/icon_text_win.h"
 
 namespace tavrel {
 
 class AppHost final : public ArrangementHost {
 public:
-    explicit AppHost(DesktopAccess& desktop) : desktop_(desktop) {}
+    AppHost(DesktopAccess& desktop, Settings& settings, SettingsRegistry& registry)
+        : desktop_(desktop), settings_(settings), registry_(registry) {}
 
-    void SaveSettings() override {}
+    void SaveSettings() override { tavrel::SaveSettings(settings_, registry_); }
     void ShowDigitalClock() override { tavrel::ShowDigitalClock(desktop_); }
     void DrawCustomCharacter(std::int32_t) override {}
     void RestoreSavedLayout(std::int32_t) override {}
@@ -18,6 +20,8 @@ public:
 
 private:
     DesktopAccess& desktop_;
+    Settings& settings_;
+    SettingsRegistry& registry_;
 };
 
 }  // namespace tavrel

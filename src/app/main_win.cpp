@@ -1,36 +1,49 @@
-// Program entry: performs the current arrangement and keeps refreshing it.
+// Program entry: one copy only, a splash while the control window is made
+// and the start-up configuration runs, then the message loop.
 #include <windows.h>
 #include <commctrl.h>
+#include <objbase.h>
 
-#include "app/app_host_win.h"
-#include "app/dispatcher.h"
-#include "app/settings.h"
-#include "desktop/desktop_win.h"
+#include "app/main_window_win.h"
+#include "app/splash_win.h"
+#include "common/busy_pause.h"
+#include "common/scope_exit.h"
+#include "common/unique_handle_win.h"
 
 namespace {
 
-constexpr UINT_PTR kRefreshTimer = 2;
+constexpr wchar_t kSingleInstanceMutex[] = L"irgendwaseinmaliges";
 
 }  // namespace
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    // A second copy ends here, silently: no window, no message, and the
+    // running copy is not told.
+    tavrel::unique_handle mutex(::CreateMutexW(nullptr, TRUE, kSingleInstanceMutex));
+    if (::GetLastError() == ERROR_ALREADY_EXISTS) {
+        return 0;
+    }
+
+    // Shortcuts are made through COM on this thread.
+    const HRESULT com = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    tavrel::scope_exit uninitialise([com] {
+        if (SUCCEEDED(com)) {
+            ::CoUninitialize();
+        }
+    });
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
     ::InitCommonControlsEx(&controls);
 
-    tavrel::Win32Desktop desktop;
-    tavrel::Settings settings;
-    tavrel::AppHost host(desktop);
-    tavrel::Dispatcher dispatcher(desktop, settings, host);
-
-    dispatcher.PerformArrangement(settings.arrage);
-    ::SetTimer(nullptr, kRefreshTimer, static_cast<UINT>(settings.flashScreen) * 1000u, nullptr);
+    tavrel::MainWindow main;
+    tavrel::SplashWindow splash(instance, main.model());
+    if (!main.Create(instance)) {
+        return 0;
+    }
+    tavrel::BusyCount(tavrel::kStartupPauseSteps);
+    splash.Close();
 
     MSG message;
     while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (message.message == WM_TIMER) {
-            dispatcher.Timer2Timer();
-            continue;
-        }
         ::TranslateMessage(&message);
         ::DispatchMessageW(&message);
     }

@@ -172,6 +172,15 @@ LRESULT CALLBACK ProgmanProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         case standin::kClearJournalMessage:
             g_journal.clear();
             return 1;
+        case WM_WINDOWPOSCHANGING: {
+            // Like the shell's desktop, stay beneath every other window.
+            auto* position = reinterpret_cast<WINDOWPOS*>(lParam);
+            position->hwndInsertAfter = HWND_BOTTOM;
+            position->flags &= ~static_cast<UINT>(SWP_NOZORDER);
+            return 0;
+        }
+        case WM_MOUSEACTIVATE:
+            return MA_NOACTIVATE;
         case WM_DESTROY:
             ::PostQuitMessage(0);
             return 0;
@@ -225,7 +234,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 
     const int width = ::GetSystemMetrics(SM_CXSCREEN);
     const int height = ::GetSystemMetrics(SM_CYSCREEN);
-    HWND progman = ::CreateWindowExW(WS_EX_TOOLWINDOW, L"Progman", L"Program Manager",
+    HWND progman = ::CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, L"Progman", L"Program Manager",
                                      WS_POPUP | WS_CLIPCHILDREN, 0, 0, width, height, nullptr,
                                      nullptr, instance, nullptr);
     HWND defView = ::CreateWindowExW(0, L"SHELLDLL_DefView", L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,

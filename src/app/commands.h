@@ -1,0 +1,29 @@
+// Every command id of the program's windows and menus, in one place.
+#pragma once
+
+#include <cstdint>
+
+namespace tavrel {
+
+enum CommandId : std::uint16_t {
+    // Arrangement n (1 to 29) of a button or menu item: kArrangementCommand + n.
+    kArrangementCommand = 1000,
+    // Run-time items of the custom submenus: kCustomItemCommand + their Tag.
+    kCustomItemCommand = 2000,
+
+    kCmdSeeAllArragn = 100,
+    kCmdShowHideAllIcon,
+    kCmdCustomCharacterSave,
+    kCmdCustomCharacterDelete,
+    kCmdCustomPositionSave,
+    kCmdCustomPositionDelete,
+    kCmdQuit,
+    kCmdShowMain,
+    kCmdExit,
+};
+
+constexpr std::uint16_t ArrangementCommand(std::int32_t number) {
+    return static_cast<std::uint16_t>(kArrangementCommand + number);
+}
+
+}  // namespace tavrel

@@ -1,0 +1,151 @@
+#include "support/program_win.h"
+
+#include <vector>
+
+#include "app/registry_win.h"
+#include "app/settings_store.h"
+#include "standin_desktop/standin_client_win.h"
+
+namespace tavrel::testing {
+
+RunningProgram::RunningProgram(const std::wstring& exeName) {
+    std::wstring command = L"\"" + standin::ProgramDirectory() + exeName + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION info{};
+    if (::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                         &info)) {
+        ::CloseHandle(info.hThread);
+        process_.reset(info.hProcess);
+        processId_ = info.dwProcessId;
+    }
+}
+
+RunningProgram::~RunningProgram() {
+    if (process_ && ::WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT) {
+        ::TerminateProcess(process_.get(), 1);
+        ::WaitForSingleObject(process_.get(), 5000);
+    }
+}
+
+std::optional<DWORD> RunningProgram::WaitForExit(std::chrono::milliseconds timeout) const {
+    if (!process_ || ::WaitForSingleObject(process_.get(), static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0) {
+        return std::nullopt;
+    }
+    DWORD code = 0;
+    ::GetExitCodeProcess(process_.get(), &code);
+    return code;
+}
+
+namespace {
+
+struct WindowSearch {
+    DWORD processId;
+    std::wstring className;
+    std::wstring caption;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM context) {
+    auto* search = reinterpret_cast<WindowSearch*>(context);
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(window, &owner);
+    if (owner != search->processId) {
+        return TRUE;
+    }
+    wchar_t className[128] = {};
+    ::GetClassNameW(window, className, 128);
+    if (search->className != className) {
+        return TRUE;
+    }
+    if (!search->caption.empty()) {
+        wchar_t caption[256] = {};
+        ::GetWindowTextW(window, caption, 256);
+        if (search->caption != caption) {
+            return TRUE;
+        }
+    }
+    search->found = window;
+    return FALSE;
+}
+
+}  // namespace
+
+HWND RunningProgram::FindWindowOf(const std::wstring& className, const std::wstring& caption,
+                                  std::chrono::milliseconds timeout) const {
+    WindowSearch search{processId_, className, caption};
+    WaitUntil(
+        [&] {
+            search.found = nullptr;
+            ::EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+            return search.found != nullptr;
+        },
+        timeout);
+    return search.found;
+}
+
+std::wstring MessageBoxText(HWND box) {
+    wchar_t text[1024] = {};
+    ::GetDlgItemTextW(box, 0xFFFF, text, 1024);
+    return text;
+}
+
+bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
+    const auto end = std::chrono::steady_clock::now() + timeout;
+    for (;;) {
+        if (condition()) {
+            return true;
+        }
+        if (std::chrono::steady_clock::now() >= end) {
+            return false;
+        }
+        ::Sleep(20);
+    }
+}
+
+void ForgetProgramSettings() {
+    ::RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"Software\\Quorral");
+    HKEY run = nullptr;
+    if (::RegOpenKeyExW(HKEY_LOCAL_MACHINE, kRunKeyPath, 0, KEY_ALL_ACCESS, &run) == ERROR_SUCCESS) {
+        ::RegDeleteValueW(run, kProductName);
+        ::RegCloseKey(run);
+    }
+}
+
+bool SaveScreenshot(const std::wstring& path) {
+    const int width = ::GetSystemMetrics(SM_CXSCREEN);
+    const int height = ::GetSystemMetrics(SM_CYSCREEN);
+    window_dc screen(nullptr);
+    unique_hdc memory(::CreateCompatibleDC(screen.get()));
+    unique_hbitmap bitmap(::CreateCompatibleBitmap(screen.get(), width, height));
+    {
+        select_object select(memory.get(), bitmap.get());
+        ::BitBlt(memory.get(), 0, 0, width, height, screen.get(), 0, 0, SRCCOPY);
+    }
+    BITMAPINFOHEADER header{};
+    header.biSize = sizeof(header);
+    header.biWidth = width;
+    header.biHeight = height;
+    header.biPlanes = 1;
+    header.biBitCount = 24;
+    const int stride = (width * 3 + 3) & ~3;
+    std::vector<char> pixels(static_cast<size_t>(stride) * static_cast<size_t>(height));
+    ::GetDIBits(memory.get(), bitmap.get(), 0, static_cast<UINT>(height), pixels.data(),
+                reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof(file) + sizeof(header);
+    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
+    unique_handle out(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    if (out.get() == INVALID_HANDLE_VALUE) {
+        out.release();
+        return false;
+    }
+    DWORD written = 0;
+    ::WriteFile(out.get(), &file, sizeof(file), &written, nullptr);
+    ::WriteFile(out.get(), &header, sizeof(header), &written, nullptr);
+    ::WriteFile(out.get(), pixels.data(), static_cast<DWORD>(pixels.size()), &written, nullptr);
+    return true;
+}
+
+}  // namespace tavrel::testing

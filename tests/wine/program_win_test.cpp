@@ -1,0 +1,261 @@
+// tavrel.exe itself, started as a user starts it, against the stand-in
+// desktop and the real registry of the test prefix.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "app/commands.h"
+#include "app/error_report_win.h"
+#include "app/main_window_win.h"
+#include "app/registry_win.h"
+#include "app/settings_store.h"
+#include "desktop/desktop_win.h"
+#include "standin_desktop/standin_client_win.h"
+#include "support/program_win.h"
+
+namespace tavrel {
+namespace {
+
+using namespace std::chrono_literals;
+using standin::StandinDesktop;
+using testing::RunningProgram;
+
+constexpr auto kStartTime = 20s;
+
+void StoreSettings(const Settings& settings) {
+    testing::ForgetProgramSettings();
+    Win32SettingsRegistry registry;
+    SaveSettings(settings, registry);
+}
+
+RegistryKey SettingsKeyForTest() {
+    std::optional<RegistryKey> key = RegistryKey::Open(HKEY_LOCAL_MACHINE, kSettingsKeyPath);
+    EXPECT_TRUE(key.has_value());
+    return key ? std::move(*key) : RegistryKey::Create(HKEY_LOCAL_MACHINE, kSettingsKeyPath);
+}
+
+HWND ControlWindow(const RunningProgram& program) {
+    return program.FindWindowOf(kControlWindowClass, L"", kStartTime);
+}
+
+void Command(HWND control, std::uint16_t command) {
+    ::SendMessageW(control, WM_COMMAND, MAKEWPARAM(command, 0), 0);
+}
+
+void ExitAndExpectCleanEnd(const RunningProgram& program) {
+    HWND control = ControlWindow(program);
+    ASSERT_NE(control, nullptr);
+    ::PostMessageW(control, WM_COMMAND, MAKEWPARAM(kCmdExit, 0), 0);
+    EXPECT_EQ(program.WaitForExit(10s), std::optional<DWORD>(0));
+}
+
+// The pointer where the next hit test reads it.
+void MoveCursor(int x, int y) {
+    ::SetCursorPos(x, y);
+    testing::WaitUntil(
+        [&] {
+            POINT at{};
+            ::GetCursorPos(&at);
+            return at.x == x && at.y == y;
+        },
+        2s);
+    ::Sleep(100);
+}
+
+bool IconAt(const StandinDesktop& standin, std::size_t index, int x, int y) {
+    const auto state = standin.ReadState();
+    return index < state.items.size() && state.items[index].x == x && state.items[index].y == y;
+}
+
+TEST(Program, FirstStartCreatesTheDefaultsAndAsksTheWelcomeQuestion) {
+    testing::ForgetProgramSettings();
+    StandinDesktop standin(40);
+    ASSERT_TRUE(standin.Started());
+    RunningProgram program;
+    ASSERT_TRUE(program.Started());
+
+    HWND question = program.FindWindowOf(L"#32770", kNoticeCaption, kStartTime);
+    ASSERT_NE(question, nullptr) << "the welcome question";
+    EXPECT_EQ(testing::MessageBoxText(question), kWelcomeText);
+
+    // While the question is open the key already holds the defaults and
+    // autorun is on.
+    RegistryKey key = SettingsKeyForTest();
+    EXPECT_EQ(key.ReadInteger(L"Arrage"), 29);
+    EXPECT_EQ(key.ReadInteger(L"Skin"), 2);
+    EXPECT_EQ(key.ReadInteger(L"TextColor"), 255);
+    EXPECT_EQ(key.ReadInteger(L"ShowHideIcon"), 1);
+    EXPECT_EQ(key.ReadInteger(L"FlashScreen"), 60);
+    EXPECT_EQ(key.ReadInteger(L"CustomCount"), 0);
+    EXPECT_EQ(key.ReadInteger(L"CustomCharacterCount"), 0);
+    std::optional<RegistryKey> run = RegistryKey::Open(HKEY_LOCAL_MACHINE, kRunKeyPath);
+    ASSERT_TRUE(run.has_value());
+    const std::wstring autorun = run->ReadString(kProductName);
+    EXPECT_NE(autorun.find(L"tavrel.exe"), std::wstring::npos) << "the program's own path";
+
+    // No: the program goes on with the defaults: the clock in red captions.
+    ::PostMessageW(question, WM_COMMAND, MAKEWPARAM(IDNO, 0), 0);
+    EXPECT_TRUE(testing::WaitUntil([&] { return standin.ReadState().textColor == 255u; }, 10s));
+    EXPECT_EQ(standin.ReadState().textBackColor, CLR_NONE);
+    ExitAndExpectCleanEnd(program);
+}
+
+TEST(Program, LaterStartsAskNothingAndPerformTheStoredArrangement) {
+    Settings settings;
+    settings.arrage = 1;
+    StoreSettings(settings);
+    StandinDesktop standin(40);
+    RunningProgram program;
+    ASSERT_NE(ControlWindow(program), nullptr);
+    EXPECT_TRUE(testing::WaitUntil([&] { return IconAt(standin, 0, 22, 2); }, 10s));
+    EXPECT_EQ(program.FindWindowOf(L"#32770", L"", 1s), nullptr) << "no question the second time";
+    ExitAndExpectCleanEnd(program);
+}
+
+TEST(Program, RefreshPutsTheIconsBackAndTheChoiceSurvivesARestart) {
+    Settings settings;
+    settings.flashScreen = 1;
+    settings.arrage = 1;
+    StoreSettings(settings);
+    StandinDesktop standin(4);
+    {
+        RunningProgram program;
+        HWND control = ControlWindow(program);
+        ASSERT_NE(control, nullptr);
+        ASSERT_TRUE(testing::WaitUntil([&] { return IconAt(standin, 0, 22, 2); }, 10s));
+        Win32Desktop desktop;
+        desktop.MoveDesktopIcon(desktop.FindDesktopListView(), 0, 600, 600);
+        EXPECT_TRUE(testing::WaitUntil([&] { return IconAt(standin, 0, 22, 2); }, 5s)) << "refreshed";
+
+        Command(control, ArrangementCommand(21));
+        EXPECT_TRUE(IconAt(standin, 1, 502, 13)) << "the circle's top icon";
+        ExitAndExpectCleanEnd(program);
+    }
+    EXPECT_EQ(SettingsKeyForTest().ReadInteger(L"Arrage"), 21) << "saved at exit";
+    Win32Desktop desktop;
+    desktop.MoveDesktopIcon(desktop.FindDesktopListView(), 1, 600, 600);
+    RunningProgram again;
+    ASSERT_NE(ControlWindow(again), nullptr);
+    EXPECT_TRUE(testing::WaitUntil([&] { return IconAt(standin, 1, 502, 13); }, 10s));
+    ExitAndExpectCleanEnd(again);
+}
+
+TEST(Program, ASecondCopyEndsAtOnceAndChangesNothing) {
+    Settings settings;
+    settings.arrage = 0;
+    StoreSettings(settings);
+    RunningProgram first;
+    ASSERT_NE(ControlWindow(first), nullptr);
+    RunningProgram second;
+    EXPECT_EQ(second.WaitForExit(5s), std::optional<DWORD>(0));
+    EXPECT_EQ(first.WaitForExit(0ms), std::nullopt) << "the first copy runs on";
+    ExitAndExpectCleanEnd(first);
+}
+
+// What start-up shows when the stored settings are damaged.
+std::wstring StartAndReadError(const std::function<void(const RegistryKey&)>& damage) {
+    StoreSettings(Settings{});
+    damage(SettingsKeyForTest());
+    RunningProgram program;
+    HWND box = program.FindWindowOf(L"#32770", kApplicationTitle, kStartTime);
+    if (box == nullptr) {
+        return L"(no error box)";
+    }
+    const std::wstring text = testing::MessageBoxText(box);
+    ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, 0), 0);
+    // The program keeps running after the report.
+    HWND control = ControlWindow(program);
+    EXPECT_NE(control, nullptr);
+    if (control != nullptr) {
+        ::PostMessageW(control, WM_COMMAND, MAKEWPARAM(kCmdExit, 0), 0);
+        EXPECT_EQ(program.WaitForExit(10s), std::optional<DWORD>(0));
+    }
+    return text;
+}
+
+TEST(Program, DamagedSettingsAreReportedWithTheirExactTexts) {
+    EXPECT_EQ(StartAndReadError([](const RegistryKey& key) { ::RegDeleteValueW(key.get(), L"FlashScreen"); }),
+              L"Failed to get data for 'FlashScreen'");
+    EXPECT_EQ(StartAndReadError([](const RegistryKey& key) { key.WriteString(L"TextColor", L"red"); }),
+              L"Invalid data type for 'TextColor'");
+    EXPECT_EQ(StartAndReadError([](const RegistryKey& key) { key.WriteString(L"TextColor", L"0x0000FF"); }),
+              L"Failed to get data for 'TextColor'");
+}
+
+TEST(Program, UnusualValuesAreKeptAsTheyAre) {
+    Settings settings;
+    settings.skin = 7;
+    settings.flashScreen = 0;
+    settings.arrage = 1;
+    StoreSettings(settings);
+    StandinDesktop standin(3);
+    RunningProgram program;
+    ASSERT_NE(ControlWindow(program), nullptr);
+    ASSERT_TRUE(testing::WaitUntil([&] { return IconAt(standin, 0, 22, 2); }, 10s));
+    Win32Desktop desktop;
+    desktop.MoveDesktopIcon(desktop.FindDesktopListView(), 0, 600, 600);
+    ::Sleep(2500);
+    EXPECT_TRUE(IconAt(standin, 0, 600, 600)) << "a refresh time of 0 stops the refresh";
+    EXPECT_EQ(program.FindWindowOf(L"#32770", L"", 100ms), nullptr) << "no error for skin 7";
+    ExitAndExpectCleanEnd(program);
+    EXPECT_EQ(SettingsKeyForTest().ReadInteger(L"Skin"), 7);
+}
+
+TEST(ControlWindow, ShowsHidesAndDragsByItsCaptionStrip) {
+    Settings settings;
+    settings.arrage = 0;
+    StoreSettings(settings);
+    StandinDesktop standin(20);
+    RunningProgram program;
+    HWND control = ControlWindow(program);
+    ASSERT_NE(control, nullptr);
+    HWND application = program.FindWindowOf(kApplicationWindowClass, L"Tavrel", 5s);
+    ASSERT_NE(application, nullptr);
+    EXPECT_FALSE(::IsWindowVisible(control)) << "starts hidden";
+
+    // A double-click on the notification-area icon shows it.
+    ::SendMessageW(control, kTrayMessage, 100, WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(::IsWindowVisible(control));
+    EXPECT_TRUE(::IsWindowVisible(application)) << "the taskbar button";
+    EXPECT_EQ(::GetWindowLongPtrW(application, GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
+    RECT frame{};
+    ::GetWindowRect(control, &frame);
+    EXPECT_EQ(frame.left, 239);
+    EXPECT_EQ(frame.top, 90);
+    EXPECT_EQ(frame.right - frame.left, 373);
+    EXPECT_EQ(frame.bottom - frame.top, 345);
+
+    ::Sleep(300);
+    testing::SaveScreenshot(standin::ProgramDirectory() + L"control-window.bmp");
+
+    // The caption strip drags the window like a title bar; the buttons do
+    // not. (The pointer reaches the other process with a little delay.)
+    const auto dragsAt = [&](int x, int y, bool expected) {
+        MoveCursor(x, y);
+        return testing::WaitUntil(
+            [&] { return (::SendMessageW(control, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCAPTION) == expected; },
+            2s);
+    };
+    EXPECT_TRUE(dragsAt(239 + 10, 90 + 150, true)) << "the caption strip";
+    EXPECT_TRUE(dragsAt(239 + 60, 90 + 30, false)) << "a button";
+
+    // Quit hides it and the taskbar button; the program runs on.
+    Command(control, kCmdQuit);
+    EXPECT_FALSE(::IsWindowVisible(control));
+    EXPECT_FALSE(::IsWindowVisible(application));
+    EXPECT_NE(::GetWindowLongPtrW(application, GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
+
+    Command(control, kCmdShowMain);
+    EXPECT_TRUE(::IsWindowVisible(control));
+    ::SendMessageW(control, WM_CLOSE, 0, 0);  // Alt+F4
+    EXPECT_FALSE(::IsWindowVisible(control));
+    EXPECT_EQ(program.WaitForExit(0ms), std::nullopt);
+
+    // A button performs its arrangement.
+    Command(control, ArrangementCommand(3));
+    EXPECT_TRUE(IconAt(standin, 0, 22, 665));
+    ExitAndExpectCleanEnd(program);
+}
+
+}  // namespace
+}  // namespace tavrel
