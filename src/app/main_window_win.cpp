@@ -3,13 +3,23 @@
 #include <commctrl.h>
 #include <cstdio>
 
+#include <shellapi.h>
+
 #include "app/control_layout.h"
 #include "app/error_report_win.h"
+#include "app/menus.h"
+#include "app/menus_win.h"
+#include "app/tray_animation.h"
 
 namespace tavrel {
 namespace {
 
+constexpr UINT_PTR kTimer1 = 1;
 constexpr UINT_PTR kTimer2 = 2;
+constexpr UINT kTrayIconId = 100;
+constexpr int kFirstMenuPictureResource = 2000;
+constexpr int kMenuPictureCount = 57;
+constexpr wchar_t kTrayTip[] = L"Tavrel！";
 constexpr UINT kTimer2DesignInterval = 60000;
 constexpr int kFirstGlyphResource = 1000;
 constexpr int kQuitGlyph = 33;
@@ -39,6 +49,16 @@ void AddRectTool(HWND tooltip, HWND owner, UINT_PTR id, const RECT& rect, const 
     ::SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
 }
 
+unique_himagelist LoadPictures(HINSTANCE instance, int firstResource, int count) {
+    unique_himagelist list(::ImageList_Create(kGlyphSize, kGlyphSize, ILC_COLOR24 | ILC_MASK, count, 0));
+    for (int i = 0; i < count; ++i) {
+        unique_hbitmap bitmap(static_cast<HBITMAP>(::LoadImageW(
+            instance, MAKEINTRESOURCEW(firstResource + i), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+        ::ImageList_AddMasked(list.get(), bitmap.get(), kGlyphTransparent);
+    }
+    return list;
+}
+
 unique_hfont MakeFont(int pixelHeight, int weight) {
     return unique_hfont(::CreateFontW(-pixelHeight, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
@@ -61,6 +81,7 @@ MainWindow::~MainWindow() {
 
 bool MainWindow::Create(HINSTANCE instance) {
     instance_ = instance;
+    taskbarCreated_ = ::RegisterWindowMessageW(L"TaskbarCreated");
     WNDCLASSW applicationClass{};
     applicationClass.lpfnWndProc = ApplicationProc;
     applicationClass.hInstance = instance;
@@ -154,13 +175,28 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             GuardCommand(control_, [&] { OnCommand(LOWORD(wParam)); });
             return 0;
         case WM_TIMER:
-            if (wParam == kTimer2) {
+            if (wParam == kTimer1) {
+                GuardCommand(control_, [this] { Timer1Timer(); });
+            } else if (wParam == kTimer2) {
                 GuardCommand(control_, [this] { Timer2Timer(); });
             }
             return 0;
-        case WM_DRAWITEM:
-            DrawButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        case WM_MEASUREITEM: {
+            auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+            if (item.CtlType == ODT_MENU) {
+                MeasureMenuPicture(item);
+            }
             return TRUE;
+        }
+        case WM_DRAWITEM: {
+            const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            if (item.CtlType == ODT_MENU) {
+                DrawMenuPicture(item);
+            } else {
+                DrawButton(item);
+            }
+            return TRUE;
+        }
         case WM_PAINT:
             Paint();
             return 0;
@@ -178,9 +214,16 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             GuardCommand(control_, [this] { model_.Hide(); });
             return 0;
         case kTrayMessage:
+            ::DefWindowProcW(control_, message, wParam, lParam);
             GuardCommand(control_, [&] { TrayNotify(lParam); });
             return 0;
         default:
+            // The shell's taskbar was made anew (the shell restarted): put
+            // the icon back, or the program could no longer be reached.
+            if (message == taskbarCreated_ && taskbarCreated_ != 0) {
+                AddTrayIcon();
+                return 0;
+            }
             return ::DefWindowProcW(control_, message, wParam, lParam);
     }
 }
@@ -191,12 +234,10 @@ void MainWindow::CreateControls() {
     background_.reset(::CreateSolidBrush(backgroundColour_));
     captionText_ = VerticalText(kProductName);
 
-    glyphs_.reset(::ImageList_Create(kGlyphSize, kGlyphSize, ILC_COLOR24 | ILC_MASK, kGlyphCount, 0));
-    for (int i = 0; i < kGlyphCount; ++i) {
-        unique_hbitmap bitmap(static_cast<HBITMAP>(::LoadImageW(
-            instance_, MAKEINTRESOURCEW(kFirstGlyphResource + i), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-        ::ImageList_AddMasked(glyphs_.get(), bitmap.get(), kGlyphTransparent);
-    }
+    glyphs_ = LoadPictures(instance_, kFirstGlyphResource, kGlyphCount);
+    imlIcon_ = LoadPictures(instance_, kFirstMenuPictureResource, kMenuPictureCount);
+    ppmMain_ = BuildPopupMenu(MainMenuEntries());
+    ppmSystem_ = BuildPopupMenu(SystemMenuEntries());
 
     tooltip_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, control_,
@@ -223,6 +264,9 @@ void MainWindow::CreateControls() {
 }
 
 void MainWindow::FormCreate() {
+    trayFrame_ = 0;
+    // Both timers run from the window's creation.
+    ::SetTimer(control_, kTimer1, kFirstAnimationTickMs, nullptr);
     ::SetTimer(control_, kTimer2, kTimer2DesignInterval, nullptr);
     LoadSettings(settings_, registry_, *this);
     // Hints: shown 5 ms after the pointer rests, the next one 100 ms after
@@ -232,6 +276,7 @@ void MainWindow::FormCreate() {
     ::SendMessageW(tooltip_, TTM_SETDELAYTIME, TTDT_AUTOPOP, MAKELPARAM(10000, 0));
     ::SendMessageW(tooltip_, TTM_SETTIPBKCOLOR, RGB(0, 128, 192), 0);
     ::SendMessageW(tooltip_, TTM_SETTIPTEXTCOLOR, RGB(255, 255, 255), 0);
+    AddTrayIcon();
 }
 
 void MainWindow::OnCommand(std::uint16_t command) {
@@ -264,6 +309,8 @@ void MainWindow::Button(std::int32_t tag) { dispatcher_.ChooseArrangement(tag); 
 
 void MainWindow::ExitClick() {
     tavrel::SaveSettings(settings_, registry_);
+    DeleteTrayIcon();
+    ::KillTimer(control_, kTimer1);
     ::KillTimer(control_, kTimer2);
     ::PostQuitMessage(0);
 }
@@ -282,9 +329,100 @@ void MainWindow::ShowHideAllIconClick() {
 void MainWindow::Timer2Timer() { dispatcher_.Timer2Timer(); }
 
 void MainWindow::TrayNotify(LPARAM mouseMessage) {
-    if (mouseMessage == WM_LBUTTONDBLCLK) {
-        model_.ShowSequenceA();
+    RECT workArea{};
+    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
+    POINT cursor{};
+    switch (mouseMessage) {
+        case WM_RBUTTONUP:
+            ::GetCursorPos(&cursor);
+            ppmSystemPopup();
+            OpenPopupMenu(ppmSystem_.get(), {cursor.x + 45, workArea.bottom + 9}, TPM_LEFTALIGN);
+            break;
+        case WM_LBUTTONUP:
+            ::GetCursorPos(&cursor);
+            OpenPopupMenu(ppmMain_.get(), {cursor.x + 10, workArea.bottom + 1}, TPM_CENTERALIGN);
+            break;
+        case WM_LBUTTONDBLCLK:
+            model_.ShowSequenceA();
+            break;
+        default:
+            break;
     }
+}
+
+void MainWindow::OpenPopupMenu(HMENU menu, POINT at, UINT alignment) {
+    // A menu opened from a notification-area icon closes on a click
+    // elsewhere only when its owner is the foreground window; the null
+    // message afterwards lets the menu's end be seen at once.
+    ::SetForegroundWindow(control_);
+    constexpr UINT kNoAnimation = TPM_NOANIMATION | TPM_HORPOSANIMATION | TPM_HORNEGANIMATION |
+                                  TPM_VERPOSANIMATION | TPM_VERNEGANIMATION;
+    ::TrackPopupMenu(menu, alignment | TPM_RIGHTBUTTON | kNoAnimation, at.x, at.y, 0, control_, nullptr);
+    ::PostMessageW(control_, WM_NULL, 0, 0);
+}
+
+void MainWindow::ppmSystemPopup() {
+    std::optional<RegistryKey> run;
+    try {
+        run.emplace(RegistryKey::Create(HKEY_LOCAL_MACHINE, kRunKeyPath));
+    } catch (const Error&) {
+        ::MessageBoxW(control_, L"打开注册表失败！", L"错误", MB_OK | MB_ICONERROR);
+        return;
+    }
+    // A value of the wrong type fails here, and the menu does not open.
+    SetMenuCaption(ppmSystem_.get(), kCmdAutoRun, AutoRunCaption(!run->ReadString(kProductName).empty()));
+}
+
+void MainWindow::AddTrayIcon() {
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof(data);
+    data.hWnd = control_;
+    data.uID = kTrayIconId;
+    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    data.uCallbackMessage = kTrayMessage;
+    data.hIcon = ::LoadIconW(instance_, MAKEINTRESOURCEW(1));
+    ::lstrcpynW(data.szTip, kTrayTip, ARRAYSIZE(data.szTip));
+    ::Shell_NotifyIconW(NIM_ADD, &data);
+}
+
+void MainWindow::DeleteTrayIcon() {
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof(data);
+    data.hWnd = control_;
+    data.uID = kTrayIconId;
+    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    data.uCallbackMessage = kTrayMessage;
+    ::Shell_NotifyIconW(NIM_DELETE, &data);
+}
+
+void MainWindow::Timer1Timer() {
+    const AnimationStep step = NextAnimationStep(trayFrame_, ::ImageList_GetImageCount(imlIcon_.get()));
+    trayFrame_ = step.frame;
+    ::SetTimer(control_, kTimer1, step.nextIntervalMs, nullptr);
+    unique_hicon frame(::ImageList_GetIcon(imlIcon_.get(), trayFrame_, ILD_TRANSPARENT));
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof(data);
+    data.hWnd = control_;
+    data.uID = kTrayIconId;
+    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    data.uCallbackMessage = kTrayMessage;
+    data.hIcon = frame.get();
+    ::lstrcpynW(data.szTip, kTrayTip, ARRAYSIZE(data.szTip));
+    ::Shell_NotifyIconW(NIM_MODIFY, &data);
+}
+
+void MainWindow::MeasureMenuPicture(MEASUREITEMSTRUCT& item) const {
+    item.itemWidth = kGlyphSize;
+    item.itemHeight = kGlyphSize + 2;
+}
+
+void MainWindow::DrawMenuPicture(const DRAWITEMSTRUCT& item) const {
+    const int picture = MenuItemImage(item.itemData);
+    if (picture == kNoImage) {
+        return;
+    }
+    const int top = item.rcItem.top + (item.rcItem.bottom - item.rcItem.top - kGlyphSize) / 2;
+    ::ImageList_Draw(imlIcon_.get(), picture, item.hDC, item.rcItem.left, top, ILD_TRANSPARENT);
 }
 
 RECT MainWindow::CaptionStripRect() const {
@@ -388,7 +526,9 @@ void MainWindow::SetRefreshInterval() {
     }
 }
 
-void MainWindow::SetShowHideCaption() { showHideCaption_ = settings_.showHideIcon == 0 ? L"显示图标" : L"隐藏图标"; }
+void MainWindow::SetShowHideCaption() {
+    SetMenuCaption(ppmMain_.get(), kCmdShowHideAllIcon, ShowHideCaption(settings_.showHideIcon));
+}
 
 void MainWindow::ApplySkin() {}
 

@@ -35,6 +35,8 @@ public:
     bool Create(HINSTANCE instance);
 
     HWND handle() const { return control_; }
+    HMENU MainMenu() const { return ppmMain_.get(); }
+    HMENU SystemMenu() const { return ppmSystem_.get(); }
     ControlWindowModel& model() { return model_; }
 
 private:
@@ -50,6 +52,13 @@ private:
     void ShowHideAllIconClick();
     void Timer2Timer();
     void TrayNotify(LPARAM mouseMessage);
+    void AddTrayIcon();
+    void DeleteTrayIcon();
+    void Timer1Timer();
+    void OpenPopupMenu(HMENU menu, POINT at, UINT alignment);
+    void ppmSystemPopup();
+    void MeasureMenuPicture(MEASUREITEMSTRUCT& item) const;
+    void DrawMenuPicture(const DRAWITEMSTRUCT& item) const;
     LRESULT WMNCHitTest(WPARAM wParam, LPARAM lParam);
     void Paint();
     void DrawButton(const DRAWITEMSTRUCT& item);
@@ -84,9 +93,13 @@ private:
     unique_hfont captionFont_;
     unique_hfont buttonFont_;
     unique_himagelist glyphs_;
+    unique_himagelist imlIcon_;
+    unique_hmenu ppmMain_;
+    unique_hmenu ppmSystem_;
+    std::int32_t trayFrame_ = 0;
+    UINT taskbarCreated_ = 0;
     unique_hbrush background_;
     std::wstring captionText_;
-    std::wstring showHideCaption_;
     COLORREF backgroundColour_ = RGB(0, 128, 192);
 };
 

@@ -2,6 +2,7 @@
 // demonstrations and screenshots:
 //
 //   tavrel_poke.exe show | exit | tray-left | tray-right | command ID
+//   tavrel_poke.exe keys down|up|right|left|escape|enter...
 //
 // show double-clicks the notification-area icon, tray-left and tray-right
 // click it; command sends a command id of the control window.
@@ -19,6 +20,22 @@ int wmain(int argc, wchar_t** argv) {
         return 1;
     }
     const std::wstring verb = argv[1];
+    if (verb == L"keys") {
+        // Typed into whatever has the focus, an open menu included.
+        for (int i = 2; i < argc; ++i) {
+            const std::wstring key = argv[i];
+            const WORD code = key == L"down" ? VK_DOWN : key == L"up" ? VK_UP : key == L"right" ? VK_RIGHT
+                            : key == L"left" ? VK_LEFT : key == L"enter" ? VK_RETURN : VK_ESCAPE;
+            INPUT input[2] = {};
+            input[0].type = INPUT_KEYBOARD;
+            input[0].ki.wVk = code;
+            input[1] = input[0];
+            input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+            ::SendInput(2, input, sizeof(INPUT));
+            ::Sleep(150);
+        }
+        return 0;
+    }
     if (verb == L"show") {
         ::PostMessageW(control, tavrel::kTrayMessage, 100, WM_LBUTTONDBLCLK);
     } else if (verb == L"tray-left") {

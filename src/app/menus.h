@@ -1,0 +1,49 @@
+// The two popup menus of the notification-area icon, as data: every item
+// in order with its caption, picture, command and Tag. Building the real
+// menus from these tables, and drawing them, happen elsewhere.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace tavrel {
+
+enum class MenuEntryKind {
+    kItem,
+    kSeparator,
+    kSubmenu,  // the entries up to the matching kEnd are its items
+    kEnd,
+};
+
+inline constexpr int kNoImage = -1;
+
+struct MenuEntry {
+    MenuEntryKind kind;
+    const wchar_t* name = L"";
+    const wchar_t* caption = L"";
+    int image = kNoImage;  // index into the menu pictures
+    std::uint16_t command = 0;
+    std::int32_t tag = 0;       // the arrangement number of arrangement items
+    bool startsColumn = false;  // the item opens a new column of its menu
+};
+
+// ppmMain: the arrangements.
+const std::vector<MenuEntry>& MainMenuEntries();
+// ppmSystem: settings and program commands.
+const std::vector<MenuEntry>& SystemMenuEntries();
+
+inline constexpr wchar_t kShowIconsCaption[] = L"显示图标";
+inline constexpr wchar_t kHideIconsCaption[] = L"隐藏图标";
+inline constexpr wchar_t kAutoRunOnCaption[] = L"系统启动时自动运行";
+inline constexpr wchar_t kAutoRunOffCaption[] = L"取消自动运行功能";
+
+// The show/hide item names what a click will do.
+constexpr const wchar_t* ShowHideCaption(std::int32_t showHideIcon) {
+    return showHideIcon == 0 ? kShowIconsCaption : kHideIconsCaption;
+}
+// So does the autorun item: with an autorun value, a click removes it.
+constexpr const wchar_t* AutoRunCaption(bool autorunSet) {
+    return autorunSet ? kAutoRunOffCaption : kAutoRunOnCaption;
+}
+
+}  // namespace tavrel

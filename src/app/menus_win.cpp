@@ -1,0 +1,59 @@
+#include "app/menus_win.h"
+
+namespace tavrel {
+namespace {
+
+// Appends entries from `at` to the matching end (or the table's end) and
+// returns the position after them.
+std::size_t AppendEntries(HMENU menu, const std::vector<MenuEntry>& entries, std::size_t at) {
+    while (at < entries.size()) {
+        const MenuEntry& entry = entries[at++];
+        if (entry.kind == MenuEntryKind::kEnd) {
+            break;
+        }
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_FTYPE | MIIM_DATA;
+        info.dwItemData = static_cast<ULONG_PTR>(entry.image + 1);
+        if (entry.kind == MenuEntryKind::kSeparator) {
+            info.fType = MFT_SEPARATOR;
+        } else {
+            info.fMask |= MIIM_STRING | MIIM_ID;
+            info.fType = MFT_STRING | (entry.startsColumn ? MFT_MENUBARBREAK : 0u);
+            info.dwTypeData = const_cast<wchar_t*>(entry.caption);
+            info.wID = entry.command;
+            if (entry.image != kNoImage) {
+                info.fMask |= MIIM_BITMAP;
+                info.hbmpItem = HBMMENU_CALLBACK;
+            }
+            if (entry.kind == MenuEntryKind::kSubmenu) {
+                HMENU submenu = ::CreatePopupMenu();
+                at = AppendEntries(submenu, entries, at);
+                info.fMask |= MIIM_SUBMENU;
+                info.hSubMenu = submenu;
+            }
+        }
+        ::InsertMenuItemW(menu, static_cast<UINT>(::GetMenuItemCount(menu)), TRUE, &info);
+    }
+    return at;
+}
+
+}  // namespace
+
+unique_hmenu BuildPopupMenu(const std::vector<MenuEntry>& entries) {
+    unique_hmenu menu(::CreatePopupMenu());
+    AppendEntries(menu.get(), entries, 0);
+    return menu;
+}
+
+int MenuItemImage(ULONG_PTR itemData) { return static_cast<int>(itemData) - 1; }
+
+void SetMenuCaption(HMENU menu, std::uint16_t command, const std::wstring& caption) {
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_STRING;
+    info.dwTypeData = const_cast<wchar_t*>(caption.c_str());
+    ::SetMenuItemInfoW(menu, command, FALSE, &info);  // searches the submenus too
+}
+
+}  // namespace tavrel
