@@ -3,23 +3,20 @@
 #include <commctrl.h>
 #include <cstdio>
 
-#include <shellapi.h>
-
 #include "app/control_layout.h"
 #include "app/error_report_win.h"
 #include "app/menus.h"
 #include "app/menus_win.h"
 #include "app/tray_animation.h"
+#include "app/tray_icon_win.h"
 
 namespace tavrel {
 namespace {
 
 constexpr UINT_PTR kTimer1 = 1;
 constexpr UINT_PTR kTimer2 = 2;
-constexpr UINT kTrayIconId = 100;
 constexpr int kFirstMenuPictureResource = 2000;
 constexpr int kMenuPictureCount = 57;
-constexpr wchar_t kTrayTip[] = L"Tavrel！";
 constexpr UINT kTimer2DesignInterval = 60000;
 constexpr int kFirstGlyphResource = 1000;
 constexpr int kQuitGlyph = 33;
@@ -362,53 +359,26 @@ void MainWindow::OpenPopupMenu(HMENU menu, POINT at, UINT alignment) {
 }
 
 void MainWindow::ppmSystemPopup() {
-    std::optional<RegistryKey> run;
-    try {
-        run.emplace(RegistryKey::Create(HKEY_LOCAL_MACHINE, kRunKeyPath));
-    } catch (const Error&) {
+    // A value of the wrong type fails here, and the menu does not open.
+    const std::optional<std::wstring> caption = ReadAutoRunCaption();
+    if (!caption) {
         ::MessageBoxW(control_, L"打开注册表失败！", L"错误", MB_OK | MB_ICONERROR);
         return;
     }
-    // A value of the wrong type fails here, and the menu does not open.
-    SetMenuCaption(ppmSystem_.get(), kCmdAutoRun, AutoRunCaption(!run->ReadString(kProductName).empty()));
+    SetMenuCaption(ppmSystem_.get(), kCmdAutoRun, *caption);
 }
 
-void MainWindow::AddTrayIcon() {
-    NOTIFYICONDATAW data{};
-    data.cbSize = sizeof(data);
-    data.hWnd = control_;
-    data.uID = kTrayIconId;
-    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-    data.uCallbackMessage = kTrayMessage;
-    data.hIcon = ::LoadIconW(instance_, MAKEINTRESOURCEW(1));
-    ::lstrcpynW(data.szTip, kTrayTip, ARRAYSIZE(data.szTip));
-    ::Shell_NotifyIconW(NIM_ADD, &data);
-}
+void MainWindow::AddTrayIcon() { TrayIcon(control_).Add(::LoadIconW(instance_, MAKEINTRESOURCEW(1))); }
 
-void MainWindow::DeleteTrayIcon() {
-    NOTIFYICONDATAW data{};
-    data.cbSize = sizeof(data);
-    data.hWnd = control_;
-    data.uID = kTrayIconId;
-    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-    data.uCallbackMessage = kTrayMessage;
-    ::Shell_NotifyIconW(NIM_DELETE, &data);
-}
+void MainWindow::DeleteTrayIcon() { TrayIcon(control_).Delete(); }
 
 void MainWindow::Timer1Timer() {
     const AnimationStep step = NextAnimationStep(trayFrame_, ::ImageList_GetImageCount(imlIcon_.get()));
     trayFrame_ = step.frame;
     ::SetTimer(control_, kTimer1, step.nextIntervalMs, nullptr);
+    // The shell keeps its own copy of the icon.
     unique_hicon frame(::ImageList_GetIcon(imlIcon_.get(), trayFrame_, ILD_TRANSPARENT));
-    NOTIFYICONDATAW data{};
-    data.cbSize = sizeof(data);
-    data.hWnd = control_;
-    data.uID = kTrayIconId;
-    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-    data.uCallbackMessage = kTrayMessage;
-    data.hIcon = frame.get();
-    ::lstrcpynW(data.szTip, kTrayTip, ARRAYSIZE(data.szTip));
-    ::Shell_NotifyIconW(NIM_MODIFY, &data);
+    TrayIcon(control_).Modify(frame.get());
 }
 
 void MainWindow::MeasureMenuPicture(MEASUREITEMSTRUCT& item) const {

@@ -14,6 +14,7 @@
 #include "app/registry_win.h"
 #include "app/settings.h"
 #include "app/settings_store.h"
+#include "app/tray_icon_win.h"
 #include "common/unique_handle_win.h"
 #include "desktop/desktop_win.h"
 
@@ -22,7 +23,7 @@ namespace tavrel {
 inline constexpr wchar_t kControlWindowClass[] = L"TMainCtr";
 inline constexpr wchar_t kApplicationWindowClass[] = L"TApplication";
 // The notification-area icon's callback message.
-inline constexpr UINT kTrayMessage = WM_USER + 1;
+inline constexpr UINT kTrayMessage = kTrayCallbackMessage;
 
 class MainWindow final : private StartupActions, private ControlWindowOps {
 public:

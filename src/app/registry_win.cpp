@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "app/menus.h"
+
 namespace tavrel {
 namespace {
 
@@ -126,6 +128,16 @@ void Win32SettingsRegistry::WriteAutorun() {
         return;  // autorun simply stays off when the Run key cannot be had
     }
     run->WriteString(kProductName, ProgramPath());
+}
+
+std::optional<std::wstring> ReadAutoRunCaption() {
+    std::optional<RegistryKey> run;
+    try {
+        run.emplace(RegistryKey::Create(HKEY_LOCAL_MACHINE, kRunKeyPath));
+    } catch (const Error&) {
+        return std::nullopt;
+    }
+    return std::wstring(AutoRunCaption(!run->ReadString(kProductName).empty()));
 }
 
 std::wstring ProgramPath() {

@@ -49,6 +49,11 @@ public:
 
 inline constexpr wchar_t kRunKeyPath[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
+// The caption of the autorun menu item, from the autorun value: nothing
+// when the Run key cannot be opened (or created), and "Invalid data type for
+// 'Tavrel'" when the value is not a string.
+std::optional<std::wstring> ReadAutoRunCaption();
+
 // The full path of the running program file.
 std::wstring ProgramPath();
 

@@ -1,6 +1,7 @@
 // tavrel.exe itself, started as a user starts it, against the stand-in
 // desktop and the real registry of the test prefix.
 #include <windows.h>
+#include <shellapi.h>
 
 #include <gtest/gtest.h>
 
@@ -255,6 +256,134 @@ TEST(ControlWindow, ShowsHidesAndDragsByItsCaptionStrip) {
     Command(control, ArrangementCommand(3));
     EXPECT_TRUE(IconAt(standin, 0, 22, 665));
     ExitAndExpectCleanEnd(program);
+}
+
+// Asks the shell about the program's notification-area icon the way the
+// program would: a modify request succeeds only while the icon is there.
+bool TrayIconPresent(HWND control) {
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof(data);
+    data.hWnd = control;
+    data.uID = kTrayIconId;
+    data.uFlags = NIF_TIP;
+    ::lstrcpynW(data.szTip, L"Tavrel！", ARRAYSIZE(data.szTip));
+    return ::Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
+}
+
+TEST(NotificationArea, IconComesBackWhenTheTaskbarIsMadeAnewAndGoesAtExit) {
+    Settings settings;
+    settings.arrage = 0;
+    StoreSettings(settings);
+    RunningProgram program;
+    HWND control = ControlWindow(program);
+    ASSERT_NE(control, nullptr);
+    ASSERT_TRUE(testing::WaitUntil([&] { return TrayIconPresent(control); }, 5s));
+
+    // The shell restarts and forgets every icon, then announces its new
+    // taskbar.
+    NOTIFYICONDATAW gone{};
+    gone.cbSize = sizeof(gone);
+    gone.hWnd = control;
+    gone.uID = kTrayIconId;
+    ASSERT_TRUE(::Shell_NotifyIconW(NIM_DELETE, &gone));
+    EXPECT_FALSE(TrayIconPresent(control));
+    ::SendMessageW(control, ::RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(TrayIconPresent(control));
+
+    ::PostMessageW(control, WM_COMMAND, MAKEWPARAM(kCmdExit, 0), 0);
+    EXPECT_EQ(program.WaitForExit(10s), std::optional<DWORD>(0));
+    EXPECT_FALSE(TrayIconPresent(control)) << "removed at exit";
+}
+
+// The program's popup menu once it is on the screen, if it comes.
+HWND OpenMenu(const RunningProgram& program, std::chrono::milliseconds wait) {
+    HWND menu = nullptr;
+    testing::WaitUntil(
+        [&] {
+            menu = program.FindWindowOf(L"#32768", L"", 0ms);
+            return menu != nullptr && ::IsWindowVisible(menu);
+        },
+        wait);
+    return menu != nullptr && ::IsWindowVisible(menu) ? menu : nullptr;
+}
+
+// Escape, as the user would press it; the control window is told to cancel
+// as well should the key not reach the menu.
+bool CloseMenu(HWND control, HWND menu) {
+    ::PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+    if (testing::WaitUntil([&] { return !::IsWindowVisible(menu); }, 2s)) {
+        return true;
+    }
+    ::PostMessageW(control, WM_CANCELMODE, 0, 0);
+    return testing::WaitUntil([&] { return !::IsWindowVisible(menu); }, 3s);
+}
+
+TEST(NotificationArea, ClicksOpenTheMenusAndADoubleClickTheControlWindow) {
+    Settings settings;
+    settings.arrage = 0;
+    StoreSettings(settings);
+    RunningProgram program;
+    HWND control = ControlWindow(program);
+    ASSERT_NE(control, nullptr);
+
+    ::PostMessageW(control, kTrayMessage, kTrayIconId, WM_LBUTTONUP);
+    HWND menu = OpenMenu(program, 5s);
+    ASSERT_NE(menu, nullptr) << "left click: the arrangement menu";
+    EXPECT_TRUE(CloseMenu(control, menu));
+
+    ::PostMessageW(control, kTrayMessage, kTrayIconId, WM_RBUTTONUP);
+    menu = OpenMenu(program, 5s);
+    ASSERT_NE(menu, nullptr) << "right click: the program menu";
+    EXPECT_TRUE(CloseMenu(control, menu));
+
+    ::PostMessageW(control, kTrayMessage, kTrayIconId, WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(testing::WaitUntil([&] { return ::IsWindowVisible(control) != FALSE; }, 5s));
+    ExitAndExpectCleanEnd(program);
+}
+
+TEST(NotificationArea, AnAutorunValueOfTheWrongTypeIsReportedAndTheMenuStaysShut) {
+    Settings settings;
+    settings.arrage = 0;
+    StoreSettings(settings);
+    RegistryKey::Create(HKEY_LOCAL_MACHINE, kRunKeyPath).WriteInteger(kProductName, 7);
+    RunningProgram program;
+    HWND control = ControlWindow(program);
+    ASSERT_NE(control, nullptr);
+    ::PostMessageW(control, kTrayMessage, kTrayIconId, WM_RBUTTONUP);
+    HWND box = program.FindWindowOf(L"#32770", kApplicationTitle, 5s);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(testing::MessageBoxText(box), L"Invalid data type for 'Tavrel'");
+    ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, 0), 0);
+    EXPECT_EQ(OpenMenu(program, 1s), nullptr) << "the menu does not open";
+    testing::ForgetProgramSettings();
+    ExitAndExpectCleanEnd(program);
+}
+
+TEST(ShowHideAllIcons, HidesTheDesktopAndBringsItBackUnchanged) {
+    Settings settings;
+    settings.arrage = 1;
+    StoreSettings(settings);
+    StandinDesktop standin(12);
+    RunningProgram program;
+    HWND control = ControlWindow(program);
+    ASSERT_NE(control, nullptr);
+    // The whole arrangement is in place once its last icon is.
+    ASSERT_TRUE(testing::WaitUntil([&] { return IconAt(standin, 11, 22 + 77 * 11, 2); }, 10s));
+    const auto before = standin.ReadState();
+
+    Command(control, kCmdShowHideAllIcon);
+    EXPECT_FALSE(::IsWindowVisible(standin.Progman()));
+    Command(control, kCmdShowHideAllIcon);
+    EXPECT_TRUE(::IsWindowVisible(standin.Progman()));
+    const auto after = standin.ReadState();
+    for (std::size_t i = 0; i < before.items.size(); ++i) {
+        EXPECT_EQ(after.items[i].x, before.items[i].x);
+        EXPECT_EQ(after.items[i].y, before.items[i].y);
+    }
+    Command(control, kCmdShowHideAllIcon);
+    ExitAndExpectCleanEnd(program);
+    EXPECT_EQ(SettingsKeyForTest().ReadInteger(L"ShowHideIcon"), 0) << "saved at exit";
+    EXPECT_FALSE(::IsWindowVisible(standin.Progman())) << "ending while hidden leaves them hidden";
 }
 
 }  // namespace
