@@ -239,13 +239,13 @@ void MainWindow::CreateControls() {
     tooltip_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, control_,
                                  nullptr, instance_, nullptr);
-    for (const ButtonSpec& spec : ControlButtons()) {
-        HWND button = ::CreateWindowExW(0, L"BUTTON", spec.caption, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW,
-                                        spec.x, spec.y, kButtonSize, kButtonSize, control_,
-                                        reinterpret_cast<HMENU>(static_cast<UINT_PTR>(spec.command)),
+    for (const ButtonSpec& layout : ControlButtons()) {
+        HWND button = ::CreateWindowExW(0, L"BUTTON", layout.caption, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW,
+                                        layout.x, layout.y, kButtonSize, kButtonSize, control_,
+                                        reinterpret_cast<HMENU>(static_cast<UINT_PTR>(layout.command)),
                                         instance_, nullptr);
-        ::SetWindowLongPtrW(button, GWLP_USERDATA, spec.glyph);
-        AddTool(tooltip_, control_, button, spec.hint);
+        ::SetWindowLongPtrW(button, GWLP_USERDATA, layout.glyph);
+        AddTool(tooltip_, control_, button, layout.hint);
     }
     const QuitButtonSpec quit;
     HWND quitButton = ::CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, quit.x, quit.y,

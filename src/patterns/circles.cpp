@@ -18,9 +18,7 @@ void ArrangeHalfCircle(DesktopAccess& desktop, std::int32_t variant) {
     if (frame.count <= 0) {
         return;
     }
-    const std::int64_t cx = HalfRounded(frame.width);
-    const std::int64_t cy = HalfRounded(frame.height);
-    const std::int64_t radius = cy <= cx ? cy : cx;
+    const auto [cx, cy, radius] = CurveCentreOf(frame);
     const Real rho = R(radius) * 1.2L;
     const Real n = R(frame.count);
     const bool upper = variant == 0;
@@ -40,9 +38,7 @@ void ArrangeCircle(DesktopAccess& desktop, std::int32_t variant) {
     if (frame.count <= 0) {
         return;
     }
-    const std::int64_t cx = HalfRounded(frame.width);
-    const std::int64_t cy = HalfRounded(frame.height);
-    const std::int64_t radius = cy <= cx ? cy : cx;
+    const auto [cx, cy, radius] = CurveCentreOf(frame);
     const Real n = R(frame.count);
     const bool circle = variant == 1;
     const Real radiusX = R(circle ? radius - 37 : cx - 37);

@@ -75,8 +75,7 @@ void ArrangeTaiJi(DesktopAccess& desktop) {
     const PatternFrame frame = OpenPatternFrame(desktop);
     const std::int64_t n = frame.count;
     const std::int64_t q = n / 3;
-    const std::int64_t cx = HalfRounded(frame.width);
-    const std::int64_t cy = HalfRounded(frame.height);
+    const auto [cx, cy, radius] = CurveCentreOf(frame);
     const Real outer = R(cy - 37);
     const Real inner = R(std::int64_t{Div(Wrap32(cy), 2)} - 30);
 
@@ -128,9 +127,7 @@ void ArrangeSpiral(DesktopAccess& desktop, const PauseFunction& pause) {
         return;
     }
     const Real n = R(frame.count);
-    const std::int64_t cx = HalfRounded(frame.width);
-    const std::int64_t cy = HalfRounded(frame.height);
-    const std::int64_t radius = cy <= cx ? cy : cx;
+    const auto [cx, cy, radius] = CurveCentreOf(frame);
     // A work area under about 20 pixels leaves no room to wind in; the
     // spiral then stays on its innermost ring instead of taking the root
     // of a negative number.
@@ -150,8 +147,7 @@ void ArrangeSpiral(DesktopAccess& desktop, const PauseFunction& pause) {
 void ArrangeHeart(DesktopAccess& desktop) {
     const PatternFrame frame = OpenPatternFrame(desktop);
     ColourCaptionsRedBeforeMoving(desktop, frame);
-    const std::int64_t cx = HalfRounded(frame.width);
-    const std::int64_t cy = HalfRounded(frame.height);
+    const auto [cx, cy, radius] = CurveCentreOf(frame);
     for (std::int32_t i = 0; i < frame.count; ++i) {
         const HeartPoint unit = HeartCurvePoint(HeartParameter(i, frame.count), 1.57L, 0.85L);
         MoveTruncated(desktop, frame, i, R(cx - 37) * unit.x + R(cx) - 10.0L,
@@ -166,8 +162,7 @@ void ArrangeTwoHearts(DesktopAccess& desktop, std::int32_t variant) {
     const std::int64_t n = frame.count;
     const std::int64_t w = frame.width;
     const std::int64_t h = frame.height;
-    const std::int64_t cx = HalfRounded(frame.width);
-    const std::int64_t cy = HalfRounded(frame.height);
+    const auto [cx, cy, radius] = CurveCentreOf(frame);
     // A, the smaller heart, has its notch at (W / 3, H / 3 - 20); B, larger,
     // at (2W / 3 - 40, H / 10).
     const auto placeA = [&](std::int64_t index, HeartPoint unit) {

@@ -15,3 +15,13 @@ PatternFrame OpenPatternFrame(DesktopAccess& desktop) {
 std::int32_t HalfRounded(std::int32_t size) { return Round32(static_cast<Real>(size) / 2.0L); }
 
 }  // namespace tavrel
+
+namespace tavrel {
+
+CurveCentre CurveCentreOf(const PatternFrame& frame) {
+    const std::int64_t cx = HalfRounded(frame.width);
+    const std::int64_t cy = HalfRounded(frame.height);
+    return {cx, cy, cy <= cx ? cy : cx};
+}
+
+}  // namespace tavrel

@@ -25,4 +25,12 @@ PatternFrame OpenPatternFrame(DesktopAccess& desktop);
 // Half sizes of the curve figures: Round(W / 2.0), Round(H / 2.0).
 std::int32_t HalfRounded(std::int32_t size);
 
+// The centre of the curve figures and the smaller half size.
+struct CurveCentre {
+    std::int64_t cx;
+    std::int64_t cy;
+    std::int64_t radius;  // the smaller of cx and cy
+};
+CurveCentre CurveCentreOf(const PatternFrame& frame);
+
 }  // namespace tavrel

@@ -1,5 +1,7 @@
 #include "patterns/lines.h"
 
+#include <utility>
+
 #include "patterns/frame.h"
 #include "patterns/real_math.h"
 
@@ -191,101 +193,76 @@ void ArrangeSquare(DesktopAccess& desktop) {
 
 namespace {
 
-// The rings of the two rectangle figures. Each icon first steps the walk,
-// then is placed at the counters as they now stand; the step that would
-// close a ring moves the walk one grid place inward instead.
-struct RingWalk {
-    std::int64_t column = 0;
-    std::int64_t row = 0;
-    std::int64_t ring = 1;
-    int state = 1;
-    std::int64_t width;
-    std::int64_t height;
-
-    void NextRing(std::int64_t a) {
-        state = 1;
-        ++column;
-        ++row;
-        ++ring;
-        height -= a;
-        width -= a;
-    }
+// The rings of the two rectangle figures: a walk over a grid with a first
+// and a second counter. The first side steps the first counter forward,
+// the second side the second counter, the third and fourth sides step them
+// back. Each icon first steps the walk, then is placed at the counters as
+// they now stand; the step that would close a ring moves the walk one grid
+// place inward instead, so that icon starts the next ring.
+struct RingShape {
+    std::int64_t firstMargin;   // the first side ends past size - margin
+    std::int64_t secondOffset;  // the second side ends when (c + offset)(a + 2) passes the size
+    bool firstIsRow;            // down first (17) or across first (18)
 };
 
-bool Greater(std::int64_t left, std::int64_t right) { return Wrap32(left) > Wrap32(right); }
-bool LessOrEqual(std::int64_t left, std::int64_t right) { return Wrap32(left) <= Wrap32(right); }
-bool Less(std::int64_t left, std::int64_t right) { return Wrap32(left) < Wrap32(right); }
+template <typename Place>
+void WalkRings(DesktopAccess& desktop, std::int32_t spacing, const RingShape& shape, Place place) {
+    const PatternFrame frame = OpenPatternFrame(desktop);
+    const std::int64_t a = spacing;
+    std::int64_t first = 0;
+    std::int64_t second = 0;
+    std::int64_t ring = 1;
+    std::int64_t firstSize = shape.firstIsRow ? frame.height : frame.width;
+    std::int64_t secondSize = shape.firstIsRow ? frame.width : frame.height;
+    int side = 1;
+    const auto over = [](std::int64_t left, std::int64_t right) { return Wrap32(left) > Wrap32(right); };
+    for (std::int32_t i = 0; i < frame.count; ++i) {
+        switch (side) {
+            case 1:
+                ++first;
+                side = over(a * first, firstSize - shape.firstMargin) ? 2 : 1;
+                break;
+            case 2:
+                ++second;
+                side = over((second + shape.secondOffset) * (a + 2), secondSize) ? 3 : 2;
+                break;
+            case 3:
+                --first;
+                side = !over(a * first, a * ring) ? 4 : 3;
+                break;
+            default:
+                --second;
+                if (Wrap32(a * second) < Wrap32(a * ring)) {
+                    side = 1;
+                    ++first;
+                    ++second;
+                    ++ring;
+                    firstSize -= a;
+                    secondSize -= a;
+                }
+                break;
+        }
+        const std::int64_t row = shape.firstIsRow ? first : second;
+        const std::int64_t column = shape.firstIsRow ? second : first;
+        const auto [x, y] = place(a, column, row);
+        Move(desktop, frame, i, x, y);
+    }
+}
 
 }  // namespace
 
 void ArrangeRectangleDown(DesktopAccess& desktop, std::int32_t spacing) {
-    const PatternFrame frame = OpenPatternFrame(desktop);
-    const std::int64_t a = spacing;
-    RingWalk walk{.width = frame.width, .height = frame.height};
-    for (std::int32_t i = 0; i < frame.count; ++i) {
-        switch (walk.state) {
-            case 1:  // down the left side
-                ++walk.row;
-                if (Greater(a * walk.row, walk.height - 30)) {
-                    walk.state = 2;
-                }
-                break;
-            case 2:  // right along the bottom
-                ++walk.column;
-                if (Greater((walk.column + 2) * (a + 2), walk.width)) {
-                    walk.state = 3;
-                }
-                break;
-            case 3:  // up the right side
-                --walk.row;
-                if (LessOrEqual(a * walk.row, a * walk.ring)) {
-                    walk.state = 4;
-                }
-                break;
-            default:  // 4: left along the top
-                --walk.column;
-                if (Less(a * walk.column, a * walk.ring)) {
-                    walk.NextRing(a);
-                }
-                break;
-        }
-        Move(desktop, frame, i, (a + 6) * walk.column + 22, (a - 2) * (walk.row - 1) + 2);
-    }
+    // Down the left side, right along the bottom, up, left along the top.
+    WalkRings(desktop, spacing, {30, 2, true}, [](std::int64_t a, std::int64_t column, std::int64_t row) {
+        return std::pair{(a + 6) * column + 22, (a - 2) * (row - 1) + 2};
+    });
 }
 
 void ArrangeRectangleAcross(DesktopAccess& desktop, std::int32_t spacing) {
-    const PatternFrame frame = OpenPatternFrame(desktop);
-    const std::int64_t a = spacing;
-    RingWalk walk{.width = frame.width, .height = frame.height};
-    for (std::int32_t i = 0; i < frame.count; ++i) {
-        switch (walk.state) {
-            case 1:  // right along the top
-                ++walk.column;
-                if (Greater(a * walk.column, walk.width - 110)) {
-                    walk.state = 2;
-                }
-                break;
-            case 2:  // down the right side
-                ++walk.row;
-                if (Greater((walk.row + 1) * (a + 2), walk.height)) {
-                    walk.state = 3;
-                }
-                break;
-            case 3:  // left along the bottom
-                --walk.column;
-                if (LessOrEqual(a * walk.column, a * walk.ring)) {
-                    walk.state = 4;
-                }
-                break;
-            default:  // 4: up the left side
-                --walk.row;
-                if (Less(a * walk.row, a * walk.ring)) {
-                    walk.NextRing(a);
-                }
-                break;
-        }
-        Move(desktop, frame, i, (a + 6) * (walk.column - 1) + 22, (a - 2) * walk.row + 2);
-    }
+    // Right along the top, down the right side, left along the bottom, up.
+    WalkRings(desktop, spacing, {110, 1, false}, [](std::int64_t a, std::int64_t column, std::int64_t row) {
+        return std::pair{(a + 6) * (column - 1) + 22, (a - 2) * row + 2};
+    });
 }
 
 }  // namespace tavrel

@@ -6,26 +6,20 @@
 #include <random>
 
 #include "app/dispatcher.h"
+#include "support/quiet_host.h"
 #include "support/recording_desktop.h"
 
 namespace tavrel {
 namespace {
 
-class SilentHost : public ArrangementHost {
-public:
-    void SaveSettings() override {}
-    void ShowDigitalClock() override {}
-    void DrawCustomCharacter(std::int32_t) override {}
-    void RestoreSavedLayout(std::int32_t) override {}
-    void Pause(std::uint32_t) override {}
-};
+using testing::QuietHost;
 
 // How often each icon index was moved by arrangement `number`.
 std::vector<int> MoveCounts(std::int32_t number, std::int32_t count, WorkAreaRect area) {
     testing::RecordingDesktop desktop(count, 0, 0);
     desktop.SetWorkArea(area);
     Settings settings;
-    SilentHost host;
+    QuietHost host;
     Dispatcher(desktop, settings, host).PerformArrangement(number);
     std::vector<int> counts(static_cast<std::size_t>(count > 0 ? count : 0), 0);
     for (const testing::Move& move : desktop.moves) {
@@ -87,7 +81,7 @@ TEST(FigureProperties, NoIconsMoveNothing) {
             EXPECT_TRUE(MoveCounts(number, count, {0, 0, 1024, 738}).empty());
             testing::RecordingDesktop desktop(count, 1024, 738);
             Settings settings;
-            SilentHost host;
+            QuietHost host;
             Dispatcher(desktop, settings, host).PerformArrangement(number);
             EXPECT_TRUE(desktop.moves.empty()) << number;
         }

@@ -19,6 +19,7 @@
 
 #include "app/dispatcher.h"
 #include "glyph_canvas.h"
+#include "support/quiet_host.h"
 #include "support/recording_desktop.h"
 
 namespace {
@@ -26,14 +27,7 @@ namespace {
 using tavrel::glyphs::Canvas;
 using namespace tavrel::glyphs::colours;
 
-class QuietHost : public tavrel::ArrangementHost {
-public:
-    void SaveSettings() override {}
-    void ShowDigitalClock() override {}
-    void DrawCustomCharacter(std::int32_t) override {}
-    void RestoreSavedLayout(std::int32_t) override {}
-    void Pause(std::uint32_t) override {}
-};
+using tavrel::testing::QuietHost;
 
 int IconsFor(int number) {
     switch (number) {

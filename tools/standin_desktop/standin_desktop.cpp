@@ -26,8 +26,12 @@
 #include <vector>
 
 #include "standin_protocol.h"
+#include "utf8_win.h"
 
 namespace {
+
+using standin::FromUtf8;
+using standin::ToUtf8;
 
 struct Options {
     int icons = 40;
@@ -46,29 +50,6 @@ HWND g_listView = nullptr;
 WNDPROC g_listViewProc = nullptr;
 std::vector<JournalEntry> g_journal;
 Options g_options;
-
-std::string ToUtf8(const std::wstring& text) {
-    if (text.empty()) {
-        return {};
-    }
-    const int size = ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()),
-                                           nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<size_t>(size), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), out.data(), size,
-                          nullptr, nullptr);
-    return out;
-}
-
-std::wstring FromUtf8(const std::string& text) {
-    if (text.empty()) {
-        return {};
-    }
-    const int size = ::MultiByteToWideChar(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()),
-                                           nullptr, 0);
-    std::wstring out(static_cast<size_t>(size), L'\0');
-    ::MultiByteToWideChar(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), out.data(), size);
-    return out;
-}
 
 // What a desktop usually holds, each with its picture from the system's
 // icon library.
