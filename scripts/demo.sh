@@ -15,45 +15,75 @@ out="$(cd "$out" && pwd)"
 if [ "${TAVREL_DEMO_INNER:-}" != 1 ]; then
   bash scripts/setup.sh
   cmake --preset win32 >/dev/null
-  cmake --build --preset win32 --target standin_desktop tavrel_arrange
+  cmake --build --preset win32 --target standin_desktop tavrel_arrange tavrel tavrel_poke
   TAVREL_DEMO_INNER=1 exec bash scripts/wine-run.sh --prefix build/win32/wineprefix --use-display \
     bash "$root/scripts/demo.sh" "$out"
 fi
 
 # From here on: inside the Wine session, with DISPLAY set.
 bin="$root/build/win32/bin"
-wine "$bin/standin_desktop.exe" --icons "${TAVREL_DEMO_ICONS:-40}" --state 'C:\standin-state.txt' >/dev/null 2>&1 &
-for _ in $(seq 200); do
-  xwininfo -root -tree 2>/dev/null | grep -q '"Program Manager"' && break
-  sleep 0.05
-done
-sleep 1
+start_standin() {  # icons
+  wine "$bin/standin_desktop.exe" --icons "$1" --state 'C:\standin-state.txt' >/dev/null 2>&1 &
+  sleep 3
+}
+stop_standin() {
+  wine taskkill /f /im standin_desktop.exe >/dev/null 2>&1
+  sleep 1
+}
+shots=()
+shot() {  # name label
+  import -window root "$out/$1.png"
+  shots+=(-label "$2" "$out/$1.png")
+}
+start_standin 40
 
 names=("" "上边(左→右)" "上边(右→左)" "下边(左→右)" "下边(右→左)" "左边(上→下)" "左边(下→上)"
        "右边(上→下)" "右边(下→上)" "横线" "竖线" "斜线（左上）" "斜线（左下）" "平行线（左右）"
        "平行线（上下）" "三角形" "正方形" "矩形（上→下）" "矩形（左→右）" "上半圆" "下半圆" "圆形"
        "椭圆形" "十字形" "太极图" "螺旋线" "心形图" "心心相印" "心心相印(交叉)" "数字时钟")
-shots=()
 for n in $(seq 1 29); do
   wine "$bin/tavrel_arrange.exe" "$n" >/dev/null 2>&1
   sleep 0.7
-  file="$out/arrangement-$(printf %02d "$n").png"
-  import -window root "$file"
-  shots+=(-label "$n. ${names[$n]}" "$file")
+  shot "arrangement-$(printf %02d "$n")" "$n. ${names[$n]}"
 done
-# Text drawn with the icons: the clock at two times and a Chinese text.
-# 140 icons are enough for every dot of these texts.
+# Text drawn with the icons needs more icons than a figure: one per dot.
+stop_standin
+start_standin 140
 extra() {  # name label arguments...
   local name="$1" label="$2"
   shift 2
   wine "$bin/tavrel_arrange.exe" "$@" >/dev/null 2>&1
   sleep 0.7
-  import -window root "$out/$name.png"
-  shots+=(-label "$label" "$out/$name.png")
+  shot "$name" "$label"
 }
 extra clock-1023 "数字时钟 10:23" --clock 10:23
 extra clock-0905 "数字时钟 9:05" --clock 9:05
 extra text-zhongguo "文字：中国" --text "中国"
+stop_standin
+
+# The program itself: its control window and its two menus, over a circle.
+start_standin 40
+for value in "Arrage 21" "Skin 2" "TextColor 255" "ShowHideIcon 1" "FlashScreen 60" "CustomCount 0" \
+             "CustomCharacterCount 0"; do
+  set -- $value
+  wine reg add 'HKLM\Software\Quorral\Tavrel\2.00' /v "$1" /t REG_DWORD /d "$2" /f >/dev/null 2>&1
+done
+wine "$bin/tavrel.exe" >/dev/null 2>&1 &
+sleep 3
+poke() { wine "$bin/tavrel_poke.exe" "$@" >/dev/null 2>&1; sleep 1; }
+poke show
+shot control-window "控制窗口"
+poke hide
+poke tray-left
+shot menu-arrangements "左键菜单"
+poke keys down down right
+shot menu-geometry "几何图形"
+poke keys escape escape escape
+poke tray-right
+shot menu-program "右键菜单"
+poke keys escape escape
+poke exit
+sleep 2
 
 montage -font /usr/share/fonts/truetype/wqy/wqy-microhei.ttc -pointsize 14 "${shots[@]}" -tile 5x -geometry 320x231+6+6 \
   -background '#202020' -fill white "$out/contact-sheet.png"

@@ -1,7 +1,7 @@
 // Talks to a running tavrel.exe the way the shell and the user would, for
 // demonstrations and screenshots:
 //
-//   tavrel_poke.exe show | exit | tray-left | tray-right | command ID
+//   tavrel_poke.exe show | hide | exit | tray-left | tray-right | command ID
 //   tavrel_poke.exe keys down|up|right|left|escape|enter...
 //
 // show double-clicks the notification-area icon, tray-left and tray-right
@@ -38,6 +38,8 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (verb == L"show") {
         ::PostMessageW(control, tavrel::kTrayMessage, 100, WM_LBUTTONDBLCLK);
+    } else if (verb == L"hide") {
+        ::PostMessageW(control, WM_COMMAND, MAKEWPARAM(tavrel::kCmdQuit, 0), 0);
     } else if (verb == L"tray-left") {
         ::PostMessageW(control, tavrel::kTrayMessage, 100, WM_LBUTTONUP);
     } else if (verb == L"tray-right") {

@@ -221,7 +221,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     HWND defView = ::CreateWindowExW(0, L"SHELLDLL_DefView", L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
                                      0, 0, width, height, progman, nullptr, instance, nullptr);
     g_listView = ::CreateWindowExW(0, WC_LISTVIEWW, L"FolderView",
-                                   WS_CHILD | WS_VISIBLE | LVS_ICON | LVS_SHAREIMAGELISTS,
+                                   WS_CHILD | WS_VISIBLE | LVS_ICON | LVS_SHAREIMAGELISTS | LVS_NOSCROLL,
                                    0, 0, width, height, defView, nullptr, instance, nullptr);
     g_listViewProc = reinterpret_cast<WNDPROC>(
         ::SetWindowLongPtrW(g_listView, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ListViewProc)));
