@@ -17,9 +17,28 @@ using standin::StandinState;
 
 TEST(Win32Desktop, WorkAreaIsTheTestScreen) {
     Win32Desktop desktop;
+    if (::GetSystemMetrics(SM_CXSCREEN) != 1024) {
+        GTEST_SKIP() << "another screen size";
+    }
     const WorkAreaRect area = desktop.GetDesktopWorkArea();
     EXPECT_EQ(area.right - area.left, 1024);
     EXPECT_EQ(area.bottom - area.top, 738);
+}
+
+// Run on an 800 x 600 screen by its own test entry; skipped elsewhere.
+TEST(OtherScreen, FiguresFollowTheWorkArea) {
+    Win32Desktop desktop;
+    const WorkAreaRect area = desktop.GetDesktopWorkArea();
+    if (area.right - area.left != 800 || area.bottom - area.top != 600) {
+        GTEST_SKIP() << "not the 800 x 600 screen";
+    }
+    StandinDesktop standin(1);
+    ASSERT_TRUE(standin.Started());
+    ArrangeRightEdge(desktop, 75, 1);
+    EXPECT_EQ(standin.ReadState().items[0].x, 800 - 55);
+    ArrangeBottomEdge(desktop, 75, 2);
+    EXPECT_EQ(standin.ReadState().items[0].x, 800 - 50);
+    EXPECT_EQ(standin.ReadState().items[0].y, 600 - 73);
 }
 
 TEST(Win32Desktop, WithoutADesktopNothingHappensAndNothingBreaks) {
