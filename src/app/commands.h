@@ -8,8 +8,6 @@ namespace tavrel {
 enum CommandId : std::uint16_t {
     // Arrangement n (1 to 29) of a button or menu item: kArrangementCommand + n.
     kArrangementCommand = 1000,
-    // Run-time items of the custom submenus: kCustomItemCommand + their Tag.
-    kCustomItemCommand = 2000,
 
     kCmdSeeAllArragn = 100,
     kCmdShowHideAllIcon,

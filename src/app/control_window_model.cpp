@@ -2,21 +2,21 @@
 
 namespace tavrel {
 
-void ControlWindowModel::ShowSequenceA() {
+void ControlWindowModel::ShowControlWindow() {
     MakeVisible();
     ops_.ShowControl(true);
     ops_.ShowApplication(true);
     ops_.SetApplicationToolStyle(false);
 }
 
-void ControlWindowModel::ShowSequenceB() {
+void ControlWindowModel::ShowMainClick() {
     ops_.ShowControl(true);
     ops_.ShowApplication(true);
     MakeVisible();
     ops_.SetApplicationToolStyle(false);
 }
 
-void ControlWindowModel::Hide() {
+void ControlWindowModel::FormClose() {
     // The visible flag stays set: once shown, always "visible" to the
     // framework.
     ops_.ShowControl(false);
@@ -39,7 +39,7 @@ void ControlWindowModel::OnFocus(ProgramWindow window) {
     const ProgramWindow previous = lastFocused_;
     lastFocused_ = window;
     if (window == ProgramWindow::kControl && previous != ProgramWindow::kControl) {
-        Hide();
+        FormClose();
     }
 }
 

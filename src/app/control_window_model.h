@@ -17,7 +17,7 @@ class ControlWindowOps {
 public:
     virtual ~ControlWindowOps() = default;
     // Showing the control window also activates it; the platform then
-    // reports the activation back through OnControlActivated.
+    // reports the activation back through FormActivate.
     virtual void ShowControl(bool show) = 0;
     virtual void ShowApplication(bool show) = 0;
     // The tool-window style keeps the taskbar button away.
@@ -28,17 +28,18 @@ class ControlWindowModel {
 public:
     explicit ControlWindowModel(ControlWindowOps& ops) : ops_(ops) {}
 
-    // Double-click on the notification-area icon.
-    void ShowSequenceA();
-    // The "show control window" menu item.
-    void ShowSequenceB();
-    // Quit button, Alt+F4, and the activation event.
-    void Hide();
+    // Show sequence A: a double-click on the notification-area icon.
+    void ShowControlWindow();
+    // Show sequence B: the "show control window" menu item.
+    void ShowMainClick();
+    // The hide routine: Quit button, Alt+F4, and the activation event.
+    void FormClose();
 
     // The platform reports that a program window got the keyboard focus.
     void OnFocus(ProgramWindow window);
-    // Short for OnFocus(kControl), as the platform reports activation.
-    void OnControlActivated() { OnFocus(ProgramWindow::kControl); }
+    // The control window got the focus: hides it again when the record
+    // names another window.
+    void FormActivate() { OnFocus(ProgramWindow::kControl); }
     void OnDestroyed(ProgramWindow window);
     // A modal input box takes the record over while it is open and puts
     // the previous entry back when it closes. Message boxes, the colour

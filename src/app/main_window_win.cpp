@@ -157,7 +157,7 @@ LRESULT CALLBACK MainWindow::ApplicationProc(HWND window, UINT message, WPARAM w
             break;
         case WM_CLOSE:
             if (self != nullptr) {
-                GuardCommand(self->control_, [self] { self->model_.Hide(); });
+                GuardCommand(self->control_, [self] { self->model_.FormClose(); });
             }
             return 0;
         default:
@@ -169,7 +169,8 @@ LRESULT CALLBACK MainWindow::ApplicationProc(HWND window, UINT message, WPARAM w
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
-            GuardCommand(control_, [&] { OnCommand(LOWORD(wParam)); });
+            // Buttons name themselves in lParam; menu items do not.
+            GuardCommand(control_, [&] { OnCommand(LOWORD(wParam), lParam != 0); });
             return 0;
         case WM_TIMER:
             if (wParam == kTimer1) {
@@ -203,12 +204,12 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return WMNCHitTest(wParam, lParam);
         case WM_ACTIVATE:
             if (LOWORD(wParam) != WA_INACTIVE) {
-                GuardCommand(control_, [this] { model_.OnControlActivated(); });
+                GuardCommand(control_, [this] { model_.FormActivate(); });
             }
             return 0;
         case WM_CLOSE:
             // Closing only hides: the program ends through its exit command.
-            GuardCommand(control_, [this] { model_.Hide(); });
+            GuardCommand(control_, [this] { model_.FormClose(); });
             return 0;
         case kTrayMessage:
             ::DefWindowProcW(control_, message, wParam, lParam);
@@ -276,23 +277,24 @@ void MainWindow::FormCreate() {
     AddTrayIcon();
 }
 
-void MainWindow::OnCommand(std::uint16_t command) {
+void MainWindow::OnCommand(std::uint16_t command, bool fromButton) {
     if (command > kArrangementCommand && command <= ArrangementCommand(kBuiltInArrangementCount)) {
-        Button(command - kArrangementCommand);
+        const std::int32_t tag = command - kArrangementCommand;
+        fromButton ? Button(tag) : MenuItemClick(tag);
         return;
     }
     switch (command) {
         case kCmdSeeAllArragn:
-            dispatcher_.DemonstrateAll();
+            SeeAllArragnClick();
             break;
         case kCmdShowHideAllIcon:
             ShowHideAllIconClick();
             break;
         case kCmdQuit:
-            model_.Hide();
+            QuitClick();
             break;
         case kCmdShowMain:
-            model_.ShowSequenceB();
+            model_.ShowMainClick();
             break;
         case kCmdExit:
             ExitClick();
@@ -302,7 +304,14 @@ void MainWindow::OnCommand(std::uint16_t command) {
     }
 }
 
+// Both make the chosen arrangement the current one, then perform it.
 void MainWindow::Button(std::int32_t tag) { dispatcher_.ChooseArrangement(tag); }
+
+void MainWindow::MenuItemClick(std::int32_t tag) { dispatcher_.ChooseArrangement(tag); }
+
+void MainWindow::SeeAllArragnClick() { dispatcher_.DemonstrateAll(); }
+
+void MainWindow::QuitClick() { model_.FormClose(); }
 
 void MainWindow::ExitClick() {
     tavrel::SaveSettings(settings_, registry_);
@@ -340,7 +349,7 @@ void MainWindow::TrayNotify(LPARAM mouseMessage) {
             OpenPopupMenu(ppmMain_.get(), {cursor.x + 10, workArea.bottom + 1}, TPM_CENTERALIGN);
             break;
         case WM_LBUTTONDBLCLK:
-            model_.ShowSequenceA();
+            model_.ShowControlWindow();
             break;
         default:
             break;

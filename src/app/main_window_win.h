@@ -47,8 +47,11 @@ private:
 
     void FormCreate();
     void CreateControls();
-    void OnCommand(std::uint16_t command);
+    void OnCommand(std::uint16_t command, bool fromButton);
     void Button(std::int32_t tag);
+    void MenuItemClick(std::int32_t tag);
+    void SeeAllArragnClick();
+    void QuitClick();
     void ExitClick();
     void ShowHideAllIconClick();
     void Timer2Timer();

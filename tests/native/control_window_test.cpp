@@ -16,7 +16,7 @@ public:
         controlVisible = show;
         controlActive = show;
         if (show && !wasActive && model != nullptr) {
-            model->OnControlActivated();
+            model->FormActivate();
         }
     }
     void ShowApplication(bool show) override { applicationVisible = show; }
@@ -44,7 +44,7 @@ protected:
 };
 
 TEST_F(ControlWindowTest, FirstShowEndsVisibleEitherWay) {
-    model.ShowSequenceA();
+    model.ShowControlWindow();
     EXPECT_TRUE(windows.controlVisible);
     EXPECT_TRUE(windows.applicationVisible);
     EXPECT_FALSE(windows.toolStyle) << "taskbar button shown";
@@ -52,35 +52,35 @@ TEST_F(ControlWindowTest, FirstShowEndsVisibleEitherWay) {
     FakeWindows second;
     ControlWindowModel modelB(second);
     second.model = &modelB;
-    modelB.ShowSequenceB();
+    modelB.ShowMainClick();
     EXPECT_TRUE(second.controlVisible);
 }
 
 TEST_F(ControlWindowTest, FocusBackFromTheAboutWindowHides) {
-    model.ShowSequenceA();
+    model.ShowControlWindow();
     FocusOther(ProgramWindow::kAbout);
     windows.controlActive = true;
-    model.OnControlActivated();
+    model.FormActivate();
     EXPECT_FALSE(windows.controlVisible);
     EXPECT_TRUE(windows.toolStyle);
 }
 
 TEST_F(ControlWindowTest, AfterTheAboutWindowTheNextShowFailsAndTheOneAfterWorks) {
-    model.ShowSequenceA();
+    model.ShowControlWindow();
     FocusOther(ProgramWindow::kHelp);
     windows.ShowControl(false);
-    model.ShowSequenceA();
+    model.ShowControlWindow();
     EXPECT_FALSE(windows.controlVisible);
-    model.ShowSequenceA();
+    model.ShowControlWindow();
     EXPECT_TRUE(windows.controlVisible);
 }
 
 TEST_F(ControlWindowTest, MessageBoxesAndInputBoxesLeaveItShown) {
-    model.ShowSequenceA();
+    model.ShowControlWindow();
     // A message box does not touch the record.
     windows.Deactivate();
     windows.controlActive = true;
-    model.OnControlActivated();
+    model.FormActivate();
     EXPECT_TRUE(windows.controlVisible);
     // An input box takes the record and gives it back.
     model.BeginModalInput();
@@ -88,7 +88,7 @@ TEST_F(ControlWindowTest, MessageBoxesAndInputBoxesLeaveItShown) {
     model.OnFocus(ProgramWindow::kNone);
     model.EndModalInput();
     windows.controlActive = true;
-    model.OnControlActivated();
+    model.FormActivate();
     EXPECT_TRUE(windows.controlVisible);
 }
 
@@ -96,13 +96,13 @@ TEST_F(ControlWindowTest, SplashDestroyedLeavesTheRecordEmpty) {
     model.OnFocus(ProgramWindow::kSplash);
     model.OnDestroyed(ProgramWindow::kSplash);
     EXPECT_EQ(model.lastFocused(), ProgramWindow::kNone);
-    model.ShowSequenceB();
+    model.ShowMainClick();
     EXPECT_TRUE(windows.controlVisible);
 }
 
 TEST_F(ControlWindowTest, HideRemovesTheTaskbarButtonButKeepsTheFlag) {
-    model.ShowSequenceA();
-    model.Hide();
+    model.ShowControlWindow();
+    model.FormClose();
     EXPECT_FALSE(windows.controlVisible);
     EXPECT_FALSE(windows.applicationVisible);
     EXPECT_TRUE(windows.toolStyle);
