@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/dispatcher.h"
+#include "app/registry_win.h"
 #include "app/settings_store.h"
 #include "textlayouts/icon_text_win.h"
 
@@ -14,7 +15,11 @@ public:
 
     void SaveSettings() override { tavrel::SaveSettings(settings_, registry_); }
     void ShowDigitalClock() override { tavrel::ShowDigitalClock(desktop_); }
-    void DrawCustomCharacter(std::int32_t) override {}
+    void DrawCustomCharacter(std::int32_t k) override {
+        if (const std::optional<std::wstring> text = ReadCustomCharacter(k)) {
+            DrawTextWithIcons(desktop_, *text);
+        }
+    }
     void RestoreSavedLayout(std::int32_t) override {}
     void Pause(std::uint32_t steps) override { BusyCount(steps); }
 

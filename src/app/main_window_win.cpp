@@ -1,7 +1,6 @@
 #include "app/main_window_win.h"
 
 #include <commctrl.h>
-#include <cstdio>
 
 #include "app/control_layout.h"
 #include "app/error_report_win.h"
@@ -9,6 +8,7 @@
 #include "app/menus_win.h"
 #include "app/tray_animation.h"
 #include "app/tray_icon_win.h"
+#include "resources/resource_ids.h"
 
 namespace tavrel {
 namespace {
@@ -82,7 +82,7 @@ bool MainWindow::Create(HINSTANCE instance) {
     WNDCLASSW applicationClass{};
     applicationClass.lpfnWndProc = ApplicationProc;
     applicationClass.hInstance = instance;
-    applicationClass.hIcon = ::LoadIconW(instance, MAKEINTRESOURCEW(1));
+    applicationClass.hIcon = ::LoadIconW(instance, MAKEINTRESOURCEW(IDI_TAVREL));
     applicationClass.lpszClassName = kApplicationWindowClass;
     ::RegisterClassW(&applicationClass);
 
@@ -377,7 +377,7 @@ void MainWindow::ppmSystemPopup() {
     SetMenuCaption(ppmSystem_.get(), kCmdAutoRun, *caption);
 }
 
-void MainWindow::AddTrayIcon() { TrayIcon(control_).Add(::LoadIconW(instance_, MAKEINTRESOURCEW(1))); }
+void MainWindow::AddTrayIcon() { TrayIcon(control_).Add(::LoadIconW(instance_, MAKEINTRESOURCEW(IDI_TAVREL))); }
 
 void MainWindow::DeleteTrayIcon() { TrayIcon(control_).Delete(); }
 

@@ -140,6 +140,18 @@ std::optional<std::wstring> ReadAutoRunCaption() {
     return std::wstring(AutoRunCaption(!run->ReadString(kProductName).empty()));
 }
 
+std::optional<std::wstring> ReadCustomCharacter(std::int32_t k) {
+    const std::optional<RegistryKey> settings = RegistryKey::Open(HKEY_LOCAL_MACHINE, kSettingsKeyPath);
+    if (!settings) {
+        return std::nullopt;
+    }
+    const std::optional<RegistryKey> characters = RegistryKey::Open(settings->get(), L"CustomCharacter");
+    if (!characters) {
+        return std::nullopt;
+    }
+    return characters->ReadString(L"CustomCharacter" + std::to_wstring(k));
+}
+
 std::wstring ProgramPath() {
     std::vector<wchar_t> path(MAX_PATH);
     for (;;) {

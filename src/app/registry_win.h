@@ -54,6 +54,11 @@ inline constexpr wchar_t kRunKeyPath[] = L"Software\\Microsoft\\Windows\\Current
 // 'Tavrel'" when the value is not a string.
 std::optional<std::wstring> ReadAutoRunCaption();
 
+// The text of custom character k (from 1), stored under the settings key's
+// subkey "CustomCharacter" as "CustomCharacter<k>": nothing when either key
+// does not exist, the empty text when the value does not.
+std::optional<std::wstring> ReadCustomCharacter(std::int32_t k);
+
 // The full path of the running program file.
 std::wstring ProgramPath();
 

@@ -1,0 +1,75 @@
+// The registry key object and the stored texts, against the prefix's real
+// registry.
+#include "app/registry_win.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace tavrel {
+namespace {
+
+constexpr wchar_t kScratchKey[] = L"Software\\Quorral\\TavrelTest";
+
+class RegistryTest : public ::testing::Test {
+protected:
+    void SetUp() override { ::RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"Software\\Quorral"); }
+    void TearDown() override { ::RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"Software\\Quorral"); }
+};
+
+std::wstring ErrorOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const Error& error) {
+        return error.message();
+    }
+    return L"";
+}
+
+TEST_F(RegistryTest, OpenDoesNotCreateAndCreateMakesParents) {
+    EXPECT_FALSE(RegistryKey::Open(HKEY_LOCAL_MACHINE, kScratchKey).has_value());
+    RegistryKey::Create(HKEY_LOCAL_MACHINE, kScratchKey).WriteInteger(L"A", -7);
+    std::optional<RegistryKey> key = RegistryKey::Open(HKEY_LOCAL_MACHINE, kScratchKey);
+    ASSERT_TRUE(key.has_value());
+    EXPECT_EQ(key->ReadInteger(L"A"), -7);
+}
+
+TEST_F(RegistryTest, StrictIntegerReads) {
+    const RegistryKey key = RegistryKey::Create(HKEY_LOCAL_MACHINE, kScratchKey);
+    key.WriteString(L"Short", L"abc");   // 4 bytes with its zero
+    key.WriteString(L"Long", L"abcd");   // 5 bytes
+    EXPECT_EQ(ErrorOf([&] { key.ReadInteger(L"Missing"); }), L"Failed to get data for 'Missing'");
+    EXPECT_EQ(ErrorOf([&] { key.ReadInteger(L"Short"); }), L"Invalid data type for 'Short'");
+    EXPECT_EQ(ErrorOf([&] { key.ReadInteger(L"Long"); }), L"Failed to get data for 'Long'");
+}
+
+TEST_F(RegistryTest, StringsReadAsStoredAndMissingOnesAsEmpty) {
+    const RegistryKey key = RegistryKey::Create(HKEY_LOCAL_MACHINE, kScratchKey);
+    key.WriteString(L"Text", L"中国 10:23");
+    EXPECT_EQ(key.ReadString(L"Text"), L"中国 10:23");
+    EXPECT_EQ(key.ReadString(L"Nothing"), L"");
+    key.WriteInteger(L"Number", 5);
+    EXPECT_EQ(ErrorOf([&] { key.ReadString(L"Number"); }), L"Invalid data type for 'Number'");
+    EXPECT_TRUE(key.ValueExists(L"Text"));
+    EXPECT_FALSE(key.ValueExists(L"Nothing"));
+}
+
+TEST_F(RegistryTest, AKeyThatCannotBeCreatedIsReported) {
+    // A key name longer than the registry allows.
+    const std::wstring tooLong = L"Software\\" + std::wstring(300, L'k');
+    EXPECT_EQ(ErrorOf([&] { RegistryKey::Create(HKEY_LOCAL_MACHINE, tooLong); }), L"Failed to create key " + tooLong);
+}
+
+TEST_F(RegistryTest, CustomCharacterTexts) {
+    EXPECT_EQ(ReadCustomCharacter(1), std::nullopt) << "no settings key";
+    RegistryKey::Create(HKEY_LOCAL_MACHINE, kSettingsKeyPath);
+    EXPECT_EQ(ReadCustomCharacter(1), std::nullopt) << "no subkey";
+    const RegistryKey characters =
+        RegistryKey::Create(HKEY_LOCAL_MACHINE, std::wstring(kSettingsKeyPath) + L"\\CustomCharacter");
+    characters.WriteString(L"CustomCharacter2", L"中国");
+    EXPECT_EQ(ReadCustomCharacter(2), std::optional<std::wstring>(L"中国"));
+    EXPECT_EQ(ReadCustomCharacter(1), std::optional<std::wstring>(L"")) << "an absent value is the empty text";
+}
+
+}  // namespace
+}  // namespace tavrel
