@@ -359,6 +359,29 @@ TEST(NotificationArea, AnAutorunValueOfTheWrongTypeIsReportedAndTheMenuStaysShut
     ExitAndExpectCleanEnd(program);
 }
 
+TEST(ControlWindow, StaysShownAfterAMessageBox) {
+    Settings settings;
+    settings.arrage = 0;
+    StoreSettings(settings);
+    RegistryKey::Create(HKEY_LOCAL_MACHINE, kRunKeyPath).WriteInteger(kProductName, 7);
+    RunningProgram program;
+    HWND control = ControlWindow(program);
+    ASSERT_NE(control, nullptr);
+    ::SendMessageW(control, kTrayMessage, kTrayIconId, WM_LBUTTONDBLCLK);
+    ASSERT_TRUE(::IsWindowVisible(control));
+
+    // The error report takes the focus and gives it back.
+    ::PostMessageW(control, kTrayMessage, kTrayIconId, WM_RBUTTONUP);
+    HWND box = program.FindWindowOf(L"#32770", kApplicationTitle, 5s);
+    ASSERT_NE(box, nullptr);
+    ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, 0), 0);
+    ASSERT_TRUE(testing::WaitUntil([&] { return !::IsWindow(box); }, 5s));
+    ::Sleep(500);
+    EXPECT_TRUE(::IsWindowVisible(control));
+    testing::ForgetProgramSettings();
+    ExitAndExpectCleanEnd(program);
+}
+
 TEST(ShowHideAllIcons, HidesTheDesktopAndBringsItBackUnchanged) {
     Settings settings;
     settings.arrage = 1;
