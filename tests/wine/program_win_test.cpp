@@ -23,8 +23,9 @@ using testing::RunningProgram;
 
 constexpr auto kStartTime = 20s;
 
+// Replaces the stored settings (the autorun value stays as it is).
 void StoreSettings(const Settings& settings) {
-    testing::ForgetProgramSettings();
+    ::RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"Software\\Quorral");
     Win32SettingsRegistry registry;
     SaveSettings(settings, registry);
 }
@@ -62,6 +63,22 @@ void MoveCursor(int x, int y) {
         2s);
     ::Sleep(100);
 }
+
+// Settings under which start-up arranges nothing.
+Settings ArrangingNothing() {
+    Settings settings;
+    settings.arrage = 0;
+    return settings;
+}
+
+// tavrel.exe started over the given stored settings, with its control
+// window found.
+struct StartedProgram {
+    explicit StartedProgram(const Settings& settings) : stored((StoreSettings(settings), true)) {}
+    bool stored;
+    RunningProgram program;
+    HWND control = ControlWindow(program);
+};
 
 bool IconAt(const StandinDesktop& standin, std::size_t index, int x, int y) {
     const auto state = standin.ReadState();
@@ -203,12 +220,10 @@ TEST(Program, UnusualValuesAreKeptAsTheyAre) {
 }
 
 TEST(ControlWindow, ShowsHidesAndDragsByItsCaptionStrip) {
-    Settings settings;
-    settings.arrage = 0;
-    StoreSettings(settings);
     StandinDesktop standin(20);
-    RunningProgram program;
-    HWND control = ControlWindow(program);
+    StartedProgram started(ArrangingNothing());
+    const RunningProgram& program = started.program;
+    HWND control = started.control;
     ASSERT_NE(control, nullptr);
     HWND application = program.FindWindowOf(kApplicationWindowClass, L"Tavrel", 5s);
     ASSERT_NE(application, nullptr);
@@ -271,11 +286,9 @@ bool TrayIconPresent(HWND control) {
 }
 
 TEST(NotificationArea, IconComesBackWhenTheTaskbarIsMadeAnewAndGoesAtExit) {
-    Settings settings;
-    settings.arrage = 0;
-    StoreSettings(settings);
-    RunningProgram program;
-    HWND control = ControlWindow(program);
+    StartedProgram started(ArrangingNothing());
+    const RunningProgram& program = started.program;
+    HWND control = started.control;
     ASSERT_NE(control, nullptr);
     ASSERT_TRUE(testing::WaitUntil([&] { return TrayIconPresent(control); }, 5s));
 
@@ -319,11 +332,9 @@ bool CloseMenu(HWND control, HWND menu) {
 }
 
 TEST(NotificationArea, ClicksOpenTheMenusAndADoubleClickTheControlWindow) {
-    Settings settings;
-    settings.arrage = 0;
-    StoreSettings(settings);
-    RunningProgram program;
-    HWND control = ControlWindow(program);
+    StartedProgram started(ArrangingNothing());
+    const RunningProgram& program = started.program;
+    HWND control = started.control;
     ASSERT_NE(control, nullptr);
 
     ::PostMessageW(control, kTrayMessage, kTrayIconId, WM_LBUTTONUP);
@@ -342,12 +353,10 @@ TEST(NotificationArea, ClicksOpenTheMenusAndADoubleClickTheControlWindow) {
 }
 
 TEST(NotificationArea, AnAutorunValueOfTheWrongTypeIsReportedAndTheMenuStaysShut) {
-    Settings settings;
-    settings.arrage = 0;
-    StoreSettings(settings);
     RegistryKey::Create(HKEY_LOCAL_MACHINE, kRunKeyPath).WriteInteger(kProductName, 7);
-    RunningProgram program;
-    HWND control = ControlWindow(program);
+    StartedProgram started(ArrangingNothing());
+    const RunningProgram& program = started.program;
+    HWND control = started.control;
     ASSERT_NE(control, nullptr);
     ::PostMessageW(control, kTrayMessage, kTrayIconId, WM_RBUTTONUP);
     HWND box = program.FindWindowOf(L"#32770", kApplicationTitle, 5s);
@@ -360,12 +369,10 @@ TEST(NotificationArea, AnAutorunValueOfTheWrongTypeIsReportedAndTheMenuStaysShut
 }
 
 TEST(ControlWindow, StaysShownAfterAMessageBox) {
-    Settings settings;
-    settings.arrage = 0;
-    StoreSettings(settings);
     RegistryKey::Create(HKEY_LOCAL_MACHINE, kRunKeyPath).WriteInteger(kProductName, 7);
-    RunningProgram program;
-    HWND control = ControlWindow(program);
+    StartedProgram started(ArrangingNothing());
+    const RunningProgram& program = started.program;
+    HWND control = started.control;
     ASSERT_NE(control, nullptr);
     ::SendMessageW(control, kTrayMessage, kTrayIconId, WM_LBUTTONDBLCLK);
     ASSERT_TRUE(::IsWindowVisible(control));
