@@ -13,7 +13,7 @@ packages=(
   cmake make g++ pkg-config
   g++-mingw-w64-i686 g++-mingw-w64-x86-64
   wine wine32 wine64 fonts-wine
-  fonts-wqy-microhei fonts-wqy-zenhei
+  fonts-wqy-microhei
   locales xvfb xauth x11-utils imagemagick
   googletest
 )
