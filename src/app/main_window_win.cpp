@@ -231,6 +231,7 @@ void MainWindow::CreateControls() {
     buttonFont_ = MakeFont(13, FW_NORMAL);
     background_.reset(::CreateSolidBrush(backgroundColour_));
     captionText_ = VerticalText(kProductName);
+    captionStrip_ = MeasureCaptionStrip();
 
     glyphs_ = LoadPictures(instance_, kFirstGlyphResource, kGlyphCount);
     imlIcon_ = LoadPictures(instance_, kFirstMenuPictureResource, kMenuPictureCount);
@@ -255,7 +256,7 @@ void MainWindow::CreateControls() {
                                         nullptr);
     ::SetWindowLongPtrW(quitButton, GWLP_USERDATA, kQuitGlyph);
     AddTool(tooltip_, control_, quitButton, quit.hint);
-    AddRectTool(tooltip_, control_, 1, CaptionStripRect(), kCaptionStripHint);
+    AddRectTool(tooltip_, control_, 1, captionStrip_, kCaptionStripHint);
     RECT client{};
     ::GetClientRect(control_, &client);
     AddRectTool(tooltip_, control_, 2, client, kControlWindowHint);
@@ -404,7 +405,7 @@ void MainWindow::DrawMenuPicture(const DRAWITEMSTRUCT& item) const {
     ::ImageList_Draw(imlIcon_.get(), picture, item.hDC, item.rcItem.left, top, ILD_TRANSPARENT);
 }
 
-RECT MainWindow::CaptionStripRect() const {
+RECT MainWindow::MeasureCaptionStrip() const {
     window_dc dc(control_);
     select_object font(dc.get(), captionFont_.get());
     RECT text{0, 0, 0, 0};
@@ -416,7 +417,7 @@ LRESULT MainWindow::WMNCHitTest(WPARAM wParam, LPARAM lParam) {
     const LRESULT standard = ::DefWindowProcW(control_, WM_NCHITTEST, wParam, lParam);
     POINT cursor{};
     ::GetCursorPos(&cursor);
-    const RECT strip = CaptionStripRect();
+    const RECT strip = captionStrip_;
     POINT topLeft{strip.left, strip.top};
     POINT bottomRight{strip.right, strip.bottom};
     ::ClientToScreen(control_, &topLeft);
@@ -433,7 +434,7 @@ void MainWindow::Paint() {
     ::GetClientRect(control_, &client);
     ::FillRect(paint.get(), &client, background_.get());
 
-    RECT strip = CaptionStripRect();
+    RECT strip = captionStrip_;
     unique_hbrush stripBrush(::CreateSolidBrush(kCaptionStripColour));
     ::FillRect(paint.get(), &strip, stripBrush.get());
     select_object font(paint.get(), captionFont_.get());

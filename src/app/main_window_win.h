@@ -66,7 +66,8 @@ private:
     LRESULT WMNCHitTest(WPARAM wParam, LPARAM lParam);
     void Paint();
     void DrawButton(const DRAWITEMSTRUCT& item);
-    RECT CaptionStripRect() const;
+    // The caption strip: the full client height, as wide as its text.
+    RECT MeasureCaptionStrip() const;
 
     // StartupActions: what loading the settings sets in motion.
     void ApplyTextColor() override;
@@ -104,6 +105,7 @@ private:
     UINT taskbarCreated_ = 0;
     unique_hbrush background_;
     std::wstring captionText_;
+    RECT captionStrip_{};
     COLORREF backgroundColour_ = RGB(0, 128, 192);
 };
 
