@@ -95,6 +95,9 @@ TEST(Program, FirstStartCreatesTheDefaultsAndAsksTheWelcomeQuestion) {
     HWND question = program.FindWindowOf(L"#32770", kNoticeCaption, kStartTime);
     ASSERT_NE(question, nullptr) << "the welcome question";
     EXPECT_EQ(testing::MessageBoxText(question), kWelcomeText);
+    HWND splash = program.FindWindowOf(L"TAboutBox", L"", 1s);
+    ASSERT_NE(splash, nullptr);
+    EXPECT_TRUE(::IsWindowVisible(splash)) << "asked while the splash is on the screen";
 
     // While the question is open the key already holds the defaults and
     // autorun is on.
@@ -111,9 +114,11 @@ TEST(Program, FirstStartCreatesTheDefaultsAndAsksTheWelcomeQuestion) {
     const std::wstring autorun = run->ReadString(kProductName);
     EXPECT_NE(autorun.find(L"tavrel.exe"), std::wstring::npos) << "the program's own path";
 
-    // No: the program goes on with the defaults: the clock in red captions.
+    // No: the program goes on with the defaults: the clock in red captions;
+    // the splash goes.
     ::PostMessageW(question, WM_COMMAND, MAKEWPARAM(IDNO, 0), 0);
     EXPECT_TRUE(testing::WaitUntil([&] { return standin.ReadState().textColor == 255u; }, 10s));
+    EXPECT_TRUE(testing::WaitUntil([&] { return !::IsWindow(splash); }, 10s));
     EXPECT_EQ(standin.ReadState().textBackColor, CLR_NONE);
     ExitAndExpectCleanEnd(program);
 }
