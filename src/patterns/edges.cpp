@@ -14,17 +14,16 @@ struct Point64 {
 
 // Slot `slot` of line `line`. Icons along a horizontal edge stand P + 2
 // apart and rows P apart; along a vertical edge icons stand P apart and
-// columns P + 2 apart. Direction 2 of the vertical edges starts at the
-// largest multiple of P not above H - 30, so its last slot is y = 0.
+// columns P + 2 apart. Direction 2 of the vertical edges starts at slot
+// `lastSlot`, the largest multiple of P not above H - 30, so it ends at
+// y = 0.
 Point64 EdgeSlot(Edge edge, bool forward, const PatternFrame& frame, std::int64_t spacing,
-                 std::int64_t slot, std::int64_t line) {
+                 std::int64_t lastSlot, std::int64_t slot, std::int64_t line) {
     const std::int64_t across = spacing + 2;
     const std::int64_t width = frame.width;
     const std::int64_t height = frame.height;
     const std::int64_t alongTop = forward ? 22 + across * slot : width - 50 - across * slot;
-    const std::int64_t alongLeft =
-        forward ? 2 + spacing * slot
-                : spacing * (Div(Wrap32(height - 30), Wrap32(spacing)) - slot);
+    const std::int64_t alongLeft = forward ? 2 + spacing * slot : spacing * (lastSlot - slot);
     switch (edge) {
         case Edge::kTop:
             return {alongTop, 2 + spacing * line};
@@ -46,6 +45,7 @@ void ArrangeAlongEdge(DesktopAccess& desktop, Edge edge, std::int32_t spacing,
     const std::int32_t limit = horizontal ? Wrap32(static_cast<std::int64_t>(frame.width) - 31)
                                           : Wrap32(static_cast<std::int64_t>(frame.height) - 30);
     const bool forward = direction == 1;
+    const std::int64_t lastSlot = Div(Wrap32(static_cast<std::int64_t>(frame.height) - 30), spacing);
 
     std::int64_t slot = 0;
     std::int64_t line = (edge == Edge::kTop || edge == Edge::kLeft) ? 0 : 1;
@@ -56,7 +56,7 @@ void ArrangeAlongEdge(DesktopAccess& desktop, Edge edge, std::int32_t spacing,
             slot = 0;
             ++line;
         }
-        const Point64 at = EdgeSlot(edge, forward, frame, spacing, slot, line);
+        const Point64 at = EdgeSlot(edge, forward, frame, spacing, lastSlot, slot, line);
         desktop.MoveDesktopIcon(frame.handle, index, Wrap32(at.x), Wrap32(at.y));
         ++slot;
     }
