@@ -409,7 +409,7 @@ TEST(ShowHideAllIcons, HidesTheDesktopAndBringsItBackUnchanged) {
     // The shell's window is another process's: its state may take a moment
     // to reach this one.
     const auto desktopShown = [&](bool shown) {
-        return testing::WaitUntil([&] { return (::IsWindowVisible(standin.Progman()) != FALSE) == shown; }, 3s);
+        return testing::WaitUntil([&] { return (::IsWindowVisible(standin.Progman()) != FALSE) == shown; }, 10s);
     };
     Command(control, kCmdShowHideAllIcon);
     EXPECT_TRUE(desktopShown(false));
