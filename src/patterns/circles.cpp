@@ -29,7 +29,7 @@ void ArrangeHalfCircle(DesktopAccess& desktop, std::int32_t variant) {
         const Real theta = upper ? beta : beta + kPi + 0.01L;
         const std::int64_t x = Offset(Cos(theta) * rho) + cx - 15;
         const std::int64_t y = Offset(Sin(theta) * rho) + centreY;
-        desktop.MoveDesktopIcon(frame.handle, i, Wrap32(x), Wrap32(y));
+        MoveIcon(desktop, frame, i, x, y);
     }
 }
 
@@ -51,7 +51,7 @@ void ArrangeCircle(DesktopAccess& desktop, std::int32_t variant) {
         const Real theta = (R(i) / n) * 6.2831852L + kPi;
         const std::int64_t x = Offset(Cos(theta) * radiusX) + centreX;
         const std::int64_t y = Offset(Sin(theta) * radiusY) + centreY;
-        desktop.MoveDesktopIcon(frame.handle, i, Wrap32(x), Wrap32(y));
+        MoveIcon(desktop, frame, i, x, y);
     }
 }
 

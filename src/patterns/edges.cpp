@@ -57,7 +57,7 @@ void ArrangeAlongEdge(DesktopAccess& desktop, Edge edge, std::int32_t spacing,
             ++line;
         }
         const Point64 at = EdgeSlot(edge, forward, frame, spacing, lastSlot, slot, line);
-        desktop.MoveDesktopIcon(frame.handle, index, Wrap32(at.x), Wrap32(at.y));
+        MoveIcon(desktop, frame, index, at.x, at.y);
         ++slot;
     }
 }

@@ -6,14 +6,9 @@
 namespace tavrel {
 namespace {
 
-void Move(DesktopAccess& desktop, const PatternFrame& frame, std::int64_t index, std::int64_t x,
-          std::int64_t y) {
-    desktop.MoveDesktopIcon(frame.handle, Wrap32(index), Wrap32(x), Wrap32(y));
-}
-
 void MoveTruncated(DesktopAccess& desktop, const PatternFrame& frame, std::int64_t index, Real x,
                    Real y) {
-    Move(desktop, frame, index, Trunc32(x), Trunc32(y));
+    MoveIcon(desktop, frame, index, Trunc32(x), Trunc32(y));
 }
 
 std::int32_t LastIndex(const PatternFrame& frame) {
@@ -63,10 +58,10 @@ void ArrangeCross(DesktopAccess& desktop) {
     for (std::int32_t i = 0; i < frame.count; ++i) {
         const Real d = step * R(i);
         if (R(i) < split) {
-            Move(desktop, frame, i, Round32(Cos(0.0L) * d) + 20, rowY);
+            MoveIcon(desktop, frame, i, Round32(Cos(0.0L) * d) + 20, rowY);
         } else {
             const Real e = d - R(w);
-            Move(desktop, frame, i, Round32(Cos(kPi / 2) * e) + columnX, Round32(Sin(kPi / 2) * e) + 30);
+            MoveIcon(desktop, frame, i, Round32(Cos(kPi / 2) * e) + columnX, Round32(Sin(kPi / 2) * e) + 30);
         }
     }
 }
@@ -107,8 +102,8 @@ void ArrangeTaiJi(DesktopAccess& desktop) {
                           outer * Sin(phi) + R(cy) - 25.0L);
         }
         // The eyes; with one icon, icon 0 ends on the upper one.
-        Move(desktop, frame, n - 1, cx - 10, Div(Wrap32(5 * cy), 4) + 40);
-        Move(desktop, frame, 0, cx - 10, Div(Wrap32(cy), 4) + 35);
+        MoveIcon(desktop, frame, n - 1, cx - 10, Div(Wrap32(5 * cy), 4) + 40);
+        MoveIcon(desktop, frame, 0, cx - 10, Div(Wrap32(cy), 4) + 35);
     }
 
     // One caption colour at a time: each group shows its colour because it
@@ -139,7 +134,7 @@ void ArrangeSpiral(DesktopAccess& desktop, const PauseFunction& pause) {
         const Real phi = threeTurns ? (-18.84L / n) * R(i) - 1.3L : (-12.56L / n) * R(i) - 1.4L;
         const std::int64_t x = std::int64_t{Trunc32(Cos(phi) * R(rho + 50))} + cx - 10;
         const std::int64_t y = std::int64_t{Trunc32(Sin(phi) * R(rho + 50))} + cy - 25;
-        Move(desktop, frame, i, x, y);
+        MoveIcon(desktop, frame, i, x, y);
         pause(kSpiralPauseSteps);
     }
 }

@@ -22,6 +22,13 @@ struct PatternFrame {
 // not shift it.
 PatternFrame OpenPatternFrame(DesktopAccess& desktop);
 
+// Moves icon `index` to (x, y), each computed exactly and kept to the 32
+// bits a position has; only their low 16 bits reach the list view.
+inline void MoveIcon(DesktopAccess& desktop, const PatternFrame& frame, std::int64_t index, std::int64_t x,
+                     std::int64_t y) {
+    desktop.MoveDesktopIcon(frame.handle, Wrap32(index), Wrap32(x), Wrap32(y));
+}
+
 // Half sizes of the curve figures: Round(W / 2.0), Round(H / 2.0).
 std::int32_t HalfRounded(std::int32_t size);
 

@@ -6,14 +6,6 @@
 #include "patterns/real_math.h"
 
 namespace tavrel {
-namespace {
-
-void Move(DesktopAccess& desktop, const PatternFrame& frame, std::int32_t index, std::int64_t x,
-          std::int64_t y) {
-    desktop.MoveDesktopIcon(frame.handle, index, Wrap32(x), Wrap32(y));
-}
-
-}  // namespace
 
 void ArrangeStraightLine(DesktopAccess& desktop, std::int32_t variant) {
     const PatternFrame frame = OpenPatternFrame(desktop);
@@ -31,7 +23,7 @@ void ArrangeStraightLine(DesktopAccess& desktop, std::int32_t variant) {
     for (std::int32_t i = 0; i < frame.count; ++i) {
         // The quotient first, then the product: (S / n) * i.
         const Real d = step * R(i);
-        Move(desktop, frame, i, Round32(cosine * d) + x0, Round32(sine * d) + y0);
+        MoveIcon(desktop, frame, i, Round32(cosine * d) + x0, Round32(sine * d) + y0);
     }
 }
 
@@ -56,7 +48,7 @@ void ArrangeDiagonal(DesktopAccess& desktop, std::int32_t variant) {
         const Real d = R(i) * step;
         const std::int64_t x = std::int64_t{Round32(cosine * d)} + 20;
         const std::int64_t rise = Round32(sine * d);
-        Move(desktop, frame, i, x, variant == 1 ? rise + 5 : h - 50 - rise);
+        MoveIcon(desktop, frame, i, x, variant == 1 ? rise + 5 : h - 50 - rise);
     }
 }
 
@@ -115,7 +107,7 @@ void ArrangeParallelLines(DesktopAccess& desktop, std::int32_t spacing, std::int
                 }
                 break;
         }
-        Move(desktop, frame, i, x, y);
+        MoveIcon(desktop, frame, i, x, y);
     }
 }
 
@@ -143,13 +135,13 @@ void ArrangeTriangle(DesktopAccess& desktop) {
         const auto index = static_cast<std::int32_t>(i);
         if (i < q) {  // left side, from the apex down
             const Real d = R(i) * step;
-            Move(desktop, frame, index, Round32(cos1 * d) + halfWidth - 12, Round32(sin1 * d) + 10);
+            MoveIcon(desktop, frame, index, Round32(cos1 * d) + halfWidth - 12, Round32(sin1 * d) + 10);
         } else if (i < 2 * q) {  // base, left to right
             const Real d = R(i) * step;
-            Move(desktop, frame, index, Round32(d) - (w - 390), h - 75);
+            MoveIcon(desktop, frame, index, Round32(d) - (w - 390), h - 75);
         } else {  // right side, from the base up toward the apex
             const Real d = R(n - i) * step;
-            Move(desktop, frame, index, Round32(cos3 * d) + halfWidth - 10, Round32(sin3 * d) + 10);
+            MoveIcon(desktop, frame, index, Round32(cos3 * d) + halfWidth - 10, Round32(sin3 * d) + 10);
         }
     }
 }
@@ -176,17 +168,17 @@ void ArrangeSquare(DesktopAccess& desktop) {
         const auto index = static_cast<std::int32_t>(i);
         if (i < q) {  // left side, down
             const Real d = R(i) * step;
-            Move(desktop, frame, index, Round32(cos1 * d) + c + 30, Round32(sin1 * d) + 30);
+            MoveIcon(desktop, frame, index, Round32(cos1 * d) + c + 30, Round32(sin1 * d) + 30);
         } else if (i < 2 * q) {  // bottom, rightward, with a longer step
             const Real d = (step + 3) * R(i - q);
-            Move(desktop, frame, index, Round32(d) + c + 30, h - 100);
+            MoveIcon(desktop, frame, index, Round32(d) + c + 30, h - 100);
         } else if (i < 3 * q) {  // right side, up
             const Real d = -step * R(i - 2 * q);
-            Move(desktop, frame, index, Round32(cos3 * d) + c + 20 + s,
+            MoveIcon(desktop, frame, index, Round32(cos3 * d) + c + 20 + s,
                  Round32(sin3 * d) + h - 100);
         } else {  // top, leftward
             const Real d = -(step + 3) * R(i - 3 * q);
-            Move(desktop, frame, index, Round32(d) + c + 20 + s, 30);
+            MoveIcon(desktop, frame, index, Round32(d) + c + 20 + s, 30);
         }
     }
 }
@@ -245,7 +237,7 @@ void WalkRings(DesktopAccess& desktop, std::int32_t spacing, const RingShape& sh
         const std::int64_t row = shape.firstIsRow ? first : second;
         const std::int64_t column = shape.firstIsRow ? second : first;
         const auto [x, y] = place(a, column, row);
-        Move(desktop, frame, i, x, y);
+        MoveIcon(desktop, frame, i, x, y);
     }
 }
 
