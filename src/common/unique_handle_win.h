@@ -10,9 +10,15 @@
 
 namespace tavrel {
 
-// Owns one handle of type Pointer and releases it with Close. Invalid is the
-// value that means "nothing owned".
-template <typename Pointer, auto Close, auto Invalid = Pointer{}>
+template <typename Pointer>
+constexpr Pointer NullHandle() {
+    return Pointer{};
+}
+inline HANDLE InvalidHandleValue() { return INVALID_HANDLE_VALUE; }
+
+// Owns one handle of type Pointer and releases it with Close. Invalid gives
+// the value that means "nothing owned".
+template <typename Pointer, auto Close, Pointer (*Invalid)() = &NullHandle<Pointer>>
 class unique_any {
 public:
     unique_any() = default;
@@ -29,13 +35,17 @@ public:
     ~unique_any() { reset(); }
 
     Pointer get() const { return value_; }
-    explicit operator bool() const { return value_ != Pointer(Invalid); }
+    explicit operator bool() const { return value_ != Invalid(); }
 
-    Pointer release() { return std::exchange(value_, Pointer(Invalid)); }
-    void reset(Pointer value = Pointer(Invalid)) {
+    Pointer release() { return std::exchange(value_, Invalid()); }
+    // Closing keeps the thread's last error, so that a failure can still be
+    // read after its handles went out of scope.
+    void reset(Pointer value = Invalid()) {
         const Pointer old = std::exchange(value_, value);
-        if (old != Pointer(Invalid)) {
+        if (old != Invalid()) {
+            const DWORD lastError = ::GetLastError();
             Close(old);
+            ::SetLastError(lastError);
         }
     }
     // For APIs that hand a new handle out through a pointer.
@@ -45,7 +55,7 @@ public:
     }
 
 private:
-    Pointer value_ = Pointer(Invalid);
+    Pointer value_ = Invalid();
 };
 
 namespace detail {
@@ -61,6 +71,8 @@ inline void FreeLocalVirtual(void* block) { ::VirtualFree(block, 0, MEM_RELEASE)
 }  // namespace detail
 
 using unique_hkey = unique_any<HKEY, detail::CloseKey>;
+// Files and other kernel handles whose "nothing" is INVALID_HANDLE_VALUE.
+using unique_hfile = unique_any<HANDLE, detail::CloseKernelHandle, &InvalidHandleValue>;
 using unique_handle = unique_any<HANDLE, detail::CloseKernelHandle>;
 using unique_process = unique_handle;
 using unique_hwnd = unique_any<HWND, detail::DestroyWindowHandle>;
@@ -107,6 +119,50 @@ public:
 private:
     HANDLE process_ = nullptr;
     void* address_ = nullptr;
+};
+
+// Owns one reference to a COM interface and releases it.
+template <typename Interface>
+class com_ptr {
+public:
+    com_ptr() = default;
+    com_ptr(const com_ptr&) = delete;
+    com_ptr& operator=(const com_ptr&) = delete;
+    com_ptr(com_ptr&& other) noexcept : pointer_(std::exchange(other.pointer_, nullptr)) {}
+    com_ptr& operator=(com_ptr&& other) noexcept {
+        if (this != &other) {
+            reset();
+            pointer_ = std::exchange(other.pointer_, nullptr);
+        }
+        return *this;
+    }
+    ~com_ptr() { reset(); }
+
+    Interface* get() const { return pointer_; }
+    Interface* operator->() const { return pointer_; }
+    explicit operator bool() const { return pointer_ != nullptr; }
+    void reset() {
+        if (Interface* old = std::exchange(pointer_, nullptr)) {
+            old->Release();
+        }
+    }
+    // For CoCreateInstance and QueryInterface.
+    void** put_void() {
+        reset();
+        return reinterpret_cast<void**>(&pointer_);
+    }
+    // Another interface of the same object; empty when it has none.
+    template <typename Other>
+    com_ptr<Other> query(REFIID iid) const {
+        com_ptr<Other> other;
+        if (pointer_ != nullptr) {
+            pointer_->QueryInterface(iid, other.put_void());
+        }
+        return other;
+    }
+
+private:
+    Interface* pointer_ = nullptr;
 };
 
 // GetDC / ReleaseDC as a pair.
