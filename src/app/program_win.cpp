@@ -5,14 +5,16 @@
 namespace tavrel {
 
 Program::Program()
-    : host_(desktop_, settings_, registry_),
+    : settingsRoot_(ChooseSettingsRoot(registry_)),
+      store_(registry_, settingsRoot_, ProgramPath()),
+      host_(desktop_, settings_, store_, registry_, settingsRoot_),
       dispatcher_(desktop_, settings_, host_),
       control_(model_, commands_),
       model_(control_),
       application_(model_),
-      tray_(model_),
+      tray_(model_, registry_, settingsRoot_),
       refresh_([this] { dispatcher_.Timer2Timer(); }),
-      appCommands_(dispatcher_, settings_, registry_, desktop_, model_, tray_, refresh_) {}
+      appCommands_(dispatcher_, settings_, store_, desktop_, model_, tray_, refresh_) {}
 
 Program::~Program() {
     // The application window takes the control window with it when it ends,
@@ -38,7 +40,7 @@ void Program::FormCreate() {
     // Both timers run from the window's creation.
     tray_.StartAnimation();
     refresh_.Start(control_.hwnd());
-    LoadSettings(settings_, registry_, *this);
+    LoadSettings(settings_, store_, *this);
     control_.SetHintTiming();
     tray_.AddIcon();
 }

@@ -27,8 +27,9 @@ constexpr auto kStartTime = 20s;
 // Replaces the stored settings (the autorun value stays as it is).
 void StoreSettings(const Settings& settings) {
     ::RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"Software\\Quorral");
-    Win32SettingsRegistry registry;
-    SaveSettings(settings, registry);
+    Win32Registry registry;
+    RegistrySettings store(registry, RegistryRoot::kLocalMachine, L"");
+    SaveSettings(settings, store);
 }
 
 RegistryKey SettingsKeyForTest() {
