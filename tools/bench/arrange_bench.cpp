@@ -37,6 +37,7 @@ public:
     void SetIconTextColor(tavrel::ListViewHandle, tavrel::ColorRef) override {}
     void SetIconTextBackColor(tavrel::ListViewHandle, tavrel::ColorRef) override {}
     void RedrawDesktopIcons(tavrel::ListViewHandle, std::int32_t, std::int32_t) override {}
+    tavrel::DesktopListStyles GetDesktopListStyles(tavrel::ListViewHandle) override { return {}; }
     void ShowDesktopWindow(std::int32_t) override {}
     std::unique_ptr<tavrel::DesktopIconReader> OpenIconReader() override { return nullptr; }
 
