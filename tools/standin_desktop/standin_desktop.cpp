@@ -32,7 +32,9 @@
 //   callback         the list view keeps LPSTR_TEXTCALLBACK, and the view
 //                    copies the caption into the buffer of LVN_GETDISPINFOW
 //   callback-pointer the same, but the view answers with a pointer to a
-//                    text of its own
+//                    text of its own, and LVM_GETITEMW hands that pointer
+//                    back in pszText and leaves the caller's buffer alone,
+//                    as the platform's list view may (Wine's copies)
 // --auto-arrange and --snap-to-grid give the list view LVS_AUTOARRANGE and
 // LVS_EX_SNAPTOGRID, as the shell's "auto arrange" and "align to grid" do.
 //
@@ -176,9 +178,31 @@ bool IsJournalled(UINT message) {
            message == LVM_REDRAWITEMS || message == LVM_SETITEMPOSITION;
 }
 
+// LVM_GETITEMW for a callback text, answered by handing back the pointer
+// the parent gave.
+LRESULT HandBackTextPointer(HWND window, LVITEMW& item) {
+    if (item.iItem < 0 || static_cast<size_t>(item.iItem) >= g_captions.size()) {
+        return FALSE;
+    }
+    NMLVDISPINFOW info{};
+    info.hdr.hwndFrom = window;
+    info.hdr.idFrom = static_cast<UINT_PTR>(::GetDlgCtrlID(window));
+    info.hdr.code = static_cast<UINT>(LVN_GETDISPINFOW);
+    info.item = item;
+    ::SendMessageW(::GetParent(window), WM_NOTIFY, info.hdr.idFrom, reinterpret_cast<LPARAM>(&info));
+    item.pszText = info.item.pszText;
+    return TRUE;
+}
+
 LRESULT CALLBACK ListViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (IsJournalled(message)) {
         g_journal.push_back({message, wParam, lParam});
+    }
+    if (message == LVM_GETITEMW && g_options.texts == Texts::kCallbackPointer) {
+        auto& item = *reinterpret_cast<LVITEMW*>(lParam);
+        if (item.mask == LVIF_TEXT && item.iSubItem == 0) {
+            return HandBackTextPointer(window, item);
+        }
     }
     if (message == LVM_GETITEMPOSITION && static_cast<int>(wParam) == g_options.refusePosition) {
         return FALSE;
