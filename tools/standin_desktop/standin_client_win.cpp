@@ -162,9 +162,9 @@ void StandinDesktop::Start(const std::wstring& arguments, int expectedIcons, boo
     }
 }
 
-void StandinDesktop::Hang(unsigned milliseconds) const {
+void StandinDesktop::Hang(unsigned milliseconds, int afterMoves) const {
     if (progman_ != nullptr) {
-        ::SendMessageW(progman_, kHangMessage, milliseconds, 0);
+        ::SendMessageW(progman_, kHangMessage, milliseconds, afterMoves);
     }
 }
 

@@ -69,9 +69,10 @@ public:
     HWND ListView() const { return listView_; }
     StandinState ReadState() const;
     void ClearJournal() const;
-    // Stops the stand-in answering any message for `milliseconds`; returns
-    // at once.
-    void Hang(unsigned milliseconds) const;
+    // Stops the stand-in answering any message for `milliseconds`: at once,
+    // or right after its list view has taken `afterMoves` more moves.
+    // Returns at once.
+    void Hang(unsigned milliseconds, int afterMoves = 0) const;
     // Whether the stand-in runs as a 64-bit process.
     bool Is64Bit() const;
 

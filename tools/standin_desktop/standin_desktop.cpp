@@ -89,6 +89,12 @@ std::vector<std::wstring> g_captions;
 // Callback-pointer texts: the captions again, in a block of their own that
 // the view hands out.
 std::vector<const wchar_t*> g_ownTexts;
+// A hang armed to start after this many more moves.
+struct ArmedHang {
+    DWORD milliseconds = 0;
+    LPARAM movesLeft = 0;
+};
+ArmedHang g_armedHang;
 
 // What a desktop usually holds, each with its picture from the system's
 // icon library.
@@ -207,6 +213,12 @@ LRESULT CALLBACK ListViewProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     if (message == LVM_GETITEMPOSITION && static_cast<int>(wParam) == g_options.refusePosition) {
         return FALSE;
     }
+    if (message == LVM_SETITEMPOSITION && g_armedHang.movesLeft > 0 && --g_armedHang.movesLeft == 0) {
+        const LRESULT result = ::CallWindowProcW(g_listViewProc, window, message, wParam, lParam);
+        ::ReplyMessage(result);
+        ::Sleep(g_armedHang.milliseconds);
+        return result;
+    }
     return ::CallWindowProcW(g_listViewProc, window, message, wParam, lParam);
 }
 
@@ -219,6 +231,10 @@ LRESULT CALLBACK ProgmanProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
             g_journal.clear();
             return 1;
         case standin::kHangMessage:
+            if (lParam > 0) {
+                g_armedHang = {static_cast<DWORD>(wParam), lParam};
+                return 1;
+            }
             ::ReplyMessage(1);
             ::Sleep(static_cast<DWORD>(wParam));
             return 1;
