@@ -42,10 +42,11 @@ WorkAreaRect ScaleToPhysical(WorkAreaRect logical, ScreenSizes screen) {
     if (2 * (cross < 0 ? -cross : cross) > slack) {
         return logical;
     }
-    return WorkAreaRect{ScaleCoordinate(logical.left, screen.physicalWidth, screen.logicalWidth),
-                        ScaleCoordinate(logical.top, screen.physicalHeight, screen.logicalHeight),
-                        ScaleCoordinate(logical.right, screen.physicalWidth, screen.logicalWidth),
-                        ScaleCoordinate(logical.bottom, screen.physicalHeight, screen.logicalHeight)};
+    return WorkAreaRect{
+        ScaleCoordinate(logical.left, screen.physicalWidth, screen.logicalWidth),
+        ScaleCoordinate(logical.top, screen.physicalHeight, screen.logicalHeight),
+        ScaleCoordinate(logical.right, screen.physicalWidth, screen.logicalWidth),
+        ScaleCoordinate(logical.bottom, screen.physicalHeight, screen.logicalHeight)};
 }
 
 }  // namespace tavrel

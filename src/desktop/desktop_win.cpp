@@ -15,7 +15,9 @@
 namespace tavrel {
 namespace {
 
-HWND ToWindow(ListViewHandle handle) { return reinterpret_cast<HWND>(handle.value); }
+HWND ToWindow(ListViewHandle handle) {
+    return reinterpret_cast<HWND>(handle.value);
+}
 
 // Messages still let this thread take the messages other threads send it
 // while it waits, as SendMessage does (no SMTO_BLOCK): the shell may well
@@ -26,7 +28,8 @@ constexpr UINT kSendFlags = SMTO_NORMAL | SMTO_ABORTIFHUNG;
 bool SendWithin(HWND window, UINT message, WPARAM wParam, LPARAM lParam, std::uint32_t timeoutMs,
                 DWORD_PTR* result) {
     DWORD_PTR answer = 0;
-    if (::SendMessageTimeoutW(window, message, wParam, lParam, kSendFlags, timeoutMs, &answer) == 0) {
+    if (::SendMessageTimeoutW(window, message, wParam, lParam, kSendFlags, timeoutMs, &answer) ==
+        0) {
         return false;
     }
     if (result != nullptr) {
@@ -47,7 +50,9 @@ struct DesktopWindows {
     HWND listView = nullptr;
 };
 
-HWND ListViewOf(HWND defView) { return ::FindWindowExW(defView, nullptr, WC_LISTVIEWW, nullptr); }
+HWND ListViewOf(HWND defView) {
+    return ::FindWindowExW(defView, nullptr, WC_LISTVIEWW, nullptr);
+}
 
 // Only window lookups, no messages: a hung shell cannot hold this up, and it
 // costs a handful of calls once per operation.
@@ -113,7 +118,7 @@ WordSize WordSizeOf(HANDLE process) {
 }
 
 class Win32IconReader final : public DesktopIconReader {
-public:
+  public:
     Win32IconReader(HWND listView, std::uint32_t timeoutMs, unique_process process,
                     const ItemRecordLayout& layout, unique_virtual_block local,
                     unique_remote_block remote)
@@ -136,19 +141,22 @@ public:
     }
 
     std::optional<DesktopIcon> ReadIcon(std::int32_t index) override {
-        const std::span<std::uint8_t> local(static_cast<std::uint8_t*>(local_.get()), layout_.blockSize);
+        const std::span<std::uint8_t> local(static_cast<std::uint8_t*>(local_.get()),
+                                            layout_.blockSize);
         const auto remote = reinterpret_cast<std::uintptr_t>(remote_.get());
         WriteItemRecord(local, layout_, index, remote);
 
         SIZE_T bytes = 0;
-        if (!::WriteProcessMemory(process_.get(), remote_.get(), local.data(), local.size(), &bytes)) {
+        if (!::WriteProcessMemory(process_.get(), remote_.get(), local.data(), local.size(),
+                                  &bytes)) {
             return std::nullopt;
         }
         DWORD_PTR got = 0;
         if (!Send(LVM_GETITEMW, 0, static_cast<LPARAM>(remote), &got) || (got & 0xFF) == 0) {
             return std::nullopt;
         }
-        if (!::ReadProcessMemory(process_.get(), remote_.get(), local.data(), local.size(), &bytes)) {
+        if (!::ReadProcessMemory(process_.get(), remote_.get(), local.data(), local.size(),
+                                 &bytes)) {
             return std::nullopt;
         }
         std::optional<std::wstring> caption = CaptionHandedBack(local, remote);
@@ -159,18 +167,19 @@ public:
         DesktopIcon icon;
         icon.caption = std::move(*caption);
         DWORD_PTR placed = 0;
-        if (!Send(LVM_GETITEMPOSITION, static_cast<WPARAM>(index), static_cast<LPARAM>(remote), &placed)) {
+        if (!Send(LVM_GETITEMPOSITION, static_cast<WPARAM>(index), static_cast<LPARAM>(remote),
+                  &placed)) {
             return std::nullopt;  // the shell stopped answering: nothing more from it
         }
-        if ((placed & 0xFF) != 0 &&
-            ::ReadProcessMemory(process_.get(), remote_.get(), local.data(), local.size(), &bytes)) {
+        if ((placed & 0xFF) != 0 && ::ReadProcessMemory(process_.get(), remote_.get(), local.data(),
+                                                        local.size(), &bytes)) {
             icon.x = ReadPointX(local);
             icon.y = ReadPointY(local);
         }
         return icon;
     }
 
-private:
+  private:
     bool Send(UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR* result) {
         if (dead_) {
             return false;
@@ -234,7 +243,8 @@ private:
 unique_process OpenShellProcess(DWORD processId, bool& knowsWordSize) {
     constexpr DWORD kMemory = PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE;
     knowsWordSize = true;
-    unique_process process(::OpenProcess(kMemory | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+    unique_process process(
+        ::OpenProcess(kMemory | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
     if (!process && processId != 0) {
         // Systems before Vista know no limited query right; they are the
         // ones where the shell has our word size anyway.
@@ -303,7 +313,8 @@ void Win32Desktop::MoveDesktopIcon(ListViewHandle handle, std::int32_t index, st
 //   rounding of a pixel).
 std::optional<WorkAreaRect> WorkAreaUnderThreadAwareness() {
     using SetContext = DPI_AWARENESS_CONTEXT(WINAPI*)(DPI_AWARENESS_CONTEXT);
-    static const auto setContext = LookUp<SetContext>(L"user32.dll", "SetThreadDpiAwarenessContext");
+    static const auto setContext =
+        LookUp<SetContext>(L"user32.dll", "SetThreadDpiAwarenessContext");
     if (setContext == nullptr) {
         return std::nullopt;
     }
@@ -327,7 +338,8 @@ WorkAreaRect WorkAreaByScreenRatio() {
     }
     const ScreenSizes sizes{::GetDeviceCaps(screen.get(), DESKTOPHORZRES),
                             ::GetDeviceCaps(screen.get(), DESKTOPVERTRES),
-                            ::GetDeviceCaps(screen.get(), HORZRES), ::GetDeviceCaps(screen.get(), VERTRES)};
+                            ::GetDeviceCaps(screen.get(), HORZRES),
+                            ::GetDeviceCaps(screen.get(), VERTRES)};
     return ScaleToPhysical(logical, sizes);
 }
 
@@ -346,7 +358,8 @@ void Win32Desktop::SetIconTextBackColor(ListViewHandle handle, ColorRef color) {
     Send(handle, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(color));
 }
 
-void Win32Desktop::RedrawDesktopIcons(ListViewHandle handle, std::int32_t first, std::int32_t last) {
+void Win32Desktop::RedrawDesktopIcons(ListViewHandle handle, std::int32_t first,
+                                      std::int32_t last) {
     Send(handle, LVM_REDRAWITEMS, static_cast<WPARAM>(first), static_cast<LPARAM>(last));
 }
 
@@ -356,7 +369,8 @@ DesktopListStyles Win32Desktop::GetDesktopListStyles(ListViewHandle handle) {
     }
     // The window style needs no answer from the shell; the extended style
     // is a message like any other.
-    const auto style = static_cast<std::uintptr_t>(::GetWindowLongPtrW(ToWindow(handle), GWL_STYLE));
+    const auto style =
+        static_cast<std::uintptr_t>(::GetWindowLongPtrW(ToWindow(handle), GWL_STYLE));
     std::uintptr_t extended = 0;
     if (!Send(handle, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0, &extended)) {
         return {};
@@ -390,8 +404,9 @@ std::unique_ptr<DesktopIconReader> Win32Desktop::OpenIconReader() {
     const ItemRecordLayout layout = ItemRecordLayoutFor(shellWordSize);
     unique_virtual_block local(
         ::VirtualAlloc(nullptr, layout.blockSize, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
-    unique_remote_block remote(process.get(), ::VirtualAllocEx(process.get(), nullptr, layout.blockSize,
-                                                               MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+    unique_remote_block remote(process.get(),
+                               ::VirtualAllocEx(process.get(), nullptr, layout.blockSize,
+                                                MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
     if (!local || !remote) {
         return nullptr;
     }

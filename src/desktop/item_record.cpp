@@ -68,7 +68,11 @@ std::size_t BytesInPage(std::uint64_t address, std::size_t wanted) {
     return left < wanted ? static_cast<std::size_t>(left) : wanted;
 }
 
-std::int32_t ReadPointX(std::span<const std::uint8_t> block) { return GetInt32(block, 0); }
-std::int32_t ReadPointY(std::span<const std::uint8_t> block) { return GetInt32(block, 4); }
+std::int32_t ReadPointX(std::span<const std::uint8_t> block) {
+    return GetInt32(block, 0);
+}
+std::int32_t ReadPointY(std::span<const std::uint8_t> block) {
+    return GetInt32(block, 4);
+}
 
 }  // namespace tavrel

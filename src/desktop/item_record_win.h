@@ -26,7 +26,8 @@ static_assert(kOwnItemRecordLayout.textOffset == offsetof(LVITEMW, pszText));
 static_assert(kOwnItemRecordLayout.textSize == sizeof(LPWSTR));
 static_assert(kOwnItemRecordLayout.textMaxOffset == offsetof(LVITEMW, cchTextMax));
 static_assert(kOwnItemRecordLayout.recordSize >= offsetof(LVITEMW, iIndent) + sizeof(int));
-static_assert(kOwnItemRecordLayout.recordSize < offsetof(LVITEMW, iIndent) + sizeof(int) + alignof(LVITEMW));
+static_assert(kOwnItemRecordLayout.recordSize <
+              offsetof(LVITEMW, iIndent) + sizeof(int) + alignof(LVITEMW));
 static_assert(kOwnItemRecordLayout.recordSize % alignof(LVITEMW) == 0);
 static_assert(kOwnItemRecordLayout.captionOffset == kOwnItemRecordLayout.recordSize);
 static_assert(kItemTextMask == LVIF_TEXT);

@@ -23,7 +23,8 @@ TEST(IconPosition, PacksTheLow16BitsOfEachCoordinate) {
 TEST(ApplyIconTextColors, SetsBothColoursThenRedrawsEveryIcon) {
     testing::RecordingDesktop desktop(40, 1024, 738);
     ApplyIconTextColors(desktop, 255, kClrNone);
-    EXPECT_EQ(desktop.events, (std::vector<std::string>{"text 255", "back 4294967295", "redraw 0 39"}));
+    EXPECT_EQ(desktop.events,
+              (std::vector<std::string>{"text 255", "back 4294967295", "redraw 0 39"}));
 }
 
 TEST(ApplyIconTextColors, WithoutIconsRedrawsTheEmptyRange) {
@@ -124,10 +125,10 @@ TEST(ItemRecord, WritesTheRequestInTheShellsLayout) {
         WriteItemRecord(block, layout, 7, 0x0012'0000);
         const std::vector<std::uint8_t> record(block.begin(), block.begin() + 40);
         const std::vector<std::uint8_t> expected = {
-            0x01, 0, 0, 0, 0x07, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-            0x28, 0x00, 0x12, 0x00,  // pszText = block + 40
-            0x04, 0x01, 0, 0,        // cchTextMax = 260
-            0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+            0x01, 0,    0, 0, 0x07, 0, 0, 0, 0,    0,    0,    0,
+            0,    0,    0, 0, 0,    0, 0, 0, 0x28, 0x00, 0x12, 0x00,  // pszText = block + 40
+            0x04, 0x01, 0, 0,                                         // cchTextMax = 260
+            0,    0,    0, 0, 0,    0, 0, 0, 0,    0,    0,    0};
         EXPECT_EQ(record, expected);
         EXPECT_EQ(block[40], 0xAA) << "the caption area is left alone";
         EXPECT_EQ(block.back(), 0xAA);
@@ -140,11 +141,11 @@ TEST(ItemRecord, WritesTheRequestInTheShellsLayout) {
         WriteItemRecord(block, layout, -2, 0x0000'0002'1234'0000);
         const std::vector<std::uint8_t> record(block.begin(), block.begin() + 56);
         const std::vector<std::uint8_t> expected = {
-            0x01, 0, 0, 0, 0xFE, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-            0, 0, 0, 0,                                      // alignment before pszText
+            0x01, 0,    0,    0,    0xFE, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+            0,    0,    0,    0,                             // alignment before pszText
             0x38, 0x00, 0x34, 0x12, 0x02, 0x00, 0x00, 0x00,  // pszText = block + 56
-            0x04, 0x01, 0, 0,                                // cchTextMax = 260
-            0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+            0x04, 0x01, 0,    0,                             // cchTextMax = 260
+            0,    0,    0,    0,    0,    0,    0,    0,    0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
         EXPECT_EQ(record, expected);
         EXPECT_EQ(block[56], 0xAA);
         EXPECT_EQ(ReadTextPointer(block, layout), 0x0000'0002'1234'0038u);
@@ -205,7 +206,8 @@ TEST(ItemRecord, ReadsThePointTheListViewLeftAtTheStart) {
 TEST(RecordingDesktop, AnswersTheStyleQueryOnlyWithADesktop) {
     testing::RecordingDesktop desktop(3, 1024, 738);
     desktop.SetListStyles({true, false});
-    EXPECT_EQ(desktop.GetDesktopListStyles(desktop.FindDesktopListView()), (DesktopListStyles{true, false}));
+    EXPECT_EQ(desktop.GetDesktopListStyles(desktop.FindDesktopListView()),
+              (DesktopListStyles{true, false}));
     desktop.RemoveShell();
     EXPECT_EQ(desktop.GetDesktopListStyles(desktop.FindDesktopListView()), DesktopListStyles{});
     EXPECT_EQ(desktop.styleQueries, 2);

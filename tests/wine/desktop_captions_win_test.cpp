@@ -32,12 +32,13 @@ const char* NameOf(StandinTexts texts) {
 const std::wstring kLong259(259, L'a');
 const std::wstring kLong300(300, L'b');
 
-const std::vector<std::wstring> kCaptions = {L"Readme.txt", L"我的电脑", L"", L"回收站 (2)",
-                                             L"Internet Explorer", kLong259, kLong300};
+const std::vector<std::wstring> kCaptions = {
+    L"Readme.txt", L"我的电脑", L"", L"回收站 (2)", L"Internet Explorer", kLong259, kLong300};
 // What the list view hands back for them: the 300-character caption cut to
 // what fits an area of 260 characters with its terminator.
-const std::vector<std::wstring> kExpected = {L"Readme.txt", L"我的电脑", L"", L"回收站 (2)",
-                                             L"Internet Explorer", kLong259, std::wstring(259, L'b')};
+const std::vector<std::wstring> kExpected = {L"Readme.txt",          L"我的电脑",          L"",
+                                             L"回收站 (2)",          L"Internet Explorer", kLong259,
+                                             std::wstring(259, L'b')};
 
 void ExpectEveryCaptionAndPosition(bool otherWordSize, StandinTexts texts) {
     StandinOptions options;
@@ -47,11 +48,13 @@ void ExpectEveryCaptionAndPosition(bool otherWordSize, StandinTexts texts) {
     StandinDesktop standin(options);
     ASSERT_TRUE(standin.Started());
     const bool self64 = sizeof(void*) == 8;
-    ASSERT_EQ(standin.Is64Bit(), otherWordSize ? !self64 : self64) << "the stand-in of the intended size";
+    ASSERT_EQ(standin.Is64Bit(), otherWordSize ? !self64 : self64)
+        << "the stand-in of the intended size";
 
     Win32Desktop desktop;
     ArrangeLeftEdge(desktop, 75, 1);
-    ASSERT_EQ(standin.ReadState().items[6].caption, kLong300) << "the stand-in holds the whole caption";
+    ASSERT_EQ(standin.ReadState().items[6].caption, kLong300)
+        << "the stand-in holds the whole caption";
 
     auto reader = desktop.OpenIconReader();
     ASSERT_NE(reader, nullptr);

@@ -103,7 +103,8 @@ TEST(ShellThatDoesNotAnswer, ColoursShowHideAndStylesGiveUpAtOnce) {
     const auto hide = Timed([&] { desktop.ShowDesktopWindow(0); });
     EXPECT_LT(hide, kTimeout + kLeeway);
     DesktopListStyles styles{true, true};
-    const auto query = Timed([&] { styles = desktop.GetDesktopListStyles(desktop.FindDesktopListView()); });
+    const auto query =
+        Timed([&] { styles = desktop.GetDesktopListStyles(desktop.FindDesktopListView()); });
     EXPECT_LT(query, kTimeout + kLeeway);
     EXPECT_EQ(styles, DesktopListStyles{});
 

@@ -19,7 +19,9 @@ using standin::StandinLayout;
 using standin::StandinOptions;
 using standin::StandinState;
 
-HWND ToWindow(ListViewHandle handle) { return reinterpret_cast<HWND>(handle.value); }
+HWND ToWindow(ListViewHandle handle) {
+    return reinterpret_cast<HWND>(handle.value);
+}
 
 std::wstring ClassOf(HWND window) {
     wchar_t name[64] = {};
@@ -182,13 +184,13 @@ void RegisterPlainClass(const wchar_t* name) {
 }
 
 HWND Child(const wchar_t* className, HWND parent) {
-    return ::CreateWindowExW(0, className, L"", WS_CHILD | WS_VISIBLE, 0, 0, 100, 100, parent, nullptr,
-                             ::GetModuleHandleW(nullptr), nullptr);
+    return ::CreateWindowExW(0, className, L"", WS_CHILD | WS_VISIBLE, 0, 0, 100, 100, parent,
+                             nullptr, ::GetModuleHandleW(nullptr), nullptr);
 }
 
 HWND TopLevel(const wchar_t* className) {
-    return ::CreateWindowExW(WS_EX_TOOLWINDOW, className, L"", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr,
-                             ::GetModuleHandleW(nullptr), nullptr);
+    return ::CreateWindowExW(WS_EX_TOOLWINDOW, className, L"", WS_POPUP, 0, 0, 100, 100, nullptr,
+                             nullptr, ::GetModuleHandleW(nullptr), nullptr);
 }
 
 TEST(DesktopLayouts, AWindowInTheOldPlaceThatIsNoListViewIsNeverSentAListViewMessage) {
@@ -257,8 +259,8 @@ TEST(DesktopListStyles, TellsAutoArrangeAndAlignToGrid) {
         bool snapToGrid;
     } cases[] = {{false, false}, {true, false}, {false, true}, {true, true}};
     for (const auto& styles : cases) {
-        SCOPED_TRACE(std::string("auto-arrange ") + (styles.autoArrange ? "on" : "off") + ", align to grid " +
-                     (styles.snapToGrid ? "on" : "off"));
+        SCOPED_TRACE(std::string("auto-arrange ") + (styles.autoArrange ? "on" : "off") +
+                     ", align to grid " + (styles.snapToGrid ? "on" : "off"));
         StandinOptions options;
         options.icons = 3;
         options.autoArrange = styles.autoArrange;
