@@ -19,7 +19,7 @@ namespace tavrel {
 inline constexpr std::uint32_t kShellAnswerTimeoutMs = 5000;
 
 class Win32Desktop final : public DesktopAccess {
-  public:
+public:
     explicit Win32Desktop(std::uint32_t answerTimeoutMs = kShellAnswerTimeoutMs)
         : answerTimeoutMs_(answerTimeoutMs) {}
 
@@ -35,7 +35,7 @@ class Win32Desktop final : public DesktopAccess {
     void ShowDesktopWindow(std::int32_t show) override;
     std::unique_ptr<DesktopIconReader> OpenIconReader() override;
 
-  private:
+private:
     // A list view message; false when the shell did not answer in time (or
     // the window is gone), and from then on for every message to the same
     // handle until the next lookup starts a new operation.
