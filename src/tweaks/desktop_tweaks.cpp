@@ -9,7 +9,7 @@ namespace tavrel {
 
 void DesktopTweaks::SetDesktopIconTextColorClick() {
     const std::optional<ColorRef> chosen =
-        services_.platform.ChooseColor(static_cast<ColorRef>(settings_.textColor), customColors_);
+        services_.platform.PickColor(static_cast<ColorRef>(settings_.textColor), customColors_);
     if (!chosen) {
         return;
     }

@@ -56,7 +56,7 @@ class TweakPlatform {
     virtual void BroadcastMetricsChange() = 0;
     // The colour chooser, preset to `initial`; nothing when the user
     // cancels. The user may change the custom colours either way.
-    virtual std::optional<ColorRef> ChooseColor(ColorRef initial, CustomColors& customColors) = 0;
+    virtual std::optional<ColorRef> PickColor(ColorRef initial, CustomColors& customColors) = 0;
     // "打开注册表失败！", captioned "错误", with the error icon, owned by the
     // control window.
     virtual void ShowRegistryFailure() = 0;

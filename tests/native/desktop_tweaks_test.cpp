@@ -39,7 +39,7 @@ class FakePlatform : public TweakPlatform {
         const FakeRegistry::Value* size = registry_.Find(kUser, kMetrics, L"Shell Icon Size");
         events_.push_back("broadcast " + (size != nullptr ? Narrow(size->text) : "(none)"));
     }
-    std::optional<ColorRef> ChooseColor(ColorRef initial, CustomColors& customColors) override {
+    std::optional<ColorRef> PickColor(ColorRef initial, CustomColors& customColors) override {
         events_.push_back("choose " + std::to_string(initial));
         seenCustomColors.push_back(customColors);
         customColors[0] = 0x123456;  // the user defines a colour of their own
