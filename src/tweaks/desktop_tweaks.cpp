@@ -1,9 +1,9 @@
 #include "tweaks/desktop_tweaks.h"
 
+#include "app/settings_registry.h"
 #include "app/settings_store.h"
 #include "common/numeric.h"
 #include "common/whole_number.h"
-#include "tweaks/autorun.h"
 
 namespace tavrel {
 
@@ -46,15 +46,16 @@ void DesktopTweaks::IconCacheRebuildClick() {
 void DesktopTweaks::AutoRunClick() {
     RegistryAccess& registry = services_.registry;
     const RegistryRoot root = services_.autorunRoot;
-    if (!registry.CreateKey(root, kAutorunKeyPath)) {
+    if (!registry.CreateKey(root, kRunKeyPath)) {
         services_.platform.ShowRegistryFailure();
         return;
     }
-    if (AutorunIsOn(registry.ReadString(root, kAutorunKeyPath, kAutorunValueName))) {
-        registry.DeleteValue(root, kAutorunKeyPath, kAutorunValueName);
+    // Any text at all means the program starts with Windows: a quoted path
+    // as written now, or a bare one as older versions wrote it.
+    if (!registry.ReadString(root, kRunKeyPath, kProductName).empty()) {
+        registry.DeleteValue(root, kRunKeyPath, kProductName);
     } else {
-        registry.WriteString(root, kAutorunKeyPath, kAutorunValueName,
-                             QuotedProgramPath(services_.programPath));
+        registry.WriteString(root, kRunKeyPath, kProductName, AutorunCommand(services_.programPath));
     }
 }
 

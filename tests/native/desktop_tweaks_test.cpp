@@ -4,10 +4,10 @@
 
 #include <algorithm>
 
+#include "app/settings_registry.h"
 #include "common/error.h"
 #include "support/fake_registry.h"
 #include "support/recording_desktop.h"
-#include "tweaks/autorun.h"
 
 namespace tavrel {
 namespace {
@@ -323,8 +323,9 @@ TEST_F(DesktopTweaksTest, AutorunOffDeletesTheValueQuotedOrNot) {
 
 TEST_F(DesktopTweaksTest, AnEmptyAutorunValueCountsAsOff) {
     registry.PutString(kMachine, kRun, L"Tavrel", L"");
-    EXPECT_FALSE(AutorunIsOn(registry.ReadString(kMachine, kRun, L"Tavrel")));
+    EXPECT_EQ(ReadAutoRunCaption(registry, kMachine), L"系统启动时自动运行");
     tweaks.AutoRunClick();
+    EXPECT_EQ(ReadAutoRunCaption(registry, kMachine), L"取消自动运行功能");
     EXPECT_EQ(Stored(kMachine, kRun, L"Tavrel"), L"\"C:\\Program Files\\Tavrel\\tavrel.exe\"");
 }
 
@@ -357,14 +358,6 @@ TEST(Autorun, UnderTheCurrentUsersRunKeyWhenThatIsTheSettingsRoot) {
     EXPECT_FALSE(registry.HasKey(kMachine, kRun));
     tweaks.AutoRunClick();
     EXPECT_EQ(registry.Find(kUser, kRun, L"Tavrel"), nullptr);
-}
-
-TEST(Autorun, QuotedProgramPathAndWhatCountsAsOn) {
-    EXPECT_EQ(QuotedProgramPath(L"C:\\Program Files\\Tavrel\\tavrel.exe"),
-              L"\"C:\\Program Files\\Tavrel\\tavrel.exe\"");
-    EXPECT_TRUE(AutorunIsOn(L"C:\\Tavrel\\tavrel.exe"));
-    EXPECT_TRUE(AutorunIsOn(L"\"C:\\Tavrel\\tavrel.exe\""));
-    EXPECT_FALSE(AutorunIsOn(L""));
 }
 
 }  // namespace
