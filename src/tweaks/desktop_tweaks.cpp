@@ -31,7 +31,7 @@ void DesktopTweaks::FlashScreenClick() {
     const std::int32_t seconds = ParseWholeNumber(*text);
     settings_.flashScreen = seconds;
     // Saved with the next refresh, which saves first.
-    services_.host.SetRefreshInterval(RefreshIntervalMs(seconds));
+    services_.host.SetRefreshPeriod(seconds);
 }
 
 void DesktopTweaks::DelelteShortCutClick() {

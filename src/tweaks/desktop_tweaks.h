@@ -67,8 +67,10 @@ class TweakHost {
   public:
     virtual ~TweakHost() = default;
     virtual void SaveSettings() = 0;
-    // The refresh timer's interval; 0 stops it.
-    virtual void SetRefreshInterval(std::uint32_t intervalMs) = 0;
+    // The refresh timer runs every `flashScreen` seconds: 0 or less stops
+    // it, a period too long for the timer service runs at the longest
+    // interval the service takes (RefreshIntervalMs).
+    virtual void SetRefreshPeriod(std::int32_t flashScreen) = 0;
     // One refresh, as if the refresh timer had fired.
     virtual void Timer2Timer() = 0;
 };

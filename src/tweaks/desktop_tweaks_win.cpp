@@ -37,7 +37,7 @@ std::optional<ColorRef> Win32TweakPlatform::PickColor(ColorRef initial,
     }
     CHOOSECOLORW dialog{};
     dialog.lStructSize = sizeof(dialog);
-    dialog.hwndOwner = owner_;
+    dialog.hwndOwner = owner_.hwnd();
     dialog.rgbResult = initial;
     dialog.lpCustColors = custom;
     dialog.Flags = CC_RGBINIT;
@@ -53,7 +53,7 @@ std::optional<ColorRef> Win32TweakPlatform::PickColor(ColorRef initial,
 }
 
 void Win32TweakPlatform::ShowRegistryFailure() {
-    ::MessageBoxW(owner_, kRegistryFailureText, kRegistryFailureCaption, MB_OK | MB_ICONERROR);
+    ::MessageBoxW(owner_.hwnd(), kRegistryFailureText, kRegistryFailureCaption, MB_OK | MB_ICONERROR);
 }
 
 }  // namespace tavrel

@@ -5,13 +5,16 @@
 
 #include <windows.h>
 
+#include "common/window_win.h"
 #include "tweaks/desktop_tweaks.h"
 
 namespace tavrel {
 
 class Win32TweakPlatform final : public TweakPlatform {
   public:
-    explicit Win32TweakPlatform(HWND owner) : owner_(owner) {}
+    // The owner is asked for its window when a dialog is shown, so the
+    // platform can be made before it.
+    explicit Win32TweakPlatform(const Window& owner) : owner_(owner) {}
 
     std::wstring SystemDirectory() override;
     void BroadcastMetricsChange() override;
@@ -19,7 +22,7 @@ class Win32TweakPlatform final : public TweakPlatform {
     void ShowRegistryFailure() override;
 
   private:
-    HWND owner_;
+    const Window& owner_;
 };
 
 }  // namespace tavrel

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "app/settings_registry.h"
+#include "app/settings_store.h"
 #include "common/error.h"
 #include "support/fake_registry.h"
 #include "support/recording_desktop.h"
@@ -60,8 +61,9 @@ class FakeHost : public TweakHost {
   public:
     explicit FakeHost(std::vector<std::string>& events) : events_(events) {}
     void SaveSettings() override { events_.push_back("save"); }
-    void SetRefreshInterval(std::uint32_t intervalMs) override {
-        events_.push_back("interval " + std::to_string(intervalMs));
+    // The interval the refresh timer takes for the period.
+    void SetRefreshPeriod(std::int32_t flashScreen) override {
+        events_.push_back("interval " + std::to_string(RefreshIntervalMs(flashScreen)));
     }
     void Timer2Timer() override { events_.push_back("refresh tick"); }
 

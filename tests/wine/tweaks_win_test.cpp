@@ -14,6 +14,7 @@
 
 #include "common/error.h"
 #include "common/unique_handle_win.h"
+#include "common/window_win.h"
 #include "support/program_win.h"
 
 namespace tavrel {
@@ -70,6 +71,20 @@ std::optional<LinkContents> ReadLink(const std::wstring& path) {
 bool FileExists(const std::wstring& path) {
     return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
+
+// A small shown window standing in for the control window.
+class OwnerWindow final : public Window {
+public:
+    bool Create() {
+        WNDCLASSEXW ownerClass{};
+        ownerClass.hInstance = ::GetModuleHandleW(nullptr);
+        ownerClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+        ownerClass.lpszClassName = L"TavrelTestOwner";
+        RegisterWindowClass(ownerClass);
+        return CreateFor(0, L"TavrelTestOwner", L"Tavrel", WS_POPUP | WS_VISIBLE, 100, 100, 50, 50,
+                         nullptr, ownerClass.hInstance) != nullptr;
+    }
+};
 
 class ComTest : public ::testing::Test {
   protected:
@@ -153,7 +168,8 @@ TEST(ShortcutPlatform, VersionIsTheNtPlatformWithTheMinorVersionTheSystemReports
 }
 
 TEST(TweakPlatform, SystemDirectoryIsTheSystemsWhole) {
-    Win32TweakPlatform platform(nullptr);
+    OwnerWindow owner;
+    Win32TweakPlatform platform(owner);
     wchar_t expected[MAX_PATH] = {};
     ASSERT_NE(::GetSystemDirectoryW(expected, MAX_PATH), 0u);
     EXPECT_EQ(platform.SystemDirectory(), expected);
@@ -181,7 +197,8 @@ TEST(TweakPlatform, TheMetricsChangeReachesTopLevelWindows) {
                                          nullptr, nullptr, windowClass.hInstance, nullptr));
     ASSERT_TRUE(window);
     Listener::heard = 0;
-    Win32TweakPlatform(window.get()).BroadcastMetricsChange();
+    OwnerWindow owner;
+    Win32TweakPlatform(owner).BroadcastMetricsChange();
     EXPECT_EQ(Listener::heard, 1);
 }
 
@@ -235,17 +252,13 @@ std::wstring OutputPath(const std::wstring& name) {
 }
 
 class OwnerWindowTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        owner_.reset(::CreateWindowExW(0, L"STATIC", L"Tavrel", WS_POPUP | WS_VISIBLE, 100, 100, 50,
-                                       50, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr));
-        ASSERT_TRUE(owner_);
-    }
-    unique_hwnd owner_;
+protected:
+    void SetUp() override { ASSERT_TRUE(owner_.Create()); }
+    OwnerWindow owner_;
 };
 
 TEST_F(OwnerWindowTest, TheColourChooserStartsAtTheColourAndCancelGivesNothing) {
-    Win32TweakPlatform platform(owner_.get());
+    Win32TweakPlatform platform(owner_);
     CustomColors custom;
     custom.fill(kCustomColorPreset);
     HWND owner = nullptr;
@@ -258,7 +271,7 @@ TEST_F(OwnerWindowTest, TheColourChooserStartsAtTheColourAndCancelGivesNothing) 
         });
         result = platform.PickColor(Rgb(255, 0, 0), custom);
     }
-    EXPECT_EQ(owner, owner_.get());
+    EXPECT_EQ(owner, owner_.hwnd());
     EXPECT_FALSE(result.has_value());
     {
         DialogWatcher watcher([](HWND dialog) { ::PostMessageW(dialog, WM_COMMAND, IDOK, 0); });
@@ -270,7 +283,7 @@ TEST_F(OwnerWindowTest, TheColourChooserStartsAtTheColourAndCancelGivesNothing) 
 }
 
 TEST_F(OwnerWindowTest, TheRegistryFailureBoxIsOwnedByTheWindow) {
-    Win32TweakPlatform platform(owner_.get());
+    Win32TweakPlatform platform(owner_);
     std::wstring caption;
     std::wstring text;
     HWND owner = nullptr;
@@ -287,7 +300,7 @@ TEST_F(OwnerWindowTest, TheRegistryFailureBoxIsOwnedByTheWindow) {
     }
     EXPECT_EQ(caption, L"错误");
     EXPECT_EQ(text, L"打开注册表失败！");
-    EXPECT_EQ(owner, owner_.get());
+    EXPECT_EQ(owner, owner_.hwnd());
 }
 
 }  // namespace
