@@ -31,11 +31,10 @@ DialogUnits MeasureDialogUnits(HDC dc) {
 
 HWND AddChild(HWND parent, const wchar_t* className, const wchar_t* text, DWORD style,
               DWORD exStyle, RECT bounds, int id, HFONT font) {
-    HWND child = ::CreateWindowExW(exStyle, className, text, WS_CHILD | WS_VISIBLE | style,
-                                   bounds.left, bounds.top, bounds.right - bounds.left,
-                                   bounds.bottom - bounds.top, parent,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                   ::GetModuleHandleW(nullptr), nullptr);
+    HWND child = ::CreateWindowExW(
+        exStyle, className, text, WS_CHILD | WS_VISIBLE | style, bounds.left, bounds.top,
+        bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleW(nullptr), nullptr);
     ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     return child;
 }
@@ -92,12 +91,14 @@ bool InputBox::Create(HWND owner, const std::wstring& caption, const std::wstrin
     const int clientWidth = ::MulDiv(180, units.x, 4);
     const int clientHeight = buttonTop + buttonHeight + 13;
 
-    AddChild(hwnd(), L"STATIC", prompt.c_str(), SS_LEFT | SS_NOPREFIX, 0,
-             {left, labelTop, left + (label.right - label.left), labelTop + (label.bottom - label.top)},
-             -1, font);
-    edit_ = AddChild(hwnd(), L"EDIT", initial.c_str(), WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE,
-                     {left, editTop, left + ::MulDiv(164, units.x, 4), editTop + editHeight},
-                     kInputBoxEditId, font);
+    AddChild(
+        hwnd(), L"STATIC", prompt.c_str(), SS_LEFT | SS_NOPREFIX, 0,
+        {left, labelTop, left + (label.right - label.left), labelTop + (label.bottom - label.top)},
+        -1, font);
+    edit_ =
+        AddChild(hwnd(), L"EDIT", initial.c_str(), WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE,
+                 {left, editTop, left + ::MulDiv(164, units.x, 4), editTop + editHeight},
+                 kInputBoxEditId, font);
     ::SendMessageW(edit_, EM_LIMITTEXT, kInputBoxMaxLength, 0);
     const int okLeft = ::MulDiv(38, units.x, 4);
     const int cancelLeft = ::MulDiv(92, units.x, 4);

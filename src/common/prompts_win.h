@@ -23,12 +23,12 @@ inline constexpr int kInputBoxMaxLength = 255;
 // and Cancel buttons. Enter is OK, Escape and closing the box are Cancel.
 // The owner is disabled while the box is up.
 class InputBox final : public Window {
-public:
+  public:
     // The text when the user chose OK, nothing otherwise.
     static std::optional<std::wstring> Ask(HWND owner, const std::wstring& caption,
                                            const std::wstring& prompt, const std::wstring& initial);
 
-private:
+  private:
     InputBox() = default;
     bool Create(HWND owner, const std::wstring& caption, const std::wstring& prompt,
                 const std::wstring& initial);
@@ -41,7 +41,7 @@ private:
 };
 
 class Win32Prompts final : public Prompts {
-public:
+  public:
     // The owner is asked for its window when a box is shown, so the prompts
     // can be made before it.
     explicit Win32Prompts(const Window& owner) : owner_(owner) {}
@@ -50,7 +50,7 @@ public:
                                         const std::wstring& initial) override;
     void Notify(const std::wstring& text) override;
 
-private:
+  private:
     const Window& owner_;
 };
 

@@ -55,7 +55,8 @@ void DesktopTweaks::AutoRunClick() {
     if (!registry.ReadString(root, kRunKeyPath, kProductName).empty()) {
         registry.DeleteValue(root, kRunKeyPath, kProductName);
     } else {
-        registry.WriteString(root, kRunKeyPath, kProductName, AutorunCommand(services_.programPath));
+        registry.WriteString(root, kRunKeyPath, kProductName,
+                             AutorunCommand(services_.programPath));
     }
 }
 

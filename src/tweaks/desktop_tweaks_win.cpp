@@ -30,7 +30,7 @@ void Win32TweakPlatform::BroadcastMetricsChange() {
 }
 
 std::optional<ColorRef> Win32TweakPlatform::PickColor(ColorRef initial,
-                                                        CustomColors& customColors) {
+                                                      CustomColors& customColors) {
     COLORREF custom[16] = {};
     for (std::size_t i = 0; i < customColors.size(); ++i) {
         custom[i] = customColors[i];
@@ -53,7 +53,8 @@ std::optional<ColorRef> Win32TweakPlatform::PickColor(ColorRef initial,
 }
 
 void Win32TweakPlatform::ShowRegistryFailure() {
-    ::MessageBoxW(owner_.hwnd(), kRegistryFailureText, kRegistryFailureCaption, MB_OK | MB_ICONERROR);
+    ::MessageBoxW(owner_.hwnd(), kRegistryFailureText, kRegistryFailureCaption,
+                  MB_OK | MB_ICONERROR);
 }
 
 }  // namespace tavrel

@@ -9,8 +9,7 @@ namespace {
 constexpr CommandRow<TweakCommands> kRows[] = {
     {kCmdIconCacheRebuild, kCmdIconCacheRebuild, &TweakCommands::IconCacheRebuildClick},
     {kCmdDeleteShortcutArrow, kCmdDeleteShortcutArrow, &TweakCommands::DelelteShortCutClick},
-    {kCmdIconTextTransparence, kCmdIconTextTransparence,
-     &TweakCommands::IconTextTransparenceClick},
+    {kCmdIconTextTransparence, kCmdIconTextTransparence, &TweakCommands::IconTextTransparenceClick},
     {kCmdFlashScreen, kCmdFlashScreen, &TweakCommands::FlashScreenClick},
     {kCmdSetDesktopIconTextColor, kCmdSetDesktopIconTextColor,
      &TweakCommands::SetDesktopIconTextColorClick},
@@ -33,12 +32,20 @@ TweakCommands::TweakCommands(TweakParts parts)
       tweaks_(parts.settings, {parts.registry, parts.settingsRoot, parts.desktop, parts.prompts,
                                platform_, *this, BusyCount, parts.programPath}) {}
 
-void TweakCommands::Register(CommandTable& table) { table.AddRows(*this, kRows); }
+void TweakCommands::Register(CommandTable& table) {
+    table.AddRows(*this, kRows);
+}
 
-void TweakCommands::SaveSettings() { tavrel::SaveSettings(settings_, store_); }
+void TweakCommands::SaveSettings() {
+    tavrel::SaveSettings(settings_, store_);
+}
 
-void TweakCommands::SetRefreshPeriod(std::int32_t flashScreen) { refresh_.SetPeriod(flashScreen); }
+void TweakCommands::SetRefreshPeriod(std::int32_t flashScreen) {
+    refresh_.SetPeriod(flashScreen);
+}
 
-void TweakCommands::Timer2Timer() { dispatcher_.Timer2Timer(); }
+void TweakCommands::Timer2Timer() {
+    dispatcher_.Timer2Timer();
+}
 
 }  // namespace tavrel

@@ -40,7 +40,7 @@ struct TweakParts {
 };
 
 class TweakCommands final : private TweakHost {
-public:
+  public:
     explicit TweakCommands(TweakParts parts);
     TweakCommands(const TweakCommands&) = delete;
     TweakCommands& operator=(const TweakCommands&) = delete;
@@ -55,14 +55,16 @@ public:
     void ProgramsClick(const CommandEvent&) { shortcuts_.ProgramsClick(); }
     void DesktopClick(const CommandEvent&) { shortcuts_.DesktopClick(); }
     void QuickLaunchClick(const CommandEvent&) { shortcuts_.QuickLaunchClick(); }
-    void SetDesktopIconTextColorClick(const CommandEvent&) { tweaks_.SetDesktopIconTextColorClick(); }
+    void SetDesktopIconTextColorClick(const CommandEvent&) {
+        tweaks_.SetDesktopIconTextColorClick();
+    }
     void IconTextTransparenceClick(const CommandEvent&) { tweaks_.IconTextTransparenceClick(); }
     void FlashScreenClick(const CommandEvent&) { tweaks_.FlashScreenClick(); }
     void DelelteShortCutClick(const CommandEvent&) { tweaks_.DelelteShortCutClick(); }
     void IconCacheRebuildClick(const CommandEvent&) { tweaks_.IconCacheRebuildClick(); }
     void AutoRunClick(const CommandEvent&) { tweaks_.AutoRunClick(); }
 
-private:
+  private:
     // TweakHost: the rest of the program.
     void SaveSettings() override;
     void SetRefreshPeriod(std::int32_t flashScreen) override;

@@ -19,7 +19,7 @@ namespace {
 using namespace std::chrono_literals;
 
 class OwnerWindow final : public Window {
-public:
+  public:
     bool Create() {
         WNDCLASSEXW ownerClass{};
         ownerClass.hInstance = ::GetModuleHandleW(nullptr);
@@ -78,12 +78,13 @@ struct Seen {
 };
 
 class InputBoxTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ASSERT_TRUE(owner_.Create()); }
 
     // Shows the box and answers it with `answer` from another thread.
-    std::optional<std::wstring> AskAndAnswer(const std::wstring& prompt, const std::wstring& initial,
-                                             const std::function<void(HWND box, HWND edit)>& answer) {
+    std::optional<std::wstring> AskAndAnswer(
+        const std::wstring& prompt, const std::wstring& initial,
+        const std::function<void(HWND box, HWND edit)>& answer) {
         Win32Prompts prompts(owner_);
         std::thread watcher([&] {
             HWND box = FindShown(kInputBoxClass);
@@ -112,7 +113,9 @@ protected:
     Seen seen_;
 };
 
-void Press(HWND box, int id) { ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+void Press(HWND box, int id) {
+    ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+}
 
 TEST_F(InputBoxTest, TheRefreshBoxAsTheUserSeesIt) {
     const std::optional<std::wstring> answer =
@@ -169,15 +172,14 @@ TEST_F(InputBoxTest, EnterIsOkAndEscapeIsCancel) {
 TEST_F(InputBoxTest, ALongPromptIsWrappedAndTheEditTakesNoMoreThan255Characters) {
     const std::wstring prompt(120, L'字');
     RECT label{};
-    const std::optional<std::wstring> answer =
-        AskAndAnswer(prompt, L"", [&](HWND box, HWND edit) {
-            ::GetWindowRect(ChildOfClass(box, L"Static"), &label);
-            ::SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
-            for (int i = 0; i < 300; ++i) {
-                ::SendMessageW(edit, WM_CHAR, L'7', 1);
-            }
-            Press(box, IDOK);
-        });
+    const std::optional<std::wstring> answer = AskAndAnswer(prompt, L"", [&](HWND box, HWND edit) {
+        ::GetWindowRect(ChildOfClass(box, L"Static"), &label);
+        ::SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
+        for (int i = 0; i < 300; ++i) {
+            ::SendMessageW(edit, WM_CHAR, L'7', 1);
+        }
+        Press(box, IDOK);
+    });
     ASSERT_TRUE(answer.has_value());
     EXPECT_EQ(answer->size(), 255u);
     EXPECT_EQ(seen_.prompt, prompt);

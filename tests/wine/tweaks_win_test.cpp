@@ -74,7 +74,7 @@ bool FileExists(const std::wstring& path) {
 
 // A small shown window standing in for the control window.
 class OwnerWindow final : public Window {
-public:
+  public:
     bool Create() {
         WNDCLASSEXW ownerClass{};
         ownerClass.hInstance = ::GetModuleHandleW(nullptr);
@@ -252,7 +252,7 @@ std::wstring OutputPath(const std::wstring& name) {
 }
 
 class OwnerWindowTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ASSERT_TRUE(owner_.Create()); }
     OwnerWindow owner_;
 };
