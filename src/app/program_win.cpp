@@ -14,7 +14,10 @@ Program::Program()
       application_(model_),
       tray_(model_, registry_, settingsRoot_),
       refresh_([this] { dispatcher_.Timer2Timer(); }),
-      appCommands_(dispatcher_, settings_, store_, desktop_, model_, tray_, refresh_) {}
+      appCommands_(dispatcher_, settings_, store_, desktop_, model_, tray_, refresh_),
+      prompts_(control_),
+      tweakCommands_({settings_, store_, registry_, settingsRoot_, desktop_, dispatcher_, refresh_,
+                      prompts_, control_, ProgramPath()}) {}
 
 Program::~Program() {
     // The application window takes the control window with it when it ends,
@@ -32,6 +35,7 @@ bool Program::Create(HINSTANCE instance) {
     control_.AddHook(tray_);
     control_.AddHook(refresh_);
     appCommands_.Register(commands_, control_.hwnd());
+    tweakCommands_.Register(commands_);
     GuardCommand(control_.hwnd(), [this] { FormCreate(); });
     return true;
 }
@@ -60,7 +64,9 @@ void Program::SetShowHideCaption() { tray_.SetShowHideCaption(settings_.showHide
 
 void Program::ApplySkin() {}
 
-void Program::CreateShortcut(int, const std::wstring&) {}
+void Program::CreateShortcut(int folder, const std::wstring& name) {
+    tweakCommands_.CreateShortcut(folder, name);
+}
 
 bool Program::AskWelcome(const std::wstring& text) {
     return ::MessageBoxW(control_.hwnd(), text.c_str(), kNoticeCaption, MB_YESNO | MB_ICONINFORMATION) ==

@@ -19,7 +19,9 @@
 #include "app/settings_store.h"
 #include "app/tray_area_win.h"
 #include "common/command_table.h"
+#include "common/prompts_win.h"
 #include "desktop/desktop_win.h"
+#include "tweaks/tweak_commands_win.h"
 
 namespace tavrel {
 
@@ -64,6 +66,8 @@ private:
     TrayArea tray_;
     RefreshTimer refresh_;
     AppCommands appCommands_;
+    Win32Prompts prompts_;
+    TweakCommands tweakCommands_;
 };
 
 }  // namespace tavrel
