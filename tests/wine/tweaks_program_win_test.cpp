@@ -427,9 +427,12 @@ TEST_F(Tweaks, AnIconSizeThatIsNoNumberIsReportedAndNothingFollows) {
     ExitAndExpectCleanEnd(program, control);
 }
 
-// The program's input box, once it is up.
+// The program's input box, once it is up: shown only when its controls
+// are made.
 HWND InputBoxOf(const RunningProgram& program) {
-    return program.FindWindowOf(kInputBoxClass, L"", 10s);
+    HWND box = program.FindWindowOf(kInputBoxClass, L"", 10s);
+    WaitUntil([&] { return box != nullptr && ::IsWindowVisible(box) != FALSE; }, 5s);
+    return box;
 }
 
 TEST_F(Tweaks, TheRefreshTimeBoxSetsThePeriodAndCancelKeepsIt) {
@@ -445,8 +448,14 @@ TEST_F(Tweaks, TheRefreshTimeBoxSetsThePeriodAndCancelKeepsIt) {
     ASSERT_NE(box, nullptr);
     wchar_t initial[32] = {};
     // Asked by message: another process's edit keeps its text to itself.
-    ::SendMessageW(::GetDlgItem(box, kInputBoxEditId), WM_GETTEXT, 32,
-                   reinterpret_cast<LPARAM>(initial));
+    // The box appears a moment before its edit holds the text.
+    WaitUntil(
+        [&] {
+            ::SendMessageW(::GetDlgItem(box, kInputBoxEditId), WM_GETTEXT, 32,
+                           reinterpret_cast<LPARAM>(initial));
+            return initial[0] != L'\0';
+        },
+        5s);
     EXPECT_EQ(std::wstring(initial), L"60") << "the current refresh time";
     ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
     ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(box); }, 5s));
