@@ -20,6 +20,8 @@
 #include "app/tray_area_win.h"
 #include "common/command_table.h"
 #include "desktop/desktop_win.h"
+#include "styling/menu_painter_win.h"
+#include "tweaks/skin_commands_win.h"
 
 namespace tavrel {
 
@@ -38,6 +40,8 @@ public:
 
 private:
     void FormCreate();
+    // The designed look of the menus and buttons, taken over at once.
+    void StyleControlWindow();
 
     // StartupActions: what loading the settings sets in motion.
     void ApplyTextColor() override;
@@ -61,6 +65,9 @@ private:
     TrayArea tray_;
     RefreshTimer refresh_;
     AppCommands appCommands_;
+    // MenuPainter1 of the control window, and the skins that recolour it.
+    MenuPainter painter_;
+    SkinCommands skins_;
 };
 
 }  // namespace tavrel

@@ -159,7 +159,7 @@ void MenuPainter::GiveUpAll() {
     controls_.GiveUp();
 }
 
-bool MenuPainter::HandleMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+bool MenuPainter::Handle(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
     if (message == WM_MEASUREITEM) {
         auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
         if (item.CtlType != ODT_MENU) {

@@ -1,8 +1,7 @@
 // TMenuPainter on Win32: takes over the popup menus of its owner window,
 // answers WM_MEASUREITEM and WM_DRAWITEM for them, and draws the flat frame
-// around the open menu window. It sees the owner's messages through
-// HandleMessage, which the owner's message hooks call, so the owner's own
-// window procedure need not know it. The same component takes over the
+// around the open menu window. It is a message hook of the owner window,
+// so the owner's own window procedure need not know it. The same component takes over the
 // owner's bitmap buttons and text areas (FlatControls).
 #pragma once
 
@@ -13,6 +12,7 @@
 #include <vector>
 
 #include "common/unique_handle_win.h"
+#include "common/window_win.h"
 #include "styling/flat_controls_win.h"
 #include "styling/menu_painter.h"
 
@@ -33,13 +33,17 @@ constexpr std::int32_t MenuItemDataTag(ULONG_PTR data) {
     return static_cast<std::int32_t>(bits) >> 9;
 }
 
-class MenuPainter {
+class MenuPainter final : public MessageHook {
 public:
-    explicit MenuPainter(HWND owner);
+    explicit MenuPainter(HWND owner = nullptr);
     MenuPainter(const MenuPainter&) = delete;
     MenuPainter& operator=(const MenuPainter&) = delete;
     // Gives everything up.
-    ~MenuPainter();
+    ~MenuPainter() override;
+
+    // The window whose menus and controls are painted.
+    void SetOwner(HWND owner) { owner_ = owner; }
+    HWND owner() const { return owner_; }
 
     const MenuPainterProperties& properties() const { return properties_; }
     // Sets every property: becoming active takes the menus and controls
@@ -57,8 +61,8 @@ public:
 
     FlatControls& controls() { return controls_; }
 
-    // The owner's messages; true when the painter answered one.
-    bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // The owner's menu messages.
+    bool Handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
     // Measures and draws one item as the menu framework asks.
     void MeasureItem(MEASUREITEMSTRUCT& item);

@@ -80,6 +80,17 @@ public:
         painter_->AddMenu(ppmMain_.get());
         painter_->AddMenu(ppmSystem_.get());
         background_.reset(::CreateSolidBrush(0x006600));
+        font_.reset(::CreateFontW(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"MS Sans Serif"));
+        button_ = ::CreateWindowExW(0, L"BUTTON", L"全部效果", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, 10, 10, 55, 55,
+                                    window_, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(77)), nullptr, nullptr);
+        ::SendMessageW(button_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+        FlatButtonSpec spec;
+        spec.glyph = TestGlyph();
+        painter_->controls().AddBitmapButton(button_, std::move(spec));
+        edit_ = ::CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"text", WS_CHILD | WS_VISIBLE | ES_READONLY, 80, 10,
+                                  100, 40, window_, nullptr, nullptr, nullptr);
+        painter_->controls().AddTextArea(edit_);
     }
     ~PainterWindow() {
         painter_.reset();
@@ -93,6 +104,9 @@ public:
     }
 
     HWND window() const { return window_; }
+    HWND button() const { return button_; }
+    HWND edit() const { return edit_; }
+    int clicks() const { return clicks_; }
     MenuPainter& painter() { return *painter_; }
     HMENU mainMenu() const { return ppmMain_.get(); }
     HMENU systemMenu() const { return ppmSystem_.get(); }
@@ -113,7 +127,7 @@ private:
         auto* self = reinterpret_cast<PainterWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
         if (self != nullptr && self->painter_) {
             LRESULT result = 0;
-            if (self->painter_->HandleMessage(message, wParam, lParam, result)) {
+            if (self->painter_->Handle(message, wParam, lParam, result)) {
                 return result;
             }
         }
@@ -122,6 +136,10 @@ private:
             ::GdiFlush();
             self->onIdle_(reinterpret_cast<HWND>(lParam));
             ::EndMenu();
+            return 0;
+        }
+        if (message == WM_COMMAND && self != nullptr && HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == 77) {
+            ++self->clicks_;
             return 0;
         }
         if (message == WM_CTLCOLORBTN && self != nullptr) {
@@ -139,6 +157,10 @@ private:
     unique_hbrush background_;
     std::function<void(HWND)> onIdle_;
     bool idled_ = false;
+    unique_hfont font_;
+    HWND button_ = nullptr;
+    HWND edit_ = nullptr;
+    int clicks_ = 0;
 };
 
 // A 32-bit memory canvas to draw into and read back.
@@ -406,6 +428,229 @@ TEST(MenuPainterOnScreen, AnOpenMenuHasAFlatFrameAndATwoPixelShadow) {
     EXPECT_EQ(cornerBottomLeft, face);
     EXPECT_EQ(firstColumn, Rgb(3, 104, 3)) << "the gradient starts at the item's left";
     ::ReleaseDC(nullptr, screen);
+}
+
+// The button as the take-over draws it, in a canvas of its own.
+struct ButtonPicture {
+    explicit ButtonPicture(PainterWindow& owner) : canvas(55, 55, 0x777777) {
+        owner.painter().controls().DrawButton(owner.button(), canvas.dc());
+    }
+    Canvas canvas;
+    ColorRef At(int x, int y) const { return canvas.At(x, y); }
+    int Count(ColorRef colour, RECT area) const {
+        int count = 0;
+        for (int y = area.top; y < area.bottom; ++y) {
+            for (int x = area.left; x < area.right; ++x) {
+                count += At(x, y) == colour ? 1 : 0;
+            }
+        }
+        return count;
+    }
+};
+
+class FlatButtons : public ::testing::Test {
+protected:
+    void SetUp() override {
+        owner_.Skin(1);
+        device_ = std::make_unique<GdiColorDevice>(screen_);
+        a_ = Lighten(*device_, kClHighlight, 60);
+    }
+    void TearDown() override { ::ReleaseDC(nullptr, screen_); }
+    void Send(UINT message, WPARAM wParam = 0, LPARAM lParam = MAKELPARAM(27, 27)) {
+        ::SendMessageW(owner_.button(), message, wParam, lParam);
+    }
+    void Hover() {
+        RECT r{};
+        ::GetWindowRect(owner_.button(), &r);
+        ::SetCursorPos(r.left + 27, r.top + 27);
+        Send(WM_MOUSEMOVE);
+    }
+    const FlatControlState& State() { return *owner_.painter().controls().StateOf(owner_.button()); }
+
+    PainterWindow owner_;
+    HDC screen_ = ::GetDC(nullptr);
+    std::unique_ptr<GdiColorDevice> device_;
+    ColorRef a_ = 0;  // the edge base of a lit button
+};
+
+TEST_F(FlatButtons, IdleButtonsShowTheirRoundedFrameAndADarkBottomRightEdge) {
+    ASSERT_TRUE(owner_.painter().controls().IsTakenOver(owner_.button()));
+    ASSERT_NE(::GetFocus(), owner_.button());
+    const ButtonPicture idle(owner_);
+    EXPECT_EQ(idle.At(0, 0), 0x006600u) << "the parent's colour in the rounded corner";
+    EXPECT_EQ(idle.At(27, 0), Lighten(*device_, kClBtnShadow, 30)) << "the frame, L(COLOR_BTNSHADOW, 30)";
+    EXPECT_EQ(idle.At(0, 27), Lighten(*device_, kClBtnShadow, 30));
+    EXPECT_EQ(idle.At(54, 27), Darken(*device_, kClBtnShadow, 50)) << "the dark edge, right";
+    EXPECT_EQ(idle.At(27, 54), Darken(*device_, kClBtnShadow, 50)) << "and bottom";
+    EXPECT_EQ(idle.At(3, 27), 0x006600u) << "filled in the picture column colour";
+    // The picture at (11, 3 + 1), dimmed by 30: its square from (19, 12).
+    EXPECT_EQ(idle.At(19, 12), Rgb(216, 76, 76));
+    EXPECT_EQ(idle.At(18, 12), 0x006600u);
+    EXPECT_GT(idle.Count(0x000000, RECT{10, 38, 45, 53}), 10) << "the caption in the font's colour";
+}
+
+TEST_F(FlatButtons, ThePointerLightsTheButtonAndRaisesItsPicture) {
+    Hover();
+    ASSERT_TRUE(State().hot());
+    const ButtonPicture hot(owner_);
+    EXPECT_EQ(hot.At(3, 27), Lighten(*device_, kClBtnFace, 60)) << "fill L(COLOR_BTNFACE, 60)";
+    EXPECT_EQ(hot.At(27, 0), Lighten(*device_, a_, 30));
+    EXPECT_EQ(hot.At(54, 27), Darken(*device_, a_, 50)) << "still up";
+    EXPECT_EQ(hot.At(18, 11), kRed) << "one up and to the left, undimmed";
+    // Shadow two below and right of the raised picture, D(L(RGB(0, 128, 0), 68), 50)
+    // (where the caption's height puts the picture one row higher or lower,
+    // this pixel is still the shadow's).
+    EXPECT_EQ(hot.At(35, 27), Rgb(123, 166, 123));
+    // The button on the screen shows the same.
+    window_dc dc(owner_.button());
+    EXPECT_EQ(static_cast<ColorRef>(::GetPixel(dc.get(), 3, 27)), Lighten(*device_, kClBtnFace, 60));
+
+    Send(WM_MOUSELEAVE, 0, 0);
+    EXPECT_FALSE(State().hot());
+    EXPECT_EQ(ButtonPicture(owner_).At(19, 12), Rgb(216, 76, 76)) << "back down";
+    Hover();
+    Send(BM_GETCHECK, 0, 0);
+    EXPECT_FALSE(State().hot()) << "a check query clears hot";
+}
+
+TEST_F(FlatButtons, PressingMovesTheDarkEdgeAndReleasingClicks) {
+    Hover();
+    Send(WM_LBUTTONDOWN, MK_LBUTTON);
+    ASSERT_TRUE(State().ShowsPressed());
+    const ButtonPicture pressed(owner_);
+    EXPECT_EQ(pressed.At(0, 27), Darken(*device_, a_, 50)) << "dark top-left edge";
+    EXPECT_EQ(pressed.At(27, 0), Darken(*device_, a_, 50));
+    EXPECT_EQ(pressed.At(54, 27), Lighten(*device_, a_, 30));
+    EXPECT_EQ(::GetFocus(), owner_.button()) << "the press took the focus";
+    EXPECT_EQ(pressed.At(19, 12), kRed) << "focused: the picture does not rise";
+    EXPECT_EQ(pressed.At(36, 28), Rgb(123, 166, 123)) << "but casts its shadow";
+    Send(WM_LBUTTONUP);
+    EXPECT_EQ(ButtonPicture(owner_).At(54, 27), Darken(*device_, a_, 50));
+    EXPECT_EQ(owner_.clicks(), 1);
+
+    // A double click is one more press.
+    Send(WM_LBUTTONDBLCLK, MK_LBUTTON);
+    EXPECT_TRUE(State().pressedByMouse());
+    EXPECT_NE(::SendMessageW(owner_.button(), BM_GETSTATE, 0, 0) & BST_PUSHED, 0);
+    Send(WM_LBUTTONUP);
+    EXPECT_EQ(owner_.clicks(), 2);
+}
+
+TEST_F(FlatButtons, TheSpaceKeyHoldsTheFocusedButtonDown) {
+    ::SetFocus(owner_.button());
+    Send(WM_MOUSELEAVE, 0, 0);
+    Send(WM_KEYDOWN, VK_SPACE, 1);
+    ASSERT_TRUE(State().pressedByKey());
+    EXPECT_EQ(ButtonPicture(owner_).At(0, 27), Darken(*device_, a_, 50));
+    Send(WM_KEYDOWN, VK_SPACE, 1 | (1 << 30));  // the key's repeat
+    EXPECT_TRUE(State().pressedByKey());
+    Send(WM_KEYUP, VK_SPACE, static_cast<LPARAM>(0xC0000001u));
+    EXPECT_FALSE(State().pressedByKey());
+    EXPECT_EQ(ButtonPicture(owner_).At(54, 27), Darken(*device_, a_, 50)) << "up again";
+    EXPECT_EQ(owner_.clicks(), 1);
+}
+
+TEST_F(FlatButtons, DisabledButtonsAreGreyWithoutAnEdge) {
+    ::EnableWindow(owner_.button(), FALSE);
+    const ButtonPicture disabled(owner_);
+    EXPECT_EQ(disabled.At(54, 27), Lighten(*device_, kClBtnShadow, 30)) << "only the frame";
+    EXPECT_EQ(disabled.At(19, 12), Rgb(148, 148, 148));
+    EXPECT_GT(disabled.Count(Sys(COLOR_INACTIVECAPTION), RECT{10, 38, 45, 53}), 10) << "DisabledColor";
+    Hover();
+    EXPECT_FALSE(State().hot()) << "the pointer does not light a disabled button";
+}
+
+TEST_F(FlatButtons, GivingUpRestoresThePlatformsButton) {
+    MenuPainterProperties off = owner_.painter().properties();
+    off.active = false;
+    owner_.painter().SetProperties(off);
+    EXPECT_FALSE(owner_.painter().controls().IsTakenOver(owner_.button()));
+    Hover();
+    Send(WM_LBUTTONDBLCLK, MK_LBUTTON);
+    EXPECT_EQ(::SendMessageW(owner_.button(), BM_GETSTATE, 0, 0) & BST_PUSHED, 0) << "no press any more";
+    off.active = true;
+    owner_.painter().SetProperties(off);
+    EXPECT_TRUE(owner_.painter().controls().IsTakenOver(owner_.button()));
+}
+
+TEST(FlatTextAreas, AFlatFrameInsteadOfTheSunkenEdge) {
+    PainterWindow owner;
+    owner.Skin(1);
+    HWND edit = owner.edit();
+    EXPECT_EQ(::GetWindowLongPtrW(edit, GWL_EXSTYLE) & WS_EX_CLIENTEDGE, 0);
+    EXPECT_NE(::GetWindowLongPtrW(edit, GWL_STYLE) & WS_BORDER, 0);
+    ::RedrawWindow(edit, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+    HDC dc = ::GetWindowDC(edit);
+    GdiColorDevice device(dc);
+    EXPECT_EQ(static_cast<ColorRef>(::GetPixel(dc, 0, 20)), Darken(device, 0x006600, 60));
+    ::SetFocus(edit);
+    EXPECT_EQ(static_cast<ColorRef>(::GetPixel(dc, 0, 20)), Lighten(device, kClHighlight, 60));
+    ::ReleaseDC(edit, dc);
+    MenuPainterProperties off = owner.painter().properties();
+    off.active = false;
+    owner.painter().SetProperties(off);
+    EXPECT_NE(::GetWindowLongPtrW(edit, GWL_EXSTYLE) & WS_EX_CLIENTEDGE, 0) << "restored";
+}
+
+// Draws every item of `menu` and its submenus into `dc`.
+void DrawAll(MenuPainter& painter, HMENU menu, HDC dc, UINT state) {
+    const int count = ::GetMenuItemCount(menu);
+    for (int i = 0; i < count; ++i) {
+        Draw(painter, AtPosition(menu, i), dc, RECT{0, 0, 150, 38}, state);
+        if (HMENU sub = ::GetSubMenu(menu, i)) {
+            DrawAll(painter, sub, dc, state);
+        }
+    }
+}
+
+void OpenAll(PainterWindow& owner, HMENU menu) {
+    owner.WithOpenMenu(menu, [](HWND) {});
+    const int count = ::GetMenuItemCount(menu);
+    for (int i = 0; i < count; ++i) {
+        if (HMENU sub = ::GetSubMenu(menu, i)) {
+            OpenAll(owner, sub);
+        }
+    }
+}
+
+TEST(StylingResources, DrawingMenusButtonsAndSkinsGivesBackEveryObject) {
+    PainterWindow owner;
+    Canvas canvas(160, 40, 0);
+    auto cycle = [&](int round) {
+        owner.Skin(round % 5);
+        DrawAll(owner.painter(), owner.mainMenu(), canvas.dc(), round % 2 == 0 ? 0u : ODS_SELECTED);
+        DrawAll(owner.painter(), owner.systemMenu(), canvas.dc(), ODS_GRAYED);
+        if (round % 25 == 0) {
+            OpenAll(owner, owner.mainMenu());
+            OpenAll(owner, owner.systemMenu());
+        }
+        RECT r{};
+        ::GetWindowRect(owner.button(), &r);
+        ::SetCursorPos(r.left + 27, r.top + 27);
+        ::SendMessageW(owner.button(), WM_MOUSEMOVE, 0, MAKELPARAM(27, 27));
+        ::SendMessageW(owner.button(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(27, 27));
+        ::SendMessageW(owner.button(), WM_LBUTTONUP, 0, MAKELPARAM(27, 27));
+        ::SendMessageW(owner.button(), WM_MOUSELEAVE, 0, 0);
+        ::SetFocus(owner.edit());
+        ::SetFocus(owner.window());
+        MSG message;
+        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            ::DispatchMessageW(&message);
+        }
+    };
+    for (int round = 0; round < 5; ++round) {
+        cycle(round);  // every cache filled once
+    }
+    const std::size_t gdi = testing::CountGdiObjects();
+    const std::size_t user = testing::CountUserObjects();
+    ASSERT_GT(gdi, 0u);
+    ASSERT_GT(user, 0u);
+    for (int round = 0; round < 300; ++round) {
+        cycle(round);
+    }
+    EXPECT_EQ(testing::CountGdiObjects(), gdi);
+    EXPECT_EQ(testing::CountUserObjects(), user);
+    EXPECT_GE(owner.clicks(), 300);
 }
 
 TEST(MenuPainterOnScreen, Shots) {
