@@ -34,10 +34,11 @@ ParentColours AskParent(HWND control, HDC dc) {
         return colours;
     }
     ::SetTextColor(dc, colours.text);
-    const auto brush = reinterpret_cast<HBRUSH>(
-        ::SendMessageW(parent, WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
+    const auto brush = reinterpret_cast<HBRUSH>(::SendMessageW(
+        parent, WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
     LOGBRUSH info{};
-    if (brush != nullptr && ::GetObjectW(brush, sizeof(info), &info) != 0 && info.lbStyle == BS_SOLID) {
+    if (brush != nullptr && ::GetObjectW(brush, sizeof(info), &info) != 0 &&
+        info.lbStyle == BS_SOLID) {
         colours.background = static_cast<ColorRef>(info.lbColor) & 0x00FFFFFFu;
     }
     colours.text = static_cast<ColorRef>(::GetTextColor(dc)) & 0x00FFFFFFu;
@@ -58,7 +59,7 @@ PixelImage FirstGlyph(const FlatButtonSpec& spec) {
 
 // GetWindowDC / ReleaseDC.
 class whole_window_dc {
-public:
+  public:
     explicit whole_window_dc(HWND window) : window_(window), dc_(::GetWindowDC(window)) {}
     whole_window_dc(const whole_window_dc&) = delete;
     whole_window_dc& operator=(const whole_window_dc&) = delete;
@@ -69,7 +70,7 @@ public:
     }
     HDC get() const { return dc_; }
 
-private:
+  private:
     HWND window_;
     HDC dc_;
 };
@@ -122,12 +123,14 @@ void FlatControls::Attach(HWND control, const Registered& registered) {
     record->spec = registered.spec;
     record->style = ::GetWindowLongPtrW(control, GWL_STYLE);
     record->exStyle = ::GetWindowLongPtrW(control, GWL_EXSTYLE);
-    if (!::SetWindowSubclass(control, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this))) {
+    if (!::SetWindowSubclass(control, SubclassProc, kSubclassId,
+                             reinterpret_cast<DWORD_PTR>(this))) {
         return;
     }
     if (record->kind == Kind::kTextArea && (record->exStyle & WS_EX_CLIENTEDGE) != 0) {
         // The three-dimensional look goes; a single flat border replaces it.
-        ::SetWindowLongPtrW(control, GWL_EXSTYLE, record->exStyle & ~static_cast<LONG_PTR>(WS_EX_CLIENTEDGE));
+        ::SetWindowLongPtrW(control, GWL_EXSTYLE,
+                            record->exStyle & ~static_cast<LONG_PTR>(WS_EX_CLIENTEDGE));
         ::SetWindowLongPtrW(control, GWL_STYLE, record->style | WS_BORDER);
         ::SetWindowPos(control, nullptr, 0, 0, 0, 0,
                        SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -148,15 +151,16 @@ void FlatControls::Detach(HWND control, bool restore) {
         if (record->kind == Kind::kTextArea) {
             ::SetWindowLongPtrW(control, GWL_STYLE, record->style);
             ::SetWindowLongPtrW(control, GWL_EXSTYLE, record->exStyle);
-            ::SetWindowPos(control, nullptr, 0, 0, 0, 0,
-                           SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            ::SetWindowPos(
+                control, nullptr, 0, 0, 0, 0,
+                SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         }
         ::InvalidateRect(control, nullptr, TRUE);
     }
 }
 
-LRESULT CALLBACK FlatControls::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                            DWORD_PTR self) {
+LRESULT CALLBACK FlatControls::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                            UINT_PTR, DWORD_PTR self) {
     return reinterpret_cast<FlatControls*>(self)->Handle(window, message, wParam, lParam);
 }
 
@@ -333,7 +337,8 @@ void FlatControls::DrawButton(HWND button, HDC dc) {
     look.parentBackground = parent.background;
 
     auto font = reinterpret_cast<HFONT>(::SendMessageW(button, WM_GETFONT, 0, 0));
-    select_object useFont(dc, font != nullptr ? static_cast<HGDIOBJ>(font) : ::GetStockObject(DEFAULT_GUI_FONT));
+    select_object useFont(
+        dc, font != nullptr ? static_cast<HGDIOBJ>(font) : ::GetStockObject(DEFAULT_GUI_FONT));
     GdiColorDevice device(dc);
     GdiTextMeasurer measurer(dc);
     const ButtonPlan plan =
@@ -352,10 +357,12 @@ void FlatControls::DrawTextArea(HWND edit, const Record& record) {
     TextAreaLook look;
     look.width = window.right - window.left;
     look.height = window.bottom - window.top;
-    look.singleBorder = ((record.style & WS_BORDER) != 0) || ((record.exStyle & WS_EX_CLIENTEDGE) != 0);
+    look.singleBorder =
+        ((record.style & WS_BORDER) != 0) || ((record.exStyle & WS_EX_CLIENTEDGE) != 0);
     look.parentBackground = parent.background;
     GdiColorDevice device(dc.get());
-    const FrameOp frame = PlanTextArea(properties_, device, look, record.state.hot(), ::GetFocus() == edit);
+    const FrameOp frame =
+        PlanTextArea(properties_, device, look, record.state.hot(), ::GetFocus() == edit);
     ExecutePlan(dc.get(), {frame}, nullptr, device);
 }
 

@@ -24,7 +24,7 @@ struct FlatButtonSpec {
 };
 
 class FlatControls {
-public:
+  public:
     explicit FlatControls(const MenuPainterProperties& properties) : properties_(properties) {}
     FlatControls(const FlatControls&) = delete;
     FlatControls& operator=(const FlatControls&) = delete;
@@ -48,7 +48,7 @@ public:
     // the context's origin), as the button itself is drawn.
     void DrawButton(HWND button, HDC dc);
 
-private:
+  private:
     enum class Kind { kBitmapButton, kTextArea };
     struct Record {
         Kind kind = Kind::kBitmapButton;
@@ -63,8 +63,8 @@ private:
         FlatButtonSpec spec;
     };
 
-    static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                         DWORD_PTR self);
+    static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR id, DWORD_PTR self);
     LRESULT Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void Attach(HWND control, const Registered& registered);
     void Detach(HWND control, bool restore);

@@ -7,7 +7,7 @@ namespace {
 
 // A top-down 32-bit DIB section and its memory device context.
 class DibCanvas {
-public:
+  public:
     DibCanvas(int width, int height) : width_(std::max(width, 1)), height_(std::max(height, 1)) {
         BITMAPINFO info{};
         info.bmiHeader.biSize = sizeof(info.bmiHeader);
@@ -35,12 +35,13 @@ public:
     // DIB pixels are 0x00RRGGBB; colour values are 0x00BBGGRR.
     ColorRef Get(int x, int y) const {
         const std::uint32_t v = static_cast<const std::uint32_t*>(bits_)[Index(x, y)];
-        return Rgb(static_cast<std::uint8_t>(v >> 16), static_cast<std::uint8_t>(v >> 8), static_cast<std::uint8_t>(v));
+        return Rgb(static_cast<std::uint8_t>(v >> 16), static_cast<std::uint8_t>(v >> 8),
+                   static_cast<std::uint8_t>(v));
     }
     void Set(int x, int y, ColorRef c) {
         static_cast<std::uint32_t*>(bits_)[Index(x, y)] =
-            static_cast<std::uint32_t>(RedOf(c)) << 16 | static_cast<std::uint32_t>(GreenOf(c)) << 8 |
-            static_cast<std::uint32_t>(BlueOf(c));
+            static_cast<std::uint32_t>(RedOf(c)) << 16 |
+            static_cast<std::uint32_t>(GreenOf(c)) << 8 | static_cast<std::uint32_t>(BlueOf(c));
     }
     void Fill(ColorRef c) {
         for (int y = 0; y < height_; ++y) {
@@ -60,9 +61,10 @@ public:
         return image;
     }
 
-private:
+  private:
     std::size_t Index(int x, int y) const {
-        return static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x);
+        return static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
+               static_cast<std::size_t>(x);
     }
 
     int width_;
@@ -73,9 +75,13 @@ private:
     HGDIOBJ previous_ = nullptr;
 };
 
-COLORREF Gdi(ColorRef c) { return static_cast<COLORREF>(c & 0x00FFFFFFu); }
+COLORREF Gdi(ColorRef c) {
+    return static_cast<COLORREF>(c & 0x00FFFFFFu);
+}
 
-RECT Win(const Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
+RECT Win(const Rect& r) {
+    return RECT{r.left, r.top, r.right, r.bottom};
+}
 
 // Draws `image` transparently (its bottom-left colour left out) at `at`.
 void BlitTransparent(HDC dc, const PixelImage& image, Point at) {
@@ -92,8 +98,8 @@ void BlitTransparent(HDC dc, const PixelImage& image, Point at) {
         }
     }
     ::GdiFlush();
-    ::TransparentBlt(dc, at.x, at.y, image.width, image.height, canvas.dc(), 0, 0, image.width, image.height,
-                     Gdi(image.BottomLeft()));
+    ::TransparentBlt(dc, at.x, at.y, image.width, image.height, canvas.dc(), 0, 0, image.width,
+                     image.height, Gdi(image.BottomLeft()));
 }
 
 struct Executor {
@@ -127,7 +133,8 @@ struct Executor {
         unique_hbrush brush(::CreateSolidBrush(Gdi(op.fill)));
         select_object usePen(dc, pen.get());
         select_object useBrush(dc, brush.get());
-        ::RoundRect(dc, op.rect.left, op.rect.top, op.rect.right, op.rect.bottom, op.cornerWidth, op.cornerHeight);
+        ::RoundRect(dc, op.rect.left, op.rect.top, op.rect.right, op.rect.bottom, op.cornerWidth,
+                    op.cornerHeight);
     }
     void operator()(const EllipseOp& op) const {
         unique_hpen pen(::CreatePen(PS_SOLID, 1, Gdi(op.pen)));
@@ -182,7 +189,8 @@ struct Executor {
         ColorRef colour = op.color;
         if (op.darkenBackgroundBy) {
             const COLORREF under = ::GetPixel(dc, op.samplePoint.x, op.samplePoint.y);
-            colour = Darken(device, under == CLR_INVALID ? 0 : static_cast<ColorRef>(under), *op.darkenBackgroundBy);
+            colour = Darken(device, under == CLR_INVALID ? 0 : static_cast<ColorRef>(under),
+                            *op.darkenBackgroundBy);
         }
         ::SetBkMode(dc, TRANSPARENT);
         ::SetTextColor(dc, Gdi(colour));
@@ -198,14 +206,18 @@ struct Executor {
 
 }  // namespace
 
-ColorRef GdiColorDevice::SystemColor(int index) { return static_cast<ColorRef>(::GetSysColor(index)); }
+ColorRef GdiColorDevice::SystemColor(int index) {
+    return static_cast<ColorRef>(::GetSysColor(index));
+}
 
 ColorRef GdiColorDevice::NearestColor(ColorRef rgb) {
     const COLORREF nearest = ::GetNearestColor(dc_, Gdi(rgb));
     return nearest == CLR_INVALID ? rgb : static_cast<ColorRef>(nearest) & 0x00FFFFFFu;
 }
 
-int GdiColorDevice::BitsPerPixel() { return ::GetDeviceCaps(dc_, BITSPIXEL) * ::GetDeviceCaps(dc_, PLANES); }
+int GdiColorDevice::BitsPerPixel() {
+    return ::GetDeviceCaps(dc_, BITSPIXEL) * ::GetDeviceCaps(dc_, PLANES);
+}
 
 TextSize GdiTextMeasurer::Measure(std::wstring_view text) {
     SIZE size{};
@@ -240,7 +252,8 @@ unique_hfont CreatePainterFont(const PainterFont& font) {
 PixelImage ImageListPicture(HIMAGELIST list, int index, ColorRef background) {
     int width = 0;
     int height = 0;
-    if (list == nullptr || !::ImageList_GetIconSize(list, &width, &height) || width <= 0 || height <= 0) {
+    if (list == nullptr || !::ImageList_GetIconSize(list, &width, &height) || width <= 0 ||
+        height <= 0) {
         return {};
     }
     DibCanvas canvas(width, height);
@@ -277,7 +290,8 @@ PixelImage ReadPixels(HDC dc, const Rect& rect) {
     return canvas.Pixels();
 }
 
-void ExecutePlan(HDC dc, const std::vector<DrawOp>& ops, const PixelImage* picture, ColorDevice& device) {
+void ExecutePlan(HDC dc, const std::vector<DrawOp>& ops, const PixelImage* picture,
+                 ColorDevice& device) {
     const Executor executor{dc, picture, device};
     for (const DrawOp& op : ops) {
         std::visit(executor, op);

@@ -18,23 +18,23 @@ namespace tavrel {
 
 // The colours of one device context.
 class GdiColorDevice final : public ColorDevice {
-public:
+  public:
     explicit GdiColorDevice(HDC dc) : dc_(dc) {}
     ColorRef SystemColor(int index) override;
     ColorRef NearestColor(ColorRef rgb) override;
     int BitsPerPixel() override;
 
-private:
+  private:
     HDC dc_;
 };
 
 // Text extents in the font selected into the device context.
 class GdiTextMeasurer final : public TextMeasurer {
-public:
+  public:
     explicit GdiTextMeasurer(HDC dc) : dc_(dc) {}
     TextSize Measure(std::wstring_view text) override;
 
-private:
+  private:
     HDC dc_;
 };
 
@@ -51,6 +51,7 @@ PixelImage ReadPixels(HDC dc, const Rect& rect);
 // Carries out `ops` on `dc`. Picture and shadow operations draw `picture`
 // (already in the look the operation asks for is made here). Text is drawn
 // in the font selected into `dc`.
-void ExecutePlan(HDC dc, const std::vector<DrawOp>& ops, const PixelImage* picture, ColorDevice& device);
+void ExecutePlan(HDC dc, const std::vector<DrawOp>& ops, const PixelImage* picture,
+                 ColorDevice& device);
 
 }  // namespace tavrel

@@ -10,7 +10,7 @@ namespace {
 // The painter's view of real menus: owner drawing and the painter's bit in
 // the item data mark the items it draws.
 class Win32MenuTree final : public MenuTree {
-public:
+  public:
     int ItemCount(MenuId menu) override { return std::max(::GetMenuItemCount(Handle(menu)), 0); }
     MenuId SubMenu(MenuId menu, int index) override {
         return reinterpret_cast<MenuId>(::GetSubMenu(Handle(menu), index));
@@ -24,7 +24,8 @@ public:
         if ((info.fType & MFT_OWNERDRAW) == 0) {
             return ItemHandlers::kNone;
         }
-        return (info.dwItemData & kPainterItemBit) != 0 ? ItemHandlers::kPainter : ItemHandlers::kOther;
+        return (info.dwItemData & kPainterItemBit) != 0 ? ItemHandlers::kPainter
+                                                        : ItemHandlers::kOther;
     }
     void SetHandlers(MenuId menu, int index, ItemHandlers handlers) override {
         MENUITEMINFOW info = Info(menu, index);
@@ -39,7 +40,7 @@ public:
         ::SetMenuItemInfoW(Handle(menu), static_cast<UINT>(index), TRUE, &info);
     }
 
-private:
+  private:
     static HMENU Handle(MenuId menu) { return reinterpret_cast<HMENU>(menu); }
     static MENUITEMINFOW Info(MenuId menu, int index) {
         MENUITEMINFOW info{};
@@ -50,7 +51,9 @@ private:
     }
 };
 
-MenuTree::MenuId Id(HMENU menu) { return reinterpret_cast<MenuTree::MenuId>(menu); }
+MenuTree::MenuId Id(HMENU menu) {
+    return reinterpret_cast<MenuTree::MenuId>(menu);
+}
 
 std::wstring ItemText(HMENU menu, int position) {
     MENUITEMINFOW info{};
@@ -70,7 +73,7 @@ std::wstring ItemText(HMENU menu, int position) {
 
 // GetWindowDC / ReleaseDC.
 class whole_window_dc {
-public:
+  public:
     explicit whole_window_dc(HWND window) : window_(window), dc_(::GetWindowDC(window)) {}
     whole_window_dc(const whole_window_dc&) = delete;
     whole_window_dc& operator=(const whole_window_dc&) = delete;
@@ -81,7 +84,7 @@ public:
     }
     HDC get() const { return dc_; }
 
-private:
+  private:
     HWND window_;
     HDC dc_;
 };
@@ -94,7 +97,9 @@ constexpr int kPlatformPictureMargin = 2;
 
 MenuPainter::MenuPainter(HWND owner) : owner_(owner), controls_(properties_) {}
 
-MenuPainter::~MenuPainter() { SetActive(false); }
+MenuPainter::~MenuPainter() {
+    SetActive(false);
+}
 
 void MenuPainter::SetProperties(const MenuPainterProperties& next) {
     const bool wasActive = properties_.active;
@@ -258,7 +263,8 @@ void MenuPainter::MeasureItem(MEASUREITEMSTRUCT& item) {
     const Found found = FindItem(item.itemID, item.itemData);
     int width = 0;
     int height = 0;
-    const bool picture = ::ImageList_GetIconSize(images_, &width, &height) != 0 && images_ != nullptr;
+    const bool picture =
+        ::ImageList_GetIconSize(images_, &width, &height) != 0 && images_ != nullptr;
     if (found.menu == nullptr || (item.itemData & kPainterItemBit) == 0) {
         // The platform draws the item and asks only for its picture.
         if (picture && MenuItemDataImage(item.itemData) >= 0) {
@@ -298,8 +304,8 @@ void MenuPainter::DrawItem(const DRAWITEMSTRUCT& item) {
         MENUITEMINFOW info{};
         info.cbSize = sizeof(info);
         info.fMask = MIIM_ID | MIIM_DATA;
-        if (::GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info) && info.wID == item.itemID &&
-            info.dwItemData == item.itemData) {
+        if (::GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info) &&
+            info.wID == item.itemID && info.dwItemData == item.itemData) {
             position = i;
             break;
         }
@@ -319,14 +325,16 @@ void MenuPainter::DrawItem(const DRAWITEMSTRUCT& item) {
     ::SelectObject(dc, Font());
     GdiTextMeasurer measurer(dc);
     HWND canvasWindow = ::WindowFromDC(dc);
-    const ItemPlan plan = PlanMenuItem(properties_, device, measurer, look,
-                                       Rect{item.rcItem.left, item.rcItem.top, item.rcItem.right, item.rcItem.bottom},
-                                       selected, canvasWindow != owner_);
+    const ItemPlan plan =
+        PlanMenuItem(properties_, device, measurer, look,
+                     Rect{item.rcItem.left, item.rcItem.top, item.rcItem.right, item.rcItem.bottom},
+                     selected, canvasWindow != owner_);
     PixelImage picture;
     if (look.hasPicture) {
         const COLORREF under = ::GetPixel(dc, 2, 2);
-        picture = ImageListPicture(images_, MenuItemDataImage(item.itemData),
-                                   under == CLR_INVALID ? plan.colors.itemBack : static_cast<ColorRef>(under));
+        picture = ImageListPicture(
+            images_, MenuItemDataImage(item.itemData),
+            under == CLR_INVALID ? plan.colors.itemBack : static_cast<ColorRef>(under));
     }
     ExecutePlan(dc, plan.ops, look.hasPicture ? &picture : nullptr, device);
     ::RestoreDC(dc, saved);
@@ -339,7 +347,8 @@ void MenuPainter::DrawItem(const DRAWITEMSTRUCT& item) {
     TakeOverMenu(tree, Id(menu), properties_.overrideOwnerDraw);
 }
 
-void MenuPainter::DrawFlatFrame(HWND menuWindow, HMENU menu, const ItemPlan& plan, const MenuItemLook& look) {
+void MenuPainter::DrawFlatFrame(HWND menuWindow, HMENU menu, const ItemPlan& plan,
+                                const MenuItemLook& look) {
     RECT window{};
     if (!::GetWindowRect(menuWindow, &window)) {
         return;
@@ -375,9 +384,10 @@ void MenuPainter::DrawFlatFrame(HWND menuWindow, HMENU menu, const ItemPlan& pla
     GdiColorDevice device(dc.get());
     const int dx = window.left;
     const int dy = window.top;
-    const std::vector<DrawOp> ops =
-        PlanFlatFrame(properties_, plan.colors, device, Rect{0, 0, window.right - dx, window.bottom - dy},
-                      Rect{items.left - dx, items.top - dy, items.right - dx, items.bottom - dy}, look.rightToLeft);
+    const std::vector<DrawOp> ops = PlanFlatFrame(
+        properties_, plan.colors, device, Rect{0, 0, window.right - dx, window.bottom - dy},
+        Rect{items.left - dx, items.top - dy, items.right - dx, items.bottom - dy},
+        look.rightToLeft);
     ExecutePlan(dc.get(), ops, nullptr, device);
 }
 

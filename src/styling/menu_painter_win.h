@@ -27,14 +27,16 @@ constexpr ULONG_PTR MenuItemData(int image, std::int32_t tag) {
     return (static_cast<ULONG_PTR>(static_cast<std::uint32_t>(image + 1)) & 0xFFu) |
            (static_cast<ULONG_PTR>(static_cast<std::uint32_t>(tag) << 9) & 0xFFFFFE00u);
 }
-constexpr int MenuItemDataImage(ULONG_PTR data) { return static_cast<int>(data & 0xFFu) - 1; }
+constexpr int MenuItemDataImage(ULONG_PTR data) {
+    return static_cast<int>(data & 0xFFu) - 1;
+}
 constexpr std::int32_t MenuItemDataTag(ULONG_PTR data) {
     const auto bits = static_cast<std::uint32_t>(data & 0xFFFFFE00u);
     return static_cast<std::int32_t>(bits) >> 9;
 }
 
 class MenuPainter final : public MessageHook {
-public:
+  public:
     explicit MenuPainter(HWND owner = nullptr);
     MenuPainter(const MenuPainter&) = delete;
     MenuPainter& operator=(const MenuPainter&) = delete;
@@ -68,7 +70,7 @@ public:
     void MeasureItem(MEASUREITEMSTRUCT& item);
     void DrawItem(const DRAWITEMSTRUCT& item);
 
-private:
+  private:
     struct Found {
         HMENU menu = nullptr;
         int position = -1;

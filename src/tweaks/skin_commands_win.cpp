@@ -7,20 +7,34 @@ namespace tavrel {
 namespace {
 
 constexpr CommandRow<SkinCommands> kRows[] = {
-    {kCmdSkin0, kCmdSkin0, &SkinCommands::Skin0Click}, {kCmdSkin1, kCmdSkin1, &SkinCommands::Skin1Click},
-    {kCmdSkin2, kCmdSkin2, &SkinCommands::Skin2Click}, {kCmdSkin3, kCmdSkin3, &SkinCommands::Skin3Click},
+    {kCmdSkin0, kCmdSkin0, &SkinCommands::Skin0Click},
+    {kCmdSkin1, kCmdSkin1, &SkinCommands::Skin1Click},
+    {kCmdSkin2, kCmdSkin2, &SkinCommands::Skin2Click},
+    {kCmdSkin3, kCmdSkin3, &SkinCommands::Skin3Click},
     {kCmdSkin4, kCmdSkin4, &SkinCommands::Skin4Click},
 };
 
 }  // namespace
 
-void SkinCommands::Register(CommandTable& table) { table.AddRows(*this, kRows); }
+void SkinCommands::Register(CommandTable& table) {
+    table.AddRows(*this, kRows);
+}
 
-void SkinCommands::Skin0Click(const CommandEvent&) { Apply(0); }
-void SkinCommands::Skin1Click(const CommandEvent&) { Apply(1); }
-void SkinCommands::Skin2Click(const CommandEvent&) { Apply(2); }
-void SkinCommands::Skin3Click(const CommandEvent&) { Apply(3); }
-void SkinCommands::Skin4Click(const CommandEvent&) { Apply(4); }
+void SkinCommands::Skin0Click(const CommandEvent&) {
+    Apply(0);
+}
+void SkinCommands::Skin1Click(const CommandEvent&) {
+    Apply(1);
+}
+void SkinCommands::Skin2Click(const CommandEvent&) {
+    Apply(2);
+}
+void SkinCommands::Skin3Click(const CommandEvent&) {
+    Apply(3);
+}
+void SkinCommands::Skin4Click(const CommandEvent&) {
+    Apply(4);
+}
 
 void SkinCommands::ApplyStoredSkin() {
     using Handler = void (SkinCommands::*)(const CommandEvent&);

@@ -14,10 +14,11 @@
 namespace tavrel {
 
 class SkinCommands {
-public:
+  public:
     // `setWindowColour` gets the colour as the painter holds it: a system
     // colour reference stays a reference.
-    SkinCommands(Settings& settings, MenuPainter& painter, std::function<void(ColorRef)> setWindowColour)
+    SkinCommands(Settings& settings, MenuPainter& painter,
+                 std::function<void(ColorRef)> setWindowColour)
         : settings_(settings), painter_(painter), setWindowColour_(std::move(setWindowColour)) {}
 
     void Register(CommandTable& table);
@@ -32,7 +33,7 @@ public:
     // skin; any other number applies nothing.
     void ApplyStoredSkin();
 
-private:
+  private:
     void Apply(std::int32_t skin);
 
     Settings& settings_;

@@ -13,7 +13,6 @@
 #include "styling/gdi_plan_win.h"
 #include "styling/menu_painter_win.h"
 #include "support/gui_objects_win.h"
-#include "support/program_win.h"
 #include "tweaks/skins.h"
 
 namespace tavrel {
@@ -22,7 +21,9 @@ namespace {
 constexpr ColorRef kMagenta = 0xFF00FF;
 constexpr ColorRef kRed = Rgb(200, 0, 0);
 
-ColorRef Sys(int index) { return static_cast<ColorRef>(::GetSysColor(index)); }
+ColorRef Sys(int index) {
+    return static_cast<ColorRef>(::GetSysColor(index));
+}
 
 // Every picture: a 20 × 20 red square 6 pixels inside a transparent 32 × 32.
 unique_himagelist TestPictures() {
@@ -61,7 +62,7 @@ PixelImage TestGlyph() {
 
 // A top-level window owning a painter, as the control window does.
 class PainterWindow {
-public:
+  public:
     PainterWindow() {
         WNDCLASSW windowClass{};
         windowClass.lpfnWndProc = Proc;
@@ -69,8 +70,9 @@ public:
         windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
         windowClass.lpszClassName = L"TavrelPainterTest";
         ::RegisterClassW(&windowClass);
-        window_ = ::CreateWindowExW(0, L"TavrelPainterTest", L"painter", WS_POPUP | WS_VISIBLE, 300, 200, 200, 100,
-                                    nullptr, nullptr, windowClass.hInstance, nullptr);
+        window_ =
+            ::CreateWindowExW(0, L"TavrelPainterTest", L"painter", WS_POPUP | WS_VISIBLE, 300, 200,
+                              200, 100, nullptr, nullptr, windowClass.hInstance, nullptr);
         ::SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
         painter_ = std::make_unique<MenuPainter>(window_);
         pictures_ = TestPictures();
@@ -80,16 +82,19 @@ public:
         painter_->AddMenu(ppmMain_.get());
         painter_->AddMenu(ppmSystem_.get());
         background_.reset(::CreateSolidBrush(0x006600));
-        font_.reset(::CreateFontW(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"MS Sans Serif"));
-        button_ = ::CreateWindowExW(0, L"BUTTON", L"全部效果", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, 10, 10, 55, 55,
-                                    window_, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(77)), nullptr, nullptr);
+        font_.reset(::CreateFontW(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                  OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                  DEFAULT_PITCH, L"MS Sans Serif"));
+        button_ = ::CreateWindowExW(
+            0, L"BUTTON", L"全部效果", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, 10, 10, 55, 55,
+            window_, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(77)), nullptr, nullptr);
         ::SendMessageW(button_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
         FlatButtonSpec spec;
         spec.glyph = TestGlyph();
         painter_->controls().AddBitmapButton(button_, std::move(spec));
-        edit_ = ::CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"text", WS_CHILD | WS_VISIBLE | ES_READONLY, 80, 10,
-                                  100, 40, window_, nullptr, nullptr, nullptr);
+        edit_ = ::CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"text",
+                                  WS_CHILD | WS_VISIBLE | ES_READONLY, 80, 10, 100, 40, window_,
+                                  nullptr, nullptr, nullptr);
         painter_->controls().AddTextArea(edit_);
     }
     ~PainterWindow() {
@@ -122,7 +127,7 @@ public:
     }
     bool idled() const { return idled_; }
 
-private:
+  private:
     static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         auto* self = reinterpret_cast<PainterWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
         if (self != nullptr && self->painter_) {
@@ -131,14 +136,16 @@ private:
                 return result;
             }
         }
-        if (message == WM_ENTERIDLE && wParam == MSGF_MENU && self != nullptr && self->onIdle_ && !self->idled_) {
+        if (message == WM_ENTERIDLE && wParam == MSGF_MENU && self != nullptr && self->onIdle_ &&
+            !self->idled_) {
             self->idled_ = true;
             ::GdiFlush();
             self->onIdle_(reinterpret_cast<HWND>(lParam));
             ::EndMenu();
             return 0;
         }
-        if (message == WM_COMMAND && self != nullptr && HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == 77) {
+        if (message == WM_COMMAND && self != nullptr && HIWORD(wParam) == BN_CLICKED &&
+            LOWORD(wParam) == 77) {
             ++self->clicks_;
             return 0;
         }
@@ -165,7 +172,7 @@ private:
 
 // A 32-bit memory canvas to draw into and read back.
 class Canvas {
-public:
+  public:
     Canvas(int width, int height, ColorRef fill) : width_(width), height_(height) {
         BITMAPINFO info{};
         info.bmiHeader.biSize = sizeof(info.bmiHeader);
@@ -184,7 +191,7 @@ public:
     HDC dc() const { return dc_.get(); }
     ColorRef At(int x, int y) const { return static_cast<ColorRef>(::GetPixel(dc_.get(), x, y)); }
 
-private:
+  private:
     int width_;
     int height_;
     unique_hdc dc_;
@@ -329,7 +336,8 @@ TEST(MenuPainterOnGdi, GradientPictureAndSeparatorOfSkinOne) {
     Canvas canvas(160, 80, 0x777777);
     const ItemRef circle = FindByCommand(owner.mainMenu(), ArrangementCommand(21));
     Draw(owner.painter(), circle, canvas.dc(), RECT{0, 0, 150, 38});
-    EXPECT_EQ(canvas.At(0, 20), Rgb(3, 104, 3)) << "the gradient's first column, L(RGB(0, 102, 0), 1)";
+    EXPECT_EQ(canvas.At(0, 20), Rgb(3, 104, 3))
+        << "the gradient's first column, L(RGB(0, 102, 0), 1)";
     EXPECT_EQ(canvas.At(1, 20), Rgb(10, 108, 10));
     EXPECT_EQ(canvas.At(151, 20), Rgb(245, 249, 245)) << "its last, two past the edge, L(., 96)";
     EXPECT_EQ(canvas.At(152, 20), 0x777777u);
@@ -353,8 +361,8 @@ TEST(MenuPainterOnGdi, SelectedItemsAreFramedAndTheirPictureRisesWithAShadow) {
     PainterWindow owner;
     owner.Skin(1);
     Canvas canvas(160, 40, 0x777777);
-    Draw(owner.painter(), FindByCommand(owner.mainMenu(), ArrangementCommand(21)), canvas.dc(), RECT{0, 0, 150, 38},
-         ODS_SELECTED);
+    Draw(owner.painter(), FindByCommand(owner.mainMenu(), ArrangementCommand(21)), canvas.dc(),
+         RECT{0, 0, 150, 38}, ODS_SELECTED);
     // L(RGB(0, 128, 0), 68) inside the frame.
     EXPECT_EQ(canvas.At(75, 20), Rgb(173, 214, 173));
     EXPECT_EQ(canvas.At(75, 1), Sys(COLOR_HIGHLIGHT)) << "the frame, 1 below the top";
@@ -372,7 +380,8 @@ TEST(MenuPainterOnGdi, SkinZeroHasAPictureColumnAndNoGradient) {
     PainterWindow owner;
     owner.Skin(0);
     Canvas canvas(160, 40, 0x777777);
-    Draw(owner.painter(), FindByCommand(owner.mainMenu(), ArrangementCommand(21)), canvas.dc(), RECT{0, 0, 150, 38});
+    Draw(owner.painter(), FindByCommand(owner.mainMenu(), ArrangementCommand(21)), canvas.dc(),
+         RECT{0, 0, 150, 38});
     GdiColorDevice device(canvas.dc());
     EXPECT_EQ(canvas.At(1, 1), Lighten(device, kClBtnFace, 16)) << "the picture column";
     EXPECT_EQ(canvas.At(32, 37), Lighten(device, kClBtnFace, 16));
@@ -409,9 +418,11 @@ TEST(MenuPainterOnScreen, AnOpenMenuHasAFlatFrameAndATwoPixelShadow) {
         HDC screen = ::GetDC(nullptr);
         frame = static_cast<ColorRef>(::GetPixel(screen, window.left, window.top + 20));
         shadowRight = static_cast<ColorRef>(::GetPixel(screen, window.right - 1, window.top + 20));
-        shadowBottom = static_cast<ColorRef>(::GetPixel(screen, window.left + 20, window.bottom - 2));
+        shadowBottom =
+            static_cast<ColorRef>(::GetPixel(screen, window.left + 20, window.bottom - 2));
         cornerTopRight = static_cast<ColorRef>(::GetPixel(screen, window.right - 1, window.top));
-        cornerBottomLeft = static_cast<ColorRef>(::GetPixel(screen, window.left + 1, window.bottom - 1));
+        cornerBottomLeft =
+            static_cast<ColorRef>(::GetPixel(screen, window.left + 1, window.bottom - 1));
         RECT item{};
         ::GetMenuItemRect(nullptr, owner.mainMenu(), 3, &item);
         firstColumn = static_cast<ColorRef>(::GetPixel(screen, item.left, item.top + 20));
@@ -449,7 +460,7 @@ struct ButtonPicture {
 };
 
 class FlatButtons : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         owner_.Skin(1);
         device_ = std::make_unique<GdiColorDevice>(screen_);
@@ -465,7 +476,9 @@ protected:
         ::SetCursorPos(r.left + 27, r.top + 27);
         Send(WM_MOUSEMOVE);
     }
-    const FlatControlState& State() { return *owner_.painter().controls().StateOf(owner_.button()); }
+    const FlatControlState& State() {
+        return *owner_.painter().controls().StateOf(owner_.button());
+    }
 
     PainterWindow owner_;
     HDC screen_ = ::GetDC(nullptr);
@@ -478,7 +491,8 @@ TEST_F(FlatButtons, IdleButtonsShowTheirRoundedFrameAndADarkBottomRightEdge) {
     ASSERT_NE(::GetFocus(), owner_.button());
     const ButtonPicture idle(owner_);
     EXPECT_EQ(idle.At(0, 0), 0x006600u) << "the parent's colour in the rounded corner";
-    EXPECT_EQ(idle.At(27, 0), Lighten(*device_, kClBtnShadow, 30)) << "the frame, L(COLOR_BTNSHADOW, 30)";
+    EXPECT_EQ(idle.At(27, 0), Lighten(*device_, kClBtnShadow, 30))
+        << "the frame, L(COLOR_BTNSHADOW, 30)";
     EXPECT_EQ(idle.At(0, 27), Lighten(*device_, kClBtnShadow, 30));
     EXPECT_EQ(idle.At(54, 27), Darken(*device_, kClBtnShadow, 50)) << "the dark edge, right";
     EXPECT_EQ(idle.At(27, 54), Darken(*device_, kClBtnShadow, 50)) << "and bottom";
@@ -503,7 +517,8 @@ TEST_F(FlatButtons, ThePointerLightsTheButtonAndRaisesItsPicture) {
     EXPECT_EQ(hot.At(35, 27), Rgb(123, 166, 123));
     // The button on the screen shows the same.
     window_dc dc(owner_.button());
-    EXPECT_EQ(static_cast<ColorRef>(::GetPixel(dc.get(), 3, 27)), Lighten(*device_, kClBtnFace, 60));
+    EXPECT_EQ(static_cast<ColorRef>(::GetPixel(dc.get(), 3, 27)),
+              Lighten(*device_, kClBtnFace, 60));
 
     Send(WM_MOUSELEAVE, 0, 0);
     EXPECT_FALSE(State().hot());
@@ -555,7 +570,8 @@ TEST_F(FlatButtons, DisabledButtonsAreGreyWithoutAnEdge) {
     const ButtonPicture disabled(owner_);
     EXPECT_EQ(disabled.At(54, 27), Lighten(*device_, kClBtnShadow, 30)) << "only the frame";
     EXPECT_EQ(disabled.At(19, 12), Rgb(148, 148, 148));
-    EXPECT_GT(disabled.Count(Sys(COLOR_INACTIVECAPTION), RECT{10, 38, 45, 53}), 10) << "DisabledColor";
+    EXPECT_GT(disabled.Count(Sys(COLOR_INACTIVECAPTION), RECT{10, 38, 45, 53}), 10)
+        << "DisabledColor";
     Hover();
     EXPECT_FALSE(State().hot()) << "the pointer does not light a disabled button";
 }
@@ -567,7 +583,8 @@ TEST_F(FlatButtons, GivingUpRestoresThePlatformsButton) {
     EXPECT_FALSE(owner_.painter().controls().IsTakenOver(owner_.button()));
     Hover();
     Send(WM_LBUTTONDBLCLK, MK_LBUTTON);
-    EXPECT_EQ(::SendMessageW(owner_.button(), BM_GETSTATE, 0, 0) & BST_PUSHED, 0) << "no press any more";
+    EXPECT_EQ(::SendMessageW(owner_.button(), BM_GETSTATE, 0, 0) & BST_PUSHED, 0)
+        << "no press any more";
     off.active = true;
     owner_.painter().SetProperties(off);
     EXPECT_TRUE(owner_.painter().controls().IsTakenOver(owner_.button()));
@@ -651,24 +668,6 @@ TEST(StylingResources, DrawingMenusButtonsAndSkinsGivesBackEveryObject) {
     EXPECT_EQ(testing::CountGdiObjects(), gdi);
     EXPECT_EQ(testing::CountUserObjects(), user);
     EXPECT_GE(owner.clicks(), 300);
-}
-
-TEST(MenuPainterOnScreen, Shots) {
-    if (::GetEnvironmentVariableW(L"TAVREL_SHOTS", nullptr, 0) == 0) {
-        GTEST_SKIP();
-    }
-    PainterWindow owner;
-    for (int skin = 0; skin < 5; ++skin) {
-        owner.Skin(skin);
-        owner.WithOpenMenu(owner.systemMenu(), [&](HWND) {
-            ::Sleep(200);
-            testing::SaveScreenshot(L"shot_sys" + std::to_wstring(skin) + L".bmp");
-        });
-        owner.WithOpenMenu(::GetSubMenu(owner.mainMenu(), 1), [&](HWND) {
-            ::Sleep(200);
-            testing::SaveScreenshot(L"shot_geo" + std::to_wstring(skin) + L".bmp");
-        });
-    }
 }
 
 }  // namespace
