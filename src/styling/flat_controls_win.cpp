@@ -80,22 +80,28 @@ class whole_window_dc {
 void FlatControls::AddBitmapButton(HWND button, FlatButtonSpec spec) {
     registered_[button] = Registered{Kind::kBitmapButton, std::move(spec)};
     if (active_) {
-        Attach(button, registered_[button]);
+        TakeOver();
     }
 }
 
 void FlatControls::AddTextArea(HWND edit) {
     registered_[edit] = Registered{Kind::kTextArea, {}};
     if (active_) {
-        Attach(edit, registered_[edit]);
+        TakeOver();
     }
 }
 
 void FlatControls::TakeOver() {
     active_ = true;
     for (const auto& [control, registered] : registered_) {
-        if (!IsTakenOver(control) && ::IsWindow(control)) {
+        // The kinds the painter styles may have changed since.
+        const std::uint32_t kinds = registered.kind == Kind::kBitmapButton ? kStyleBitmapButtons
+                                                                           : (kStyleEdits | kStyleMemos);
+        const bool styled = (properties_.styledControls & kinds) != 0;
+        if (styled && !IsTakenOver(control) && ::IsWindow(control)) {
             Attach(control, registered);
+        } else if (!styled && IsTakenOver(control)) {
+            Detach(control, true);
         }
     }
 }

@@ -588,6 +588,11 @@ TEST_F(FlatButtons, GivingUpRestoresThePlatformsButton) {
     off.active = true;
     owner_.painter().SetProperties(off);
     EXPECT_TRUE(owner_.painter().controls().IsTakenOver(owner_.button()));
+    // Bitmap buttons no longer among the styled kinds: given up again.
+    off.styledControls = kStyleAll & ~static_cast<std::uint32_t>(kStyleBitmapButtons);
+    owner_.painter().SetProperties(off);
+    EXPECT_FALSE(owner_.painter().controls().IsTakenOver(owner_.button()));
+    EXPECT_TRUE(owner_.painter().controls().IsTakenOver(owner_.edit()));
 }
 
 TEST(FlatTextAreas, AFlatFrameInsteadOfTheSunkenEdge) {
