@@ -11,6 +11,7 @@
 #include <string>
 
 #include "app/control_window_model.h"
+#include "common/registry.h"
 #include "common/unique_handle_win.h"
 #include "common/window_win.h"
 
@@ -18,7 +19,8 @@ namespace tavrel {
 
 class TrayArea final : public MessageHook {
 public:
-    explicit TrayArea(ControlWindowModel& model) : model_(model) {}
+    TrayArea(ControlWindowModel& model, RegistryAccess& registry, RegistryRoot settingsRoot)
+        : model_(model), registry_(registry), settingsRoot_(settingsRoot) {}
 
     // The menus and pictures; the icon comes later, with AddIcon.
     void Create(HINSTANCE instance, HWND owner);
@@ -43,6 +45,8 @@ private:
     void ppmSystemPopup();
 
     ControlWindowModel& model_;
+    RegistryAccess& registry_;
+    RegistryRoot settingsRoot_;
     HINSTANCE instance_ = nullptr;
     HWND owner_ = nullptr;
     unique_himagelist imlIcon_;

@@ -7,7 +7,9 @@
 #include "app/commands.h"
 #include "app/control_window_win.h"
 #include "app/registry_win.h"
+#include "app/settings_registry.h"
 #include "app/settings_store.h"
+#include "common/registry_win.h"
 #include "styling/gdi_plan_win.h"
 #include "support/program_win.h"
 
@@ -34,8 +36,9 @@ struct ShownProgram {
         Settings settings;
         settings.arrage = 0;
         settings.skin = skin;
-        Win32SettingsRegistry registry;
-        SaveSettings(settings, registry);
+        Win32Registry registry;
+        RegistrySettings store(registry, RegistryRoot::kLocalMachine, L"");
+        SaveSettings(settings, store);
         return true;
     }
     ~ShownProgram() {
