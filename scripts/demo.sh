@@ -82,9 +82,29 @@ poke keys escape escape escape
 poke tray-right
 shot menu-program "右键菜单"
 poke keys escape escape
+
+# The five skins: the control window with the arrangement menu's geometry
+# submenu, and with the program menu's skin submenu.
+montage -font /usr/share/fonts/truetype/wqy/wqy-microhei.ttc -pointsize 14 "${shots[@]}" -tile 5x -geometry 320x231+6+6 \
+  -background '#202020' -fill white "$out/contact-sheet.png"
+shots=()
+skins=("系统默认" "青青草地" "蓝色天空" "火红年华" "黄金时代")
+for n in 0 1 2 3 4; do
+  poke skin "$n"
+  poke show
+  poke tray-left
+  poke keys down down right
+  shot "skin-$n-arrangements" "皮肤 $n ${skins[$n]}：控制窗口与几何图形"
+  poke keys escape escape escape
+  poke tray-right
+  poke keys down down down right
+  shot "skin-$n-program" "皮肤 $n ${skins[$n]}：右键菜单与皮肤效果"
+  poke keys escape escape
+  poke hide
+done
 poke exit
 sleep 2
 
-montage -font /usr/share/fonts/truetype/wqy/wqy-microhei.ttc -pointsize 14 "${shots[@]}" -tile 5x -geometry 320x231+6+6 \
-  -background '#202020' -fill white "$out/contact-sheet.png"
-echo "screenshots and contact sheet in $out"
+montage -font /usr/share/fonts/truetype/wqy/wqy-microhei.ttc -pointsize 14 "${shots[@]}" -tile 2x -geometry 640x461+6+6 \
+  -background '#202020' -fill white "$out/skins-sheet.png"
+echo "screenshots and contact sheets in $out"

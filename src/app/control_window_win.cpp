@@ -6,6 +6,7 @@
 #include "app/settings_store.h"
 #include "common/error_report_win.h"
 #include "resources/resource_ids.h"
+#include "styling/colors.h"
 
 namespace tavrel {
 namespace {
@@ -89,12 +90,25 @@ LRESULT ControlWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             OnCommand(wParam, lParam);
             return 0;
         case WM_DRAWITEM: {
+            // The picture buttons are drawn by the menu painter's take-over.
             const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-            if (item.CtlType == ODT_BUTTON) {
-                DrawButton(item);
+            if (item.CtlType == ODT_BUTTON && item.hwndItem == quit_) {
+                DrawQuit(item);
             }
             return TRUE;
         }
+        case WM_CTLCOLORBTN:
+            // The buttons' corners show the window's colour; their captions
+            // are in the window text colour.
+            ::SetTextColor(reinterpret_cast<HDC>(wParam), ::GetSysColor(COLOR_WINDOWTEXT));
+            return reinterpret_cast<LRESULT>(BackgroundBrush());
+        case WM_SETFOCUS:
+            // The keyboard goes to the button that had it, or the first.
+            if (HWND target = ::IsWindow(focused_) ? focused_ : (pictureButtons_.empty() ? nullptr
+                                                                                       : pictureButtons_.front())) {
+                ::SetFocus(target);
+            }
+            return 0;
         case WM_PAINT:
             Paint();
             return 0;
@@ -103,8 +117,18 @@ LRESULT ControlWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         case WM_NCHITTEST:
             return WMNCHitTest(wParam, lParam);
         case WM_ACTIVATE:
-            if (LOWORD(wParam) != WA_INACTIVE) {
-                model_.FormActivate();
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                HWND focus = ::GetFocus();
+                if (focus != nullptr && ::GetParent(focus) == hwnd()) {
+                    focused_ = focus;
+                }
+                return 0;
+            }
+            model_.FormActivate();
+            // The window takes the keyboard focus (for its buttons) unless
+            // the activation hid it again.
+            if (::IsWindowVisible(hwnd()) && ::GetActiveWindow() == hwnd()) {
+                ::SetFocus(hwnd());
             }
             return 0;
         case WM_CLOSE:
@@ -129,7 +153,6 @@ void ControlWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
 void ControlWindow::CreateControls(HINSTANCE instance) {
     captionFont_ = MakeFont(25, FW_BOLD);
     buttonFont_ = MakeFont(13, FW_NORMAL);
-    background_.reset(::CreateSolidBrush(backgroundColour_));
     captionText_ = VerticalText(kProductName);
     captionStrip_ = MeasureCaptionStrip();
     glyphs_ = LoadPictures(instance, kFirstGlyphResource, kGlyphCount);
@@ -140,11 +163,13 @@ void ControlWindow::CreateControls(HINSTANCE instance) {
     for (const ButtonSpec& layout : ControlButtons()) {
         HWND button = AddButton(hwnd(), instance, layout.caption, layout.x, layout.y, kButtonSize,
                                 layout.command, layout.glyph);
+        ::SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(buttonFont_.get()), FALSE);
         AddTool(tooltip_, hwnd(), button, layout.hint);
+        pictureButtons_.push_back(button);
     }
     const QuitButtonSpec quit;
-    HWND quitButton = AddButton(hwnd(), instance, L"", quit.x, quit.y, quit.size, kCmdQuit, kQuitGlyph);
-    AddTool(tooltip_, hwnd(), quitButton, quit.hint);
+    quit_ = AddButton(hwnd(), instance, L"", quit.x, quit.y, quit.size, kCmdQuit, kQuitGlyph);
+    AddTool(tooltip_, hwnd(), quit_, quit.hint);
     AddRectTool(tooltip_, hwnd(), 1, captionStrip_, kCaptionStripHint);
     RECT client{};
     ::GetClientRect(hwnd(), &client);
@@ -186,7 +211,7 @@ void ControlWindow::Paint() {
     paint_dc paint(hwnd());
     RECT client{};
     ::GetClientRect(hwnd(), &client);
-    ::FillRect(paint.get(), &client, background_.get());
+    ::FillRect(paint.get(), &client, BackgroundBrush());
 
     RECT strip = captionStrip_;
     unique_hbrush stripBrush(::CreateSolidBrush(kCaptionStripColour));
@@ -204,45 +229,30 @@ void ControlWindow::Paint() {
                 DT_CENTER | DT_RTLREADING);
 }
 
-void ControlWindow::DrawButton(const DRAWITEMSTRUCT& item) {
-    const HDC dc = item.hDC;
+void ControlWindow::DrawQuit(const DRAWITEMSTRUCT& item) {
     RECT face = item.rcItem;
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
-    const auto glyph = static_cast<int>(::GetWindowLongPtrW(item.hwndItem, GWLP_USERDATA));
+    ::FillRect(item.hDC, &face, unique_hbrush(::CreateSolidBrush(kCaptionStripColour)).get());
+    ::ImageList_Draw(glyphs_.get(), pressed ? kQuitHotGlyph : kQuitGlyph, item.hDC, face.left + 2, face.top + 2,
+                     ILD_TRANSPARENT);
+}
 
-    if (glyph == kQuitGlyph) {
-        ::FillRect(dc, &face, unique_hbrush(::CreateSolidBrush(kCaptionStripColour)).get());
-        ::ImageList_Draw(glyphs_.get(), pressed ? kQuitHotGlyph : kQuitGlyph, dc, face.left + 2, face.top + 2,
-                         ILD_TRANSPARENT);
-        return;
+void ControlWindow::SetColour(ColorRef colour) {
+    colour_ = colour;
+    if (hwnd() != nullptr) {
+        ::RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     }
-    // Flat: the face is the window's own colour; a thin frame shows the
-    // button, sunken while pressed.
-    ::FillRect(dc, &face, background_.get());
-    unique_hpen light(::CreatePen(PS_SOLID, 1, RGB(120, 190, 230)));
-    unique_hpen dark(::CreatePen(PS_SOLID, 1, RGB(0, 70, 110)));
-    {
-        select_object pen(dc, (pressed ? dark : light).get());
-        ::MoveToEx(dc, face.left, face.bottom - 1, nullptr);
-        ::LineTo(dc, face.left, face.top);
-        ::LineTo(dc, face.right - 1, face.top);
+}
+
+HBRUSH ControlWindow::BackgroundBrush() {
+    if (IsSystemColorRef(colour_)) {
+        return ::GetSysColorBrush(static_cast<int>(colour_ & 0xFFu));
     }
-    {
-        select_object pen(dc, (pressed ? light : dark).get());
-        ::MoveToEx(dc, face.right - 1, face.top, nullptr);
-        ::LineTo(dc, face.right - 1, face.bottom - 1);
-        ::LineTo(dc, face.left - 1, face.bottom - 1);
+    if (!ownBrush_ || ownBrushColour_ != colour_) {
+        ownBrush_.reset(::CreateSolidBrush(static_cast<COLORREF>(colour_ & 0x00FFFFFFu)));
+        ownBrushColour_ = colour_;
     }
-    const int shift = pressed ? 1 : 0;
-    ::ImageList_Draw(glyphs_.get(), glyph, dc, face.left + (kButtonSize - kGlyphSize) / 2 + shift,
-                     face.top + 3 + shift, ILD_TRANSPARENT);
-    wchar_t caption[64] = {};
-    ::GetWindowTextW(item.hwndItem, caption, 64);
-    select_object font(dc, buttonFont_.get());
-    ::SetBkMode(dc, TRANSPARENT);
-    ::SetTextColor(dc, RGB(255, 255, 255));
-    RECT text{face.left + shift, face.top + 37 + shift, face.right + shift, face.bottom + shift};
-    ::DrawTextW(dc, caption, -1, &text, DT_CENTER | DT_SINGLELINE | DT_NOPREFIX);
+    return ownBrush_.get();
 }
 
 void ControlWindow::ShowControl(bool show) {

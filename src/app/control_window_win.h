@@ -8,12 +8,14 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "app/control_window_model.h"
 #include "app/tray_icon_win.h"
 #include "common/command_table.h"
 #include "common/unique_handle_win.h"
 #include "common/window_win.h"
+#include "desktop/desktop.h"
 
 namespace tavrel {
 
@@ -32,6 +34,15 @@ public:
     // moving on, gone after 10 seconds.
     void SetHintTiming();
 
+    // The window's colour: a colour value, or a system colour reference
+    // that is resolved whenever the window is painted.
+    void SetColour(ColorRef colour);
+    ColorRef colour() const { return colour_; }
+    // The 33 picture buttons in the order of the layout table, and their
+    // pictures.
+    const std::vector<HWND>& PictureButtons() const { return pictureButtons_; }
+    HIMAGELIST Glyphs() const { return glyphs_.get(); }
+
     // ControlWindowOps: the real windows.
     void ShowControl(bool show) override;
     void ShowApplication(bool show) override;
@@ -43,7 +54,10 @@ private:
     void OnCommand(WPARAM wParam, LPARAM lParam);
     LRESULT WMNCHitTest(WPARAM wParam, LPARAM lParam);
     void Paint();
-    void DrawButton(const DRAWITEMSTRUCT& item);
+    // The close button: its picture, the second one while it is pressed.
+    void DrawQuit(const DRAWITEMSTRUCT& item);
+    // The brush of the window's colour as it is now.
+    HBRUSH BackgroundBrush();
     // The caption strip: the full client height, as wide as its text.
     RECT MeasureCaptionStrip() const;
 
@@ -54,10 +68,15 @@ private:
     unique_hfont captionFont_;
     unique_hfont buttonFont_;
     unique_himagelist glyphs_;
-    unique_hbrush background_;
+    std::vector<HWND> pictureButtons_;
+    HWND quit_ = nullptr;
+    // The control that had the focus when the window was last deactivated.
+    HWND focused_ = nullptr;
     std::wstring captionText_;
     RECT captionStrip_{};
-    COLORREF backgroundColour_ = RGB(0, 128, 192);
+    ColorRef colour_ = 0xC08000;  // RGB(0, 128, 192)
+    unique_hbrush ownBrush_;
+    ColorRef ownBrushColour_ = 0;
 };
 
 // Pictures from consecutive bitmap resources, magenta transparent.

@@ -1,5 +1,7 @@
 #include "app/menus_win.h"
 
+#include "styling/menu_painter_win.h"
+
 namespace tavrel {
 namespace {
 
@@ -14,7 +16,7 @@ std::size_t AppendEntries(HMENU menu, const std::vector<MenuEntry>& entries, std
         MENUITEMINFOW info{};
         info.cbSize = sizeof(info);
         info.fMask = MIIM_FTYPE | MIIM_DATA;
-        info.dwItemData = static_cast<ULONG_PTR>(entry.image + 1);
+        info.dwItemData = MenuItemData(entry.image, entry.tag);
         if (entry.kind == MenuEntryKind::kSeparator) {
             info.fType = MFT_SEPARATOR;
         } else {
@@ -51,7 +53,9 @@ unique_hmenu BuildPopupMenu(const std::vector<MenuEntry>& entries) {
     return menu;
 }
 
-int MenuItemImage(ULONG_PTR itemData) { return static_cast<int>(itemData) - 1; }
+int MenuItemImage(ULONG_PTR itemData) { return MenuItemDataImage(itemData); }
+
+std::int32_t MenuItemTag(ULONG_PTR itemData) { return MenuItemDataTag(itemData); }
 
 void SetMenuCaption(HMENU menu, std::uint16_t command, const std::wstring& caption) {
     MENUITEMINFOW info{};

@@ -1,6 +1,9 @@
 #include "app/program_win.h"
 
+#include "app/control_layout.h"
 #include "common/error_report_win.h"
+#include "styling/gdi_plan_win.h"
+#include "tweaks/skins.h"
 
 namespace tavrel {
 
@@ -17,11 +20,14 @@ Program::Program()
       appCommands_(dispatcher_, settings_, store_, desktop_, model_, tray_, refresh_),
       prompts_(control_),
       tweakCommands_({settings_, store_, registry_, settingsRoot_, desktop_, dispatcher_, refresh_,
-                      prompts_, control_, ProgramPath()}) {}
+                      prompts_, control_, ProgramPath()}),
+      skins_(settings_, painter_, [this](ColorRef colour) { control_.SetColour(colour); }) {}
 
 Program::~Program() {
     // The application window takes the control window with it when it ends,
     // after the hooks have gone.
+    control_.RemoveHook(painter_);
+    painter_.SetActive(false);
     control_.RemoveHook(refresh_);
     control_.RemoveHook(tray_);
 }
@@ -34,8 +40,10 @@ bool Program::Create(HINSTANCE instance) {
     tray_.Create(instance, control_.hwnd());
     control_.AddHook(tray_);
     control_.AddHook(refresh_);
+    StyleControlWindow();
     appCommands_.Register(commands_, control_.hwnd());
     tweakCommands_.Register(commands_);
+    skins_.Register(commands_);
     GuardCommand(control_.hwnd(), [this] { FormCreate(); });
     return true;
 }
@@ -62,7 +70,25 @@ void Program::SetRefreshInterval() { refresh_.SetPeriod(settings_.flashScreen); 
 
 void Program::SetShowHideCaption() { tray_.SetShowHideCaption(settings_.showHideIcon); }
 
-void Program::ApplySkin() {}
+void Program::StyleControlWindow() {
+    painter_.SetOwner(control_.hwnd());
+    painter_.SetImages(tray_.Pictures());
+    painter_.AddMenu(tray_.MainMenu());
+    painter_.AddMenu(tray_.SystemMenu());
+    const auto& layout = ControlButtons();
+    const std::vector<HWND>& buttons = control_.PictureButtons();
+    for (std::size_t i = 0; i < buttons.size() && i < layout.size(); ++i) {
+        FlatButtonSpec spec;
+        spec.glyph = ImageListPicture(control_.Glyphs(), layout[i].glyph, 0xFF00FF);
+        spec.layout = GlyphLayout::kTop;
+        painter_.controls().AddBitmapButton(buttons[i], std::move(spec));
+    }
+    control_.AddHook(painter_);
+    painter_.SetProperties(DesignedMenuPainter());
+    control_.SetColour(kDesignedControlColor);
+}
+
+void Program::ApplySkin() { skins_.ApplyStoredSkin(); }
 
 void Program::CreateShortcut(int folder, const std::wstring& name) {
     tweakCommands_.CreateShortcut(folder, name);

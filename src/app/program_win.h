@@ -22,6 +22,8 @@
 #include "common/prompts_win.h"
 #include "desktop/desktop_win.h"
 #include "tweaks/tweak_commands_win.h"
+#include "styling/menu_painter_win.h"
+#include "tweaks/skin_commands_win.h"
 
 namespace tavrel {
 
@@ -40,6 +42,8 @@ public:
 
 private:
     void FormCreate();
+    // The designed look of the menus and buttons, taken over at once.
+    void StyleControlWindow();
 
     // StartupActions: what loading the settings sets in motion.
     void ApplyTextColor() override;
@@ -68,6 +72,9 @@ private:
     AppCommands appCommands_;
     Win32Prompts prompts_;
     TweakCommands tweakCommands_;
+    // MenuPainter1 of the control window, and the skins that recolour it.
+    MenuPainter painter_;
+    SkinCommands skins_;
 };
 
 }  // namespace tavrel

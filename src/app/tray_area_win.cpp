@@ -61,24 +61,6 @@ bool TrayArea::Handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& resul
             Timer1Timer();
             result = 0;
             return true;
-        case WM_MEASUREITEM: {
-            auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-            if (item.CtlType != ODT_MENU) {
-                return false;
-            }
-            MeasureMenuPicture(item);
-            result = TRUE;
-            return true;
-        }
-        case WM_DRAWITEM: {
-            const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-            if (item.CtlType != ODT_MENU) {
-                return false;
-            }
-            DrawMenuPicture(item);
-            result = TRUE;
-            return true;
-        }
         default:
             // The shell's taskbar was made anew (the shell restarted): put
             // the icon back, or the program could no longer be reached.
@@ -142,20 +124,6 @@ void TrayArea::Timer1Timer() {
     // The shell keeps its own copy of the icon.
     unique_hicon frame(::ImageList_GetIcon(imlIcon_.get(), trayFrame_, ILD_TRANSPARENT));
     TrayIcon(owner_).Modify(frame.get());
-}
-
-void TrayArea::MeasureMenuPicture(MEASUREITEMSTRUCT& item) const {
-    item.itemWidth = kGlyphSize;
-    item.itemHeight = kGlyphSize + 2;
-}
-
-void TrayArea::DrawMenuPicture(const DRAWITEMSTRUCT& item) const {
-    const int picture = MenuItemImage(item.itemData);
-    if (picture == kNoImage) {
-        return;
-    }
-    const int top = item.rcItem.top + (item.rcItem.bottom - item.rcItem.top - kGlyphSize) / 2;
-    ::ImageList_Draw(imlIcon_.get(), picture, item.hDC, item.rcItem.left, top, ILD_TRANSPARENT);
 }
 
 }  // namespace tavrel

@@ -1,7 +1,8 @@
 // The program's face in the notification area: the animated icon, its
 // clicks, and the two popup menus it opens. It lives on the control window
-// as a message hook: the callback message, the animation timer, the shell's
-// "TaskbarCreated" and the drawing of the menu pictures are its messages.
+// as a message hook: the callback message, the animation timer and the
+// shell's "TaskbarCreated" are its messages. The menus are drawn by the menu
+// painter, another hook of the same window.
 #pragma once
 
 #include <windows.h>
@@ -42,8 +43,6 @@ private:
     void Timer1Timer();
     void OpenPopupMenu(HMENU menu, POINT at, UINT alignment);
     void ppmSystemPopup();
-    void MeasureMenuPicture(MEASUREITEMSTRUCT& item) const;
-    void DrawMenuPicture(const DRAWITEMSTRUCT& item) const;
 
     ControlWindowModel& model_;
     RegistryAccess& registry_;

@@ -1,11 +1,12 @@
 // Talks to a running tavrel.exe the way the shell and the user would, for
 // demonstrations and screenshots:
 //
-//   tavrel_poke.exe show | hide | exit | tray-left | tray-right | command ID
+//   tavrel_poke.exe show | hide | exit | tray-left | tray-right | command ID | skin N
 //   tavrel_poke.exe keys down|up|right|left|escape|enter...
 //
 // show double-clicks the notification-area icon, tray-left and tray-right
-// click it; command sends a command id of the control window.
+// click it; command sends a command id of the control window; skin N
+// chooses skin N (0 to 4) as its menu item does.
 #include <windows.h>
 
 #include <cwchar>
@@ -46,6 +47,9 @@ int wmain(int argc, wchar_t** argv) {
         ::PostMessageW(control, tavrel::kTrayMessage, 100, WM_RBUTTONUP);
     } else if (verb == L"exit") {
         ::PostMessageW(control, WM_COMMAND, MAKEWPARAM(tavrel::kCmdExit, 0), 0);
+    } else if (verb == L"skin" && argc > 2) {
+        const auto skin = static_cast<WORD>(std::wcstol(argv[2], nullptr, 10));
+        ::PostMessageW(control, WM_COMMAND, MAKEWPARAM(tavrel::kCmdSkin0 + skin, 0), 0);
     } else if (verb == L"command" && argc > 2) {
         const auto id = static_cast<WORD>(std::wcstol(argv[2], nullptr, 10));
         ::PostMessageW(control, WM_COMMAND, MAKEWPARAM(id, 0), 0);

@@ -1,0 +1,375 @@
+#include "styling/flat_controls_win.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <string>
+
+#include "styling/gdi_plan_win.h"
+
+namespace tavrel {
+namespace {
+
+constexpr UINT_PTR kSubclassId = 0x7461;  // one subclass per control
+
+std::wstring WindowText(HWND window) {
+    const int length = ::GetWindowTextLengthW(window);
+    std::wstring text(static_cast<std::size_t>(std::max(length, 0)) + 1, L'\0');
+    const int copied = ::GetWindowTextW(window, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(std::max(copied, 0)));
+    return text;
+}
+
+// The parent's background colour and the text colour it gives its buttons,
+// as the parent answers WM_CTLCOLORBTN.
+struct ParentColours {
+    ColorRef background = 0;
+    ColorRef text = 0;
+};
+ParentColours AskParent(HWND control, HDC dc) {
+    ParentColours colours{static_cast<ColorRef>(::GetSysColor(COLOR_BTNFACE)),
+                          static_cast<ColorRef>(::GetSysColor(COLOR_WINDOWTEXT))};
+    HWND parent = ::GetParent(control);
+    if (parent == nullptr) {
+        return colours;
+    }
+    ::SetTextColor(dc, colours.text);
+    const auto brush = reinterpret_cast<HBRUSH>(::SendMessageW(
+        parent, WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
+    LOGBRUSH info{};
+    if (brush != nullptr && ::GetObjectW(brush, sizeof(info), &info) != 0 &&
+        info.lbStyle == BS_SOLID) {
+        colours.background = static_cast<ColorRef>(info.lbColor) & 0x00FFFFFFu;
+    }
+    colours.text = static_cast<ColorRef>(::GetTextColor(dc)) & 0x00FFFFFFu;
+    return colours;
+}
+
+PixelImage FirstGlyph(const FlatButtonSpec& spec) {
+    const int count = std::max(spec.numGlyphs, 1);
+    const int width = spec.glyph.width / count;
+    PixelImage first(width, spec.glyph.height);
+    for (int y = 0; y < first.height; ++y) {
+        for (int x = 0; x < first.width; ++x) {
+            first.Set(x, y, spec.glyph.At(x, y));
+        }
+    }
+    return first;
+}
+
+// GetWindowDC / ReleaseDC.
+class whole_window_dc {
+  public:
+    explicit whole_window_dc(HWND window) : window_(window), dc_(::GetWindowDC(window)) {}
+    whole_window_dc(const whole_window_dc&) = delete;
+    whole_window_dc& operator=(const whole_window_dc&) = delete;
+    ~whole_window_dc() {
+        if (dc_ != nullptr) {
+            ::ReleaseDC(window_, dc_);
+        }
+    }
+    HDC get() const { return dc_; }
+
+  private:
+    HWND window_;
+    HDC dc_;
+};
+
+}  // namespace
+
+void FlatControls::AddBitmapButton(HWND button, FlatButtonSpec spec) {
+    registered_[button] = Registered{Kind::kBitmapButton, std::move(spec)};
+    if (active_) {
+        TakeOver();
+    }
+}
+
+void FlatControls::AddTextArea(HWND edit) {
+    registered_[edit] = Registered{Kind::kTextArea, {}};
+    if (active_) {
+        TakeOver();
+    }
+}
+
+void FlatControls::TakeOver() {
+    active_ = true;
+    for (const auto& [control, registered] : registered_) {
+        // The kinds the painter styles may have changed since.
+        const std::uint32_t kinds = registered.kind == Kind::kBitmapButton ? kStyleBitmapButtons
+                                                                           : (kStyleEdits | kStyleMemos);
+        const bool styled = (properties_.styledControls & kinds) != 0;
+        if (styled && !IsTakenOver(control) && ::IsWindow(control)) {
+            Attach(control, registered);
+        } else if (!styled && IsTakenOver(control)) {
+            Detach(control, true);
+        }
+    }
+}
+
+void FlatControls::GiveUp() {
+    active_ = false;
+    while (!records_.empty()) {
+        Detach(records_.begin()->first, true);
+    }
+}
+
+const FlatControlState* FlatControls::StateOf(HWND control) const {
+    const auto found = records_.find(control);
+    return found == records_.end() ? nullptr : &found->second->state;
+}
+
+FlatControls::Record* FlatControls::Find(HWND control) {
+    const auto found = records_.find(control);
+    return found == records_.end() ? nullptr : found->second.get();
+}
+
+void FlatControls::Attach(HWND control, const Registered& registered) {
+    auto record = std::make_unique<Record>();
+    record->kind = registered.kind;
+    record->spec = registered.spec;
+    record->style = ::GetWindowLongPtrW(control, GWL_STYLE);
+    record->exStyle = ::GetWindowLongPtrW(control, GWL_EXSTYLE);
+    if (!::SetWindowSubclass(control, SubclassProc, kSubclassId,
+                             reinterpret_cast<DWORD_PTR>(this))) {
+        return;
+    }
+    if (record->kind == Kind::kTextArea && (record->exStyle & WS_EX_CLIENTEDGE) != 0) {
+        // The three-dimensional look goes; a single flat border replaces it.
+        ::SetWindowLongPtrW(control, GWL_EXSTYLE,
+                            record->exStyle & ~static_cast<LONG_PTR>(WS_EX_CLIENTEDGE));
+        ::SetWindowLongPtrW(control, GWL_STYLE, record->style | WS_BORDER);
+        ::SetWindowPos(control, nullptr, 0, 0, 0, 0,
+                       SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    records_[control] = std::move(record);
+    ::InvalidateRect(control, nullptr, FALSE);
+}
+
+void FlatControls::Detach(HWND control, bool restore) {
+    const auto found = records_.find(control);
+    if (found == records_.end()) {
+        return;
+    }
+    const std::unique_ptr<Record> record = std::move(found->second);
+    records_.erase(found);
+    ::RemoveWindowSubclass(control, SubclassProc, kSubclassId);
+    if (restore && ::IsWindow(control)) {
+        if (record->kind == Kind::kTextArea) {
+            ::SetWindowLongPtrW(control, GWL_STYLE, record->style);
+            ::SetWindowLongPtrW(control, GWL_EXSTYLE, record->exStyle);
+            ::SetWindowPos(
+                control, nullptr, 0, 0, 0, 0,
+                SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+        ::InvalidateRect(control, nullptr, TRUE);
+    }
+}
+
+LRESULT CALLBACK FlatControls::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                            UINT_PTR, DWORD_PTR self) {
+    return reinterpret_cast<FlatControls*>(self)->Handle(window, message, wParam, lParam);
+}
+
+LRESULT FlatControls::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    std::optional<FlatEvent> event;
+    LRESULT result = 0;
+    switch (message) {
+        case WM_NCDESTROY:
+            result = ::DefSubclassProc(window, message, wParam, lParam);
+            Detach(window, false);
+            registered_.erase(window);
+            return result;
+        case WM_LBUTTONDBLCLK:
+            // A double click is one more press.
+            result = ::DefSubclassProc(window, WM_LBUTTONDOWN, wParam, lParam);
+            event = FlatEvent::kLeftDoubleClick;
+            break;
+        case WM_MOUSEMOVE: {
+            result = ::DefSubclassProc(window, message, wParam, lParam);
+            Record* record = Find(window);
+            if (record == nullptr) {
+                return result;
+            }
+            RECT client{};
+            ::GetClientRect(window, &client);
+            const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+            const bool inside = ::PtInRect(&client, at) != 0;
+            if (inside && !record->tracking) {
+                TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, window, 0};
+                record->tracking = ::TrackMouseEvent(&track) != 0;
+                event = FlatEvent::kMouseEnter;
+            } else if (!inside && record->tracking) {
+                // Dragged off while the button holds the mouse.
+                record->tracking = false;
+                event = FlatEvent::kMouseLeave;
+            }
+            break;
+        }
+        case WM_MOUSELEAVE:
+            result = ::DefSubclassProc(window, message, wParam, lParam);
+            if (Record* record = Find(window)) {
+                if (record->tracking) {
+                    event = FlatEvent::kMouseLeave;
+                }
+                record->tracking = false;
+            }
+            break;
+        default:
+            result = ::DefSubclassProc(window, message, wParam, lParam);
+            switch (message) {
+                case WM_PAINT:
+                case WM_NCPAINT:
+                    event = FlatEvent::kPaint;
+                    break;
+                case WM_SETFOCUS:
+                    event = FlatEvent::kFocusGained;
+                    break;
+                case WM_KILLFOCUS:
+                    event = FlatEvent::kFocusLost;
+                    break;
+                case WM_LBUTTONDOWN:
+                    event = FlatEvent::kLeftDown;
+                    break;
+                case WM_LBUTTONUP:
+                    event = FlatEvent::kLeftUp;
+                    break;
+                case WM_KEYDOWN:
+                    if (wParam == VK_SPACE) {
+                        event = FlatEvent::kSpaceDown;
+                    }
+                    break;
+                case WM_KEYUP:
+                    if (wParam == VK_SPACE) {
+                        event = FlatEvent::kSpaceUp;
+                    }
+                    break;
+                case BM_GETCHECK:
+                    event = FlatEvent::kGetCheck;
+                    break;
+                case BM_SETCHECK:
+                    event = FlatEvent::kSetCheck;
+                    break;
+                case BM_SETSTATE:
+                    event = FlatEvent::kSetState;
+                    break;
+                case WM_SETTEXT:
+                case WM_SETFONT:
+                case WM_ENABLE:
+                case WM_STYLECHANGED:
+                    event = FlatEvent::kChanged;
+                    break;
+                default:
+                    break;
+            }
+            break;
+    }
+    if (!event) {
+        return result;
+    }
+    // The control's own handling may have ended the take-over, or the control.
+    Record* record = Find(window);
+    if (record == nullptr || !::IsWindow(window)) {
+        return result;
+    }
+    if (record->state.Handle(*event, ::IsWindowEnabled(window) != 0)) {
+        Redraw(window);
+    }
+    return result;
+}
+
+void FlatControls::Redraw(HWND control) {
+    const Record* record = Find(control);
+    if (record == nullptr) {
+        return;
+    }
+    if (record->kind == Kind::kTextArea) {
+        DrawTextArea(control, *record);
+        return;
+    }
+    window_dc dc(control);
+    if (!dc) {
+        return;
+    }
+    RECT client{};
+    ::GetClientRect(control, &client);
+    // Composed off the screen, then shown at once.
+    unique_hdc memory(::CreateCompatibleDC(dc.get()));
+    unique_hbitmap bitmap(::CreateCompatibleBitmap(dc.get(), std::max<LONG>(client.right, 1),
+                                                   std::max<LONG>(client.bottom, 1)));
+    if (!memory || !bitmap) {
+        return;
+    }
+    {
+        select_object use(memory.get(), bitmap.get());
+        DrawButton(control, memory.get());
+        ::BitBlt(dc.get(), 0, 0, client.right, client.bottom, memory.get(), 0, 0, SRCCOPY);
+    }
+}
+
+void FlatControls::RedrawAll() {
+    for (const auto& entry : records_) {
+        Redraw(entry.first);
+    }
+}
+
+void FlatControls::DrawButton(HWND button, HDC dc) {
+    const Record* record = Find(button);
+    const FlatControlState idle;
+    const FlatControlState& state = record != nullptr ? record->state : idle;
+    const FlatButtonSpec empty;
+    const FlatButtonSpec& spec = record != nullptr ? record->spec : empty;
+
+    RECT client{};
+    ::GetClientRect(button, &client);
+    const ParentColours parent = AskParent(button, dc);
+    const LONG_PTR style = ::GetWindowLongPtrW(button, GWL_STYLE);
+    const LONG_PTR exStyle = ::GetWindowLongPtrW(button, GWL_EXSTYLE);
+
+    BitmapButtonLook look;
+    look.width = client.right;
+    look.height = client.bottom;
+    look.caption = WindowText(button);
+    const PixelImage glyph = FirstGlyph(spec);
+    look.hasGlyph = glyph.width > 0 && glyph.height > 0;
+    look.glyphWidth = spec.glyph.width;
+    look.glyphHeight = spec.glyph.height;
+    look.numGlyphs = std::max(spec.numGlyphs, 1);
+    look.spacing = spec.spacing;
+    look.layout = spec.layout;
+    look.enabled = ::IsWindowEnabled(button) != 0;
+    look.isDefault = (style & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+    look.rightToLeft = (exStyle & WS_EX_RTLREADING) != 0;
+    look.fontColor = parent.text;
+    look.parentBackground = parent.background;
+
+    auto font = reinterpret_cast<HFONT>(::SendMessageW(button, WM_GETFONT, 0, 0));
+    select_object useFont(
+        dc, font != nullptr ? static_cast<HGDIOBJ>(font) : ::GetStockObject(DEFAULT_GUI_FONT));
+    GdiColorDevice device(dc);
+    GdiTextMeasurer measurer(dc);
+    const ButtonPlan plan =
+        PlanBitmapButton(properties_, device, measurer, look, state, ::GetFocus() == button);
+    ExecutePlan(dc, plan.ops, &glyph, device);
+}
+
+void FlatControls::DrawTextArea(HWND edit, const Record& record) {
+    whole_window_dc dc(edit);
+    if (dc.get() == nullptr) {
+        return;
+    }
+    RECT window{};
+    ::GetWindowRect(edit, &window);
+    const ParentColours parent = AskParent(edit, dc.get());
+    TextAreaLook look;
+    look.width = window.right - window.left;
+    look.height = window.bottom - window.top;
+    look.singleBorder =
+        ((record.style & WS_BORDER) != 0) || ((record.exStyle & WS_EX_CLIENTEDGE) != 0);
+    look.parentBackground = parent.background;
+    GdiColorDevice device(dc.get());
+    const FrameOp frame =
+        PlanTextArea(properties_, device, look, record.state.hot(), ::GetFocus() == edit);
+    ExecutePlan(dc.get(), {frame}, nullptr, device);
+}
+
+}  // namespace tavrel

@@ -1,0 +1,80 @@
+// The flat look of the owner window's bitmap buttons and text areas: each
+// taken-over control is subclassed, keeps its hot and pressed states, and
+// is drawn again in the flat style after its own window procedure handled
+// a paint, focus, mouse, key or state message.
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <memory>
+
+#include "styling/flat_controls.h"
+#include "styling/menu_painter.h"
+
+namespace tavrel {
+
+// A bitmap button's picture and where it goes. The glyph holds `numGlyphs`
+// images side by side; its bottom-left pixel is its transparent colour.
+struct FlatButtonSpec {
+    PixelImage glyph;
+    int numGlyphs = 1;
+    GlyphLayout layout = GlyphLayout::kTop;
+    int spacing = 4;
+};
+
+class FlatControls {
+  public:
+    explicit FlatControls(const MenuPainterProperties& properties) : properties_(properties) {}
+    FlatControls(const FlatControls&) = delete;
+    FlatControls& operator=(const FlatControls&) = delete;
+    ~FlatControls() { GiveUp(); }
+
+    // The controls that are taken over while the painter is active.
+    void AddBitmapButton(HWND button, FlatButtonSpec spec);
+    void AddTextArea(HWND edit);
+
+    void TakeOver();
+    void GiveUp();
+    bool active() const { return active_; }
+    bool IsTakenOver(HWND control) const { return records_.count(control) != 0; }
+    // The states of a taken-over control; null for others.
+    const FlatControlState* StateOf(HWND control) const;
+
+    // Draws a taken-over control in the flat style now (after a skin change).
+    void Redraw(HWND control);
+    void RedrawAll();
+    // Draws a bitmap button into any device context (its client rectangle at
+    // the context's origin), as the button itself is drawn.
+    void DrawButton(HWND button, HDC dc);
+
+  private:
+    enum class Kind { kBitmapButton, kTextArea };
+    struct Record {
+        Kind kind = Kind::kBitmapButton;
+        FlatButtonSpec spec;
+        FlatControlState state;
+        bool tracking = false;
+        LONG_PTR style = 0;
+        LONG_PTR exStyle = 0;
+    };
+    struct Registered {
+        Kind kind;
+        FlatButtonSpec spec;
+    };
+
+    static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR id, DWORD_PTR self);
+    LRESULT Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void Attach(HWND control, const Registered& registered);
+    void Detach(HWND control, bool restore);
+    void DrawTextArea(HWND edit, const Record& record);
+    Record* Find(HWND control);
+
+    const MenuPainterProperties& properties_;
+    std::map<HWND, Registered> registered_;
+    std::map<HWND, std::unique_ptr<Record>> records_;
+    bool active_ = false;
+};
+
+}  // namespace tavrel
