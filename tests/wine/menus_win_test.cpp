@@ -119,10 +119,8 @@ TEST(RealMenus, CaptionsChangeInPlace) {
 class AutoRunValue : public ::testing::Test {
 protected:
     void TearDown() override {
-        HKEY run = nullptr;
-        if (::RegOpenKeyExW(HKEY_LOCAL_MACHINE, kRunKeyPath, 0, KEY_ALL_ACCESS, &run) == ERROR_SUCCESS) {
-            ::RegDeleteValueW(run, kProductName);
-            ::RegCloseKey(run);
+        if (const std::optional<RegistryKey> run = RegistryKey::Open(HKEY_LOCAL_MACHINE, kRunKeyPath)) {
+            ::RegDeleteValueW(run->get(), kProductName);
         }
     }
 };
@@ -145,8 +143,10 @@ TEST_F(AutoRunValue, AValueOfTheWrongTypeIsAnError) {
 }
 
 TEST(TrayIconRequests, AddModifyDelete) {
-    HWND owner = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
-    ASSERT_NE(owner, nullptr);
+    unique_hwnd window(
+        ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr));
+    ASSERT_TRUE(window);
+    HWND owner = window.get();
     TrayIcon icon(owner);
     HICON picture = ::LoadIconW(nullptr, IDI_APPLICATION);
     EXPECT_FALSE(icon.Modify(picture)) << "not there yet";
@@ -154,7 +154,6 @@ TEST(TrayIconRequests, AddModifyDelete) {
     EXPECT_TRUE(icon.Modify(picture));
     EXPECT_TRUE(icon.Delete());
     EXPECT_FALSE(icon.Modify(picture)) << "gone after the delete";
-    ::DestroyWindow(owner);
 }
 
 }  // namespace
