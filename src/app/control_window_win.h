@@ -14,6 +14,8 @@
 #include "common/command_table.h"
 #include "common/unique_handle_win.h"
 #include "common/window_win.h"
+#include "styling/balloon_hint.h"
+#include "styling/balloon_hint_win.h"
 
 namespace tavrel {
 
@@ -23,14 +25,16 @@ inline constexpr UINT kTrayMessage = kTrayCallbackMessage;
 
 class ControlWindow final : public Window, public ControlWindowOps {
 public:
-    ControlWindow(ControlWindowModel& model, const CommandTable& commands)
-        : model_(model), commands_(commands) {}
+    ControlWindow(ControlWindowModel& model, const CommandTable& commands, BalloonHints& hints)
+        : model_(model), commands_(commands), hints_(hints), hintStyler1_(hints.application()) {}
 
     // The window and its controls, hidden; `application` owns it.
     bool Create(HINSTANCE instance, HWND application);
     // Hints: shown 5 ms after the pointer rests, the next one 100 ms after
     // moving on, gone after 10 seconds.
     void SetHintTiming();
+
+    const THintStyler& hintStyler1() const { return hintStyler1_; }
 
     // ControlWindowOps: the real windows.
     void ShowControl(bool show) override;
@@ -49,8 +53,10 @@ private:
 
     ControlWindowModel& model_;
     const CommandTable& commands_;
+    BalloonHints& hints_;
+    // The balloons of all the program's hints take their look from here.
+    THintStyler hintStyler1_;
     HWND application_ = nullptr;
-    HWND tooltip_ = nullptr;
     unique_hfont captionFont_;
     unique_hfont buttonFont_;
     unique_himagelist glyphs_;

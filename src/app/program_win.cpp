@@ -7,7 +7,7 @@ namespace tavrel {
 Program::Program()
     : host_(desktop_, settings_, registry_),
       dispatcher_(desktop_, settings_, host_),
-      control_(model_, commands_),
+      control_(model_, commands_, hints_),
       model_(control_),
       application_(model_),
       tray_(model_),
@@ -19,6 +19,7 @@ Program::~Program() {
     // after the hooks have gone.
     control_.RemoveHook(refresh_);
     control_.RemoveHook(tray_);
+    hints_.Detach(control_);
 }
 
 bool Program::Create(HINSTANCE instance) {

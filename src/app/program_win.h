@@ -20,6 +20,7 @@
 #include "app/tray_area_win.h"
 #include "common/command_table.h"
 #include "desktop/desktop_win.h"
+#include "styling/balloon_hint_win.h"
 
 namespace tavrel {
 
@@ -55,6 +56,8 @@ private:
     AppHost host_;
     Dispatcher dispatcher_;
     CommandTable commands_;
+    // The application's hints; they outlive the windows that use them.
+    BalloonHints hints_;
     ControlWindow control_;
     ControlWindowModel model_;
     ApplicationWindow application_;

@@ -3,11 +3,15 @@
 #include <algorithm>
 #include <limits>
 
+#include <commctrl.h>
+
+#include "common/error_report_win.h"
+
 namespace tavrel {
 namespace {
 
-// The hint machinery of this thread, for the hook and the timer callback.
-thread_local BalloonHints* currentHints = nullptr;
+constexpr UINT_PTR kHintTimer = 1;
+constexpr UINT_PTR kControlSubclassId = 0x7B41;
 
 int Length(std::wstring_view text) {
     return static_cast<int>(std::min<std::size_t>(text.size(), std::numeric_limits<int>::max()));
@@ -122,51 +126,27 @@ class GdiCanvas final : public BalloonCanvas {
     unique_hfont font_;
 };
 
-void RegisterHintWindowClass(HINSTANCE instance, WNDPROC procedure) {
-    WNDCLASSEXW existing{};
-    existing.cbSize = sizeof(existing);
-    if (::GetClassInfoExW(instance, kBalloonHintWindowClass, &existing)) {
-        return;
-    }
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    // The screen under a hint is saved and put back when it goes, so the
-    // windows beneath need not repaint.
-    windowClass.style = CS_SAVEBITS;
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = nullptr;  // not opaque: the paint covers everything
-    windowClass.lpszClassName = kBalloonHintWindowClass;
-    ::RegisterClassExW(&windowClass);
-}
-
 }  // namespace
 
 // --- TBalloonHintWindow -------------------------------------------------------
 
 TBalloonHintWindow::TBalloonHintWindow(HINSTANCE instance, ApplicationHints& application) {
-    RegisterHintWindowClass(instance, &WindowProc);
+    WNDCLASSEXW windowClass{};
+    // The screen under a hint is saved and put back when it goes, so the
+    // windows beneath need not repaint.
+    windowClass.style = CS_SAVEBITS;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = nullptr;  // not opaque: the paint covers everything
+    windowClass.lpszClassName = kBalloonHintWindowClass;
+    RegisterWindowClass(windowClass);
     // A popup without WS_BORDER; a tool window, so it has no taskbar button.
-    window_.reset(::CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kBalloonHintWindowClass, L"",
-                                    WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, this));
+    CreateFor(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kBalloonHintWindowClass, L"", WS_POPUP, 0, 0, 0, 0,
+              nullptr, instance);
     application.hintColor = kSystemColorBackground;
 }
 
-TBalloonHintWindow::~TBalloonHintWindow() {
-    // The window goes first, while everything its procedure might look at
-    // still exists.
-    window_.reset();
-}
-
-LRESULT CALLBACK TBalloonHintWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
-                                                LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        ::SetWindowLongPtrW(window, GWLP_USERDATA,
-                            reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<TBalloonHintWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+LRESULT TBalloonHintWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_NCHITTEST:
             // The mouse goes through to the window beneath.
@@ -176,22 +156,15 @@ LRESULT CALLBACK TBalloonHintWindow::WindowProc(HWND window, UINT message, WPARA
         case WM_ERASEBKGND:
             return 1;
         case WM_PAINT:
-            if (self != nullptr && self->window_.get() == window) {
-                self->Paint();
-                return 0;
-            }
-            break;
-        case WM_NCDESTROY:
-            ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-            break;
+            Paint();
+            return 0;
         default:
-            break;
+            return DefaultHandling(message, wParam, lParam);
     }
-    return ::DefWindowProcW(window, message, wParam, lParam);
 }
 
 HintSize TBalloonHintWindow::CalcHintRect(std::wstring_view text, const THintFont& font) const {
-    const window_dc dc(window_.get());
+    const window_dc dc(hwnd());
     const unique_hfont hintFont = CreateHintFont(dc.get(), font);
     const select_object selected(dc.get(), hintFont.get());
     RECT rect{0, 0, ::GetSystemMetrics(SM_CXSCREEN), 0};
@@ -203,7 +176,7 @@ HintSize TBalloonHintWindow::CalcHintRect(std::wstring_view text, const THintFon
 
 void TBalloonHintWindow::ActivateHint(const THintStyler& styler, HintSize frameworkRect,
                                       std::wstring_view text) {
-    HWND window = window_.get();
+    HWND window = hwnd();
     // A capture is of the screen behind the balloon, never of a balloon.
     if (Showing()) {
         Hide();
@@ -249,23 +222,23 @@ void TBalloonHintWindow::ActivateHint(const THintStyler& styler, HintSize framew
 }
 
 void TBalloonHintWindow::Hide() {
-    ::SetWindowPos(window_.get(), nullptr, 0, 0, 0, 0,
+    ::SetWindowPos(hwnd(), nullptr, 0, 0, 0, 0,
                    SWP_HIDEWINDOW | SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
     capture_.reset();
     painted_ = false;
 }
 
 bool TBalloonHintWindow::Showing() const {
-    return ::IsWindowVisible(window_.get()) != FALSE;
+    return ::IsWindowVisible(hwnd()) != FALSE;
 }
 
 void TBalloonHintWindow::Paint() {
-    const paint_dc dc(window_.get());
+    const paint_dc dc(hwnd());
     if (!capture_ || styler_ == nullptr) {
         return;
     }
     RECT client{};
-    ::GetClientRect(window_.get(), &client);
+    ::GetClientRect(hwnd(), &client);
     const unique_hdc memory(::CreateCompatibleDC(dc.get()));
     const select_object selected(memory.get(), capture_.get());
     if (!painted_) {
@@ -279,31 +252,92 @@ void TBalloonHintWindow::Paint() {
 
 // --- BalloonHints ---------------------------------------------------------------
 
-BalloonHints::BalloonHints(HINSTANCE instance) : instance_(instance) {
-    currentHints = this;
-    lastTick_ = ::GetTickCount();
-    hook_.reset(
-        ::SetWindowsHookExW(WH_GETMESSAGE, &GetMessageHook, nullptr, ::GetCurrentThreadId()));
-}
+BalloonHints::BalloonHints() : lastTick_(::GetTickCount()) {}
 
 BalloonHints::~BalloonHints() {
-    hook_.reset();
-    if (timer_ != 0) {
-        ::KillTimer(nullptr, timer_);
+    for (const auto& attachment : attachments_) {
+        if (Window* window = attachment->window()) {
+            window->RemoveHook(*attachment);
+        }
     }
-    hintWindow_.reset();
-    if (currentHints == this) {
-        currentHints = nullptr;
+    for (const Tool& tool : tools_) {
+        if (tool.isControl) {
+            ::RemoveWindowSubclass(tool.window, &ControlSubclass, kControlSubclassId);
+        }
+    }
+    if (hintWindow_) {
+        hintWindow_->RemoveHook(timer_);
     }
 }
 
-void BalloonHints::Install(const THintStyler& styler) {
+void BalloonHints::Install(HINSTANCE instance, const THintStyler& styler) {
     styler_ = &styler;
     // Hints off and on again: the hint window is made anew.
     Apply(timing_.Cancel());
-    hintWindow_.reset();
-    hintWindow_ = std::make_unique<TBalloonHintWindow>(instance_, application_);
+    if (hintWindow_) {
+        hintWindow_->RemoveHook(timer_);
+        hintWindow_.reset();
+        timerSet_ = false;
+    }
+    hintWindow_ = std::make_unique<TBalloonHintWindow>(instance, application_);
+    hintWindow_->AddHook(timer_);
     Reschedule();
+}
+
+void BalloonHints::Attach(Window& window) {
+    attachments_.push_back(std::make_unique<Attachment>(*this, window));
+    window.AddHook(*attachments_.back());
+}
+
+void BalloonHints::Detach(Window& window) {
+    HWND handle = window.hwnd();
+    std::erase_if(attachments_, [&](const std::unique_ptr<Attachment>& attachment) {
+        if (attachment->window() == &window) {
+            window.RemoveHook(*attachment);
+            return true;
+        }
+        return attachment->window() == nullptr;  // of a window that ended
+    });
+    if (handle != nullptr) {
+        RemoveTools(handle);
+    }
+}
+
+bool BalloonHints::Attachment::Handle(UINT message, WPARAM, LPARAM, LRESULT&) {
+    if (window_ == nullptr) {
+        return false;
+    }
+    if (message == WM_NCDESTROY) {
+        // The window ends through its owner: its tools go with it.
+        hints_.RemoveTools(window_->hwnd());
+        window_->RemoveHook(*this);
+        Forget();
+        return false;
+    }
+    hints_.OnMouseMessage(window_->hwnd(), message);
+    return false;
+}
+
+bool BalloonHints::Timer::Handle(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+    if (message != WM_TIMER || wParam != kHintTimer) {
+        return false;
+    }
+    hints_.OnTimer();
+    result = 0;
+    return true;
+}
+
+LRESULT CALLBACK BalloonHints::ControlSubclass(HWND control, UINT message, WPARAM wParam,
+                                               LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+    auto* hints = reinterpret_cast<BalloonHints*>(data);
+    GuardCommand(control, [&] {
+        if (message == WM_NCDESTROY) {
+            hints->RemoveTools(control);
+        } else {
+            hints->OnMouseMessage(control, message);
+        }
+    });
+    return ::DefSubclassProc(control, message, wParam, lParam);
 }
 
 HintToolId BalloonHints::AddTool(HWND control, std::wstring text) {
@@ -314,6 +348,8 @@ HintToolId BalloonHints::AddTool(HWND control, std::wstring text) {
     tool.isControl = true;
     tool.text = std::move(text);
     tools_.push_back(std::move(tool));
+    ::SetWindowSubclass(control, &ControlSubclass, kControlSubclassId,
+                        reinterpret_cast<DWORD_PTR>(this));
     return tools_.back().id;
 }
 
@@ -337,15 +373,19 @@ void BalloonHints::SetToolText(HintToolId tool, std::wstring text) {
 }
 
 void BalloonHints::RemoveTools(HWND window) {
+    const auto goes = [window](const Tool& tool) {
+        return tool.owner == window || tool.window == window;
+    };
     for (const Tool& tool : tools_) {
-        if (tool.owner == window || tool.window == window) {
+        if (goes(tool)) {
             Apply(timing_.Forget(tool.id));
+            if (tool.isControl) {
+                ::RemoveWindowSubclass(tool.window, &ControlSubclass, kControlSubclassId);
+            }
         }
     }
-    std::erase_if(tools_, [window](const Tool& tool) {
-        return tool.owner == window || tool.window == window;
-    });
-    if (lastTool_ != kNoHintTool && Find(lastTool_) == nullptr) {
+    std::erase_if(tools_, goes);
+    if (Find(lastTool_) == nullptr) {
         lastTool_ = kNoHintTool;
     }
     Reschedule();
@@ -391,31 +431,16 @@ HintToolId BalloonHints::ToolAt(POINT screenPoint) const {
     return kNoHintTool;
 }
 
-LRESULT CALLBACK BalloonHints::GetMessageHook(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HC_ACTION && wParam == PM_REMOVE && currentHints != nullptr) {
-        currentHints->OnMessage(*reinterpret_cast<const MSG*>(lParam));
-    }
-    return ::CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-void CALLBACK BalloonHints::TimerProc(HWND, UINT, UINT_PTR, DWORD) {
-    if (currentHints != nullptr) {
-        BalloonHints& hints = *currentHints;
-        hints.Apply(hints.timing_.Tick(hints.Now()));
-        hints.Reschedule();
-    }
-}
-
-void BalloonHints::OnMessage(const MSG& message) {
-    switch (message.message) {
+void BalloonHints::OnMouseMessage(HWND window, UINT message) {
+    switch (message) {
         case WM_MOUSEMOVE:
         case WM_NCMOUSEMOVE: {
             // Hear when the pointer leaves this window, also for another
             // program's window where no message of ours would tell.
             TRACKMOUSEEVENT track{};
             track.cbSize = sizeof(track);
-            track.dwFlags = TME_LEAVE | (message.message == WM_NCMOUSEMOVE ? TME_NONCLIENT : 0u);
-            track.hwndTrack = message.hwnd;
+            track.dwFlags = TME_LEAVE | (message == WM_NCMOUSEMOVE ? TME_NONCLIENT : 0u);
+            track.hwndTrack = window;
             ::TrackMouseEvent(&track);
             PointerMoved();
             break;
@@ -456,6 +481,11 @@ void BalloonHints::PointerMoved() {
     Reschedule();
 }
 
+void BalloonHints::OnTimer() {
+    Apply(timing_.Tick(Now()));
+    Reschedule();
+}
+
 void BalloonHints::Apply(HintStep step) {
     if (hintWindow_ == nullptr) {
         return;
@@ -479,9 +509,12 @@ void BalloonHints::Apply(HintStep step) {
 }
 
 void BalloonHints::Reschedule() {
-    if (timer_ != 0) {
-        ::KillTimer(nullptr, timer_);
-        timer_ = 0;
+    if (hintWindow_ == nullptr) {
+        return;
+    }
+    if (timerSet_) {
+        ::KillTimer(hintWindow_->hwnd(), kHintTimer);
+        timerSet_ = false;
     }
     const std::optional<std::uint64_t> deadline = timing_.NextDeadline();
     if (!deadline) {
@@ -489,8 +522,9 @@ void BalloonHints::Reschedule() {
     }
     const std::uint64_t now = Now();
     const std::uint64_t delay = *deadline > now ? *deadline - now : 0;
-    timer_ = ::SetTimer(nullptr, 0, static_cast<UINT>(std::min<std::uint64_t>(delay, 0x7FFFFFFF)),
-                        &TimerProc);
+    timerSet_ =
+        ::SetTimer(hintWindow_->hwnd(), kHintTimer,
+                   static_cast<UINT>(std::min<std::uint64_t>(delay, 0x7FFFFFFF)), nullptr) != 0;
 }
 
 std::uint64_t BalloonHints::Now() {

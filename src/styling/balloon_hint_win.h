@@ -1,10 +1,11 @@
 // The application's hints, drawn as balloons.
 //
-// BalloonHints is the program's hint machinery: windows register tools with
-// it (a child control with its text, or a rectangle of a window with its
-// text); it watches the pointer over every window of the thread through a
-// message hook, runs the hint timing, measures each text and has the one
-// hint window, TBalloonHintWindow, show it. A THintStyler installed into it
+// BalloonHints is the program's hint machinery. A window attaches to it
+// (as a message hook) and registers its tools: a child control with its
+// text, or a rectangle of the window with its text. The hints see the
+// pointer through the window's hook and through a subclass of each control
+// tool, run the hint timing, measure each text and have the one hint
+// window, TBalloonHintWindow, show it. The THintStyler installed into them
 // gives every balloon its look, whichever window the hint belongs to.
 #pragma once
 
@@ -17,6 +18,7 @@
 #include <vector>
 
 #include "common/unique_handle_win.h"
+#include "common/window_win.h"
 #include "styling/balloon_hint.h"
 #include "styling/hint_timing.h"
 
@@ -24,28 +26,16 @@ namespace tavrel {
 
 inline constexpr wchar_t kBalloonHintWindowClass[] = L"TBalloonHintWindow";
 
-namespace detail {
-inline void UnhookHook(HHOOK hook) {
-    ::UnhookWindowsHookEx(hook);
-}
-}  // namespace detail
-using unique_hhook = unique_any<HHOOK, detail::UnhookHook>;
-
 // The hint window: a borderless top-most popup of the class
 // kBalloonHintWindowClass (CS_SAVEBITS) that never takes the focus and lets
 // the mouse through. Each activation captures the screen behind the balloon
 // and the paint draws the balloon onto that capture, so the desktop shows
 // around the rounded corners, around the tail and between the shadow dots.
-class TBalloonHintWindow {
+class TBalloonHintWindow final : public Window {
   public:
     // Creates the hidden window; sets the application's hint colour to the
     // desktop's colour.
     TBalloonHintWindow(HINSTANCE instance, ApplicationHints& application);
-    TBalloonHintWindow(const TBalloonHintWindow&) = delete;
-    TBalloonHintWindow& operator=(const TBalloonHintWindow&) = delete;
-    ~TBalloonHintWindow();
-
-    HWND window() const { return window_.get(); }
 
     // The framework's rectangle for a text: measured in the font with word
     // breaks, at most as wide as the screen, plus the text margins.
@@ -63,10 +53,9 @@ class TBalloonHintWindow {
     const std::wstring& text() const { return text_; }
 
   private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void Paint();
 
-    unique_hwnd window_;
     const THintStyler* styler_ = nullptr;
     THintDirection direction_ = THintDirection::hdUpRight;
     std::wstring text_;
@@ -79,9 +68,10 @@ class TBalloonHintWindow {
 // One per user-interface thread.
 class BalloonHints {
   public:
-    explicit BalloonHints(HINSTANCE instance);
+    BalloonHints();
     BalloonHints(const BalloonHints&) = delete;
     BalloonHints& operator=(const BalloonHints&) = delete;
+    // Detaches from every window still attached.
     ~BalloonHints();
 
     // The settings the timing reads: pauses, hint colour, hints on or off.
@@ -90,18 +80,22 @@ class BalloonHints {
     // Makes the styler's balloons the application's hints: the hint window
     // is created anew and uses the styler from now on. Run again after the
     // styler's font changed.
-    void Install(const THintStyler& styler);
+    void Install(HINSTANCE instance, const THintStyler& styler);
 
-    // A child control and its hint. An empty text lets the hint of the
-    // window beneath the control show.
+    // The window's own mouse messages reach the hints from now on. Detach
+    // before the window ends (its end through its owner detaches by itself).
+    void Attach(Window& window);
+    // Also forgets the window's tools and lets go of its controls.
+    void Detach(Window& window);
+
+    // A child control and its hint; the control is subclassed to see the
+    // pointer over it. An empty text lets the hint of the window beneath
+    // the control show.
     HintToolId AddTool(HWND control, std::wstring text);
-    // A rectangle of a window's client area and its hint. Where rectangles
-    // overlap, the one added first counts.
+    // A rectangle of an attached window's client area and its hint. Where
+    // rectangles overlap, the one added first counts.
     HintToolId AddTool(HWND window, const RECT& rect, std::wstring text);
     void SetToolText(HintToolId tool, std::wstring text);
-    // Forgets the tools of a top-level window and of its controls; to be
-    // called when the window is destroyed.
-    void RemoveTools(HWND window);
 
     // Hides the hint shown; it comes back only over another tool.
     void CancelHint();
@@ -113,7 +107,6 @@ class BalloonHints {
     HintToolId ToolAt(POINT screenPoint) const;
 
     const TBalloonHintWindow* hintWindow() const { return hintWindow_.get(); }
-    const HintTiming& timing() const { return timing_; }
 
   private:
     struct Tool {
@@ -125,24 +118,50 @@ class BalloonHints {
         std::wstring text;
     };
 
-    static LRESULT CALLBACK GetMessageHook(int code, WPARAM wParam, LPARAM lParam);
-    static void CALLBACK TimerProc(HWND window, UINT message, UINT_PTR id, DWORD time);
-    void OnMessage(const MSG& message);
+    // The hook on an attached window.
+    class Attachment final : public MessageHook {
+      public:
+        Attachment(BalloonHints& hints, Window& window) : hints_(hints), window_(&window) {}
+        bool Handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+        Window* window() const { return window_; }
+        void Forget() { window_ = nullptr; }
+
+      private:
+        BalloonHints& hints_;
+        Window* window_;  // null once the window has ended
+    };
+
+    // The hint timer, on the hint window.
+    class Timer final : public MessageHook {
+      public:
+        explicit Timer(BalloonHints& hints) : hints_(hints) {}
+        bool Handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+      private:
+        BalloonHints& hints_;
+    };
+
+    static LRESULT CALLBACK ControlSubclass(HWND control, UINT message, WPARAM wParam,
+                                            LPARAM lParam, UINT_PTR id, DWORD_PTR data);
+    // A mouse message of an attached window or a control tool.
+    void OnMouseMessage(HWND window, UINT message);
     void PointerMoved();
+    void RemoveTools(HWND window);
     void Apply(HintStep step);
     void Reschedule();
+    void OnTimer();
     std::uint64_t Now();
     const Tool* Find(HintToolId tool) const;
 
-    HINSTANCE instance_;
     ApplicationHints application_;
     HintTiming timing_{application_};
     const THintStyler* styler_ = nullptr;
+    Timer timer_{*this};
     std::unique_ptr<TBalloonHintWindow> hintWindow_;
+    std::vector<std::unique_ptr<Attachment>> attachments_;
     std::vector<Tool> tools_;
     HintToolId nextTool_ = 1;
-    unique_hhook hook_;
-    UINT_PTR timer_ = 0;
+    bool timerSet_ = false;
     DWORD lastTick_ = 0;
     std::uint64_t clock_ = 0;
     POINT lastPoint_{-1, -1};

@@ -389,7 +389,10 @@ class RecordingCanvas : public BalloonCanvas {
 
   private:
     static std::string Point(HintPoint p) {
-        return "(" + std::to_string(p.x) + "," + std::to_string(p.y) + ")";
+        char buffer[32];
+        std::snprintf(buffer, sizeof buffer, "(%d,%d)", static_cast<int>(p.x),
+                      static_cast<int>(p.y));
+        return buffer;
     }
     static std::string Points(const Triangle& t) { return Point(t[0]) + Point(t[1]) + Point(t[2]); }
     static std::string Rect(HintRect r) {
@@ -397,7 +400,7 @@ class RecordingCanvas : public BalloonCanvas {
     }
     static std::string Hex(ColorRef color) {
         char buffer[16];
-        std::snprintf(buffer, sizeof buffer, "%06X", color);
+        std::snprintf(buffer, sizeof buffer, "%06X", static_cast<unsigned>(color));
         return buffer;
     }
 };

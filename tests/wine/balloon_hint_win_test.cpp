@@ -8,9 +8,12 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "common/scope_exit.h"
 #include "support/program_win.h"
 
 namespace tavrel {
@@ -28,42 +31,8 @@ HINSTANCE Instance() {
     return ::GetModuleHandleW(nullptr);
 }
 
-void Pump(std::chrono::milliseconds duration);
-
-// Wine moves its pointer to a set position in steps: for a moment it may
-// report the position before, then it settles, and the last step sends no
-// mouse message. Waits until it has settled, then sends the move a real
-// mouse would have sent.
-void SetPointer(POINT p) {
-    const auto start = Clock::now();
-    auto stableSince = Clock::now();
-    bool wasThere = false;
-    ::SetCursorPos(p.x, p.y);
-    while (Clock::now() - start < std::chrono::seconds(3)) {
-        Pump(std::chrono::milliseconds(5));
-        POINT now{};
-        ::GetCursorPos(&now);
-        const bool there = now.x == p.x && now.y == p.y;
-        if (there && !wasThere) {
-            stableSince = Clock::now();
-        }
-        wasThere = there;
-        if (there && Clock::now() - stableSince > std::chrono::milliseconds(150)) {
-            HWND window = ::WindowFromPoint(p);
-            if (window != nullptr &&
-                ::GetWindowThreadProcessId(window, nullptr) == ::GetCurrentThreadId()) {
-                POINT client = p;
-                ::ScreenToClient(window, &client);
-                ::PostMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(client.x, client.y));
-                Pump(std::chrono::milliseconds(5));
-            }
-            return;
-        }
-        if (!there && Clock::now() - start > std::chrono::milliseconds(300)) {
-            ::SetCursorPos(p.x, p.y);
-        }
-    }
-}
+// Called at every turn of Pump, for a test to watch something change.
+std::function<void()> pumpWatch;
 
 void Pump(std::chrono::milliseconds duration) {
     const auto end = Clock::now() + duration;
@@ -72,6 +41,9 @@ void Pump(std::chrono::milliseconds duration) {
         while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
             ::TranslateMessage(&message);
             ::DispatchMessageW(&message);
+        }
+        if (pumpWatch) {
+            pumpWatch();
         }
         ::Sleep(2);
     } while (Clock::now() < end);
@@ -179,14 +151,15 @@ class BalloonWindowTest : public ::testing::Test {
     // Shows a balloon with the pointer at p and waits for its paint.
     void Show(POINT p, const std::wstring& text, D direction = D::hdUpRight) {
         styler_.SetHintDirection(direction);
-        SetPointer(p);
+        testing::PointerTo(p);
+        Pump(std::chrono::milliseconds(20));
         hint_.ActivateHint(styler_, hint_.CalcHintRect(text, styler_.HintFont()), text);
-        ::UpdateWindow(hint_.window());
+        ::UpdateWindow(hint_.hwnd());
         Pump(std::chrono::milliseconds(60));
     }
     RECT HintRect() const {
         RECT rect{};
-        ::GetWindowRect(hint_.window(), &rect);
+        ::GetWindowRect(hint_.hwnd(), &rect);
         return rect;
     }
 
@@ -291,7 +264,7 @@ class BalloonWindowTest : public ::testing::Test {
 };
 
 TEST_F(BalloonWindowTest, TheWindowIsABorderlessTopMostPopupThatSavesTheScreen) {
-    HWND window = hint_.window();
+    HWND window = hint_.hwnd();
     ASSERT_NE(window, nullptr);
     const auto style = static_cast<ULONG_PTR>(::GetWindowLongPtrW(window, GWL_STYLE));
     EXPECT_NE(style & WS_POPUP, 0u);
@@ -364,8 +337,8 @@ TEST_F(BalloonWindowTest, TheCaptureIsOfTheScreenAsItWasWhenTheHintShowed) {
     // The window beneath changes meanwhile; a later repaint of the hint
     // still draws from its own capture.
     backdrop_.SetColor(RGB(0, 0, 200));
-    ::InvalidateRect(hint_.window(), nullptr, FALSE);
-    ::UpdateWindow(hint_.window());
+    ::InvalidateRect(hint_.hwnd(), nullptr, FALSE);
+    ::UpdateWindow(hint_.hwnd());
     Pump(std::chrono::milliseconds(60));
     const Screenshot shot;
     const RECT r = HintRect();
@@ -427,10 +400,10 @@ TEST_F(BalloonWindowTest, ObjectCountsComeBackAfterHundredsOfHints) {
         ::SetCursorPos(200 + index % 500, 100 + (index * 7) % 500);
         const std::wstring text = index % 2 == 0 ? kLongHint : L"关闭这个控制面板！";
         hint_.ActivateHint(styler_, hint_.CalcHintRect(text, styler_.HintFont()), text);
-        ::UpdateWindow(hint_.window());
+        ::UpdateWindow(hint_.hwnd());
         if (index % 3 == 0) {  // a repaint of a shown hint
-            ::InvalidateRect(hint_.window(), nullptr, FALSE);
-            ::UpdateWindow(hint_.window());
+            ::InvalidateRect(hint_.hwnd(), nullptr, FALSE);
+            ::UpdateWindow(hint_.hwnd());
         }
         Pump(std::chrono::milliseconds(1));
         hint_.Hide();
@@ -472,29 +445,27 @@ TEST_F(BalloonWindowTest, TheHighWaterProbeSeesALeak) {
 
 // --- The timing over real controls ---------------------------------------------
 
-class HintHost {
+class HintHost final : public Window {
   public:
     HintHost() {
-        WNDCLASSW windowClass{};
-        windowClass.lpfnWndProc = &::DefWindowProcW;
+        WNDCLASSEXW windowClass{};
         windowClass.hInstance = Instance();
         windowClass.lpszClassName = L"BalloonHintHost";
         windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
         windowClass.hbrBackground = static_cast<HBRUSH>(::GetStockObject(LTGRAY_BRUSH));
-        ::RegisterClassW(&windowClass);
-        window.reset(::CreateWindowExW(0, L"BalloonHintHost", L"", WS_POPUP, 100, 200, 400, 200,
-                                       nullptr, nullptr, Instance(), nullptr));
+        RegisterWindowClass(windowClass);
+        CreateFor(0, L"BalloonHintHost", L"", WS_POPUP, 100, 200, 400, 200, nullptr, Instance());
         a = Button(L"A", 10);
         b = Button(L"B", 110);
         c = Button(L"C", 210);
         empty = Button(L"E", 310);
         ::EnableWindow(c, FALSE);
-        ::ShowWindow(window.get(), SW_SHOWNOACTIVATE);
-        ::UpdateWindow(window.get());
+        ::ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
+        ::UpdateWindow(hwnd());
     }
     HWND Button(const wchar_t* caption, int x) {
         return ::CreateWindowExW(0, L"BUTTON", caption, WS_CHILD | WS_VISIBLE, x, 50, 80, 30,
-                                 window.get(), nullptr, Instance(), nullptr);
+                                 hwnd(), nullptr, Instance(), nullptr);
     }
     static POINT CentreOf(HWND control) {
         RECT r{};
@@ -502,7 +473,6 @@ class HintHost {
         return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
     }
 
-    unique_hwnd window;
     HWND a = nullptr;
     HWND b = nullptr;
     HWND c = nullptr;
@@ -511,9 +481,10 @@ class HintHost {
 
 class BalloonHintsTest : public ::testing::Test {
   protected:
-    BalloonHintsTest() : hints_(Instance()), styler_(hints_.application()) {
+    BalloonHintsTest() : styler_(hints_.application()) {
         ConfigureControlWindowHintStyler(styler_);
-        hints_.Install(styler_);
+        hints_.Install(Instance(), styler_);
+        hints_.Attach(host_);
         ApplicationHints& timing = hints_.application();
         timing.hintPause = 5;
         timing.hintShortPause = 100;
@@ -522,12 +493,15 @@ class BalloonHintsTest : public ::testing::Test {
         hints_.AddTool(host_.b, L"第二个");
         hints_.AddTool(host_.c, L"不能用的");
         hints_.AddTool(host_.empty, L"");
-        hints_.AddTool(host_.window.get(), RECT{0, 0, 400, 40}, L"上面一条");
-        hints_.AddTool(host_.window.get(), RECT{0, 0, 400, 200}, L"整个窗口");
+        hints_.AddTool(host_.hwnd(), RECT{0, 0, 400, 40}, L"上面一条");
+        hints_.AddTool(host_.hwnd(), RECT{0, 0, 400, 200}, L"整个窗口");
     }
-    ~BalloonHintsTest() override { hints_.RemoveTools(host_.window.get()); }
+    ~BalloonHintsTest() override { hints_.Detach(host_); }
 
-    void MoveTo(POINT p) { SetPointer(p); }
+    void MoveTo(POINT p) {
+        testing::PointerTo(p);
+        Pump(std::chrono::milliseconds(5));
+    }
     bool Showing() const { return hints_.hintWindow()->Showing(); }
     std::wstring Text() const { return hints_.hintWindow()->text(); }
 
@@ -558,7 +532,7 @@ TEST_F(BalloonHintsTest, HintsShowMoveOnAndGo) {
     EXPECT_EQ(Text(), L"第一个");
     MoveTo(HintHost::CentreOf(host_.a));
     RECT r{};
-    ::GetWindowRect(hints_.hintWindow()->window(), &r);
+    ::GetWindowRect(hints_.hintWindow()->hwnd(), &r);
     const POINT p = HintHost::CentreOf(host_.a);
     EXPECT_EQ(r.left, p.x);
     EXPECT_EQ(r.bottom, p.y - 5);
@@ -594,19 +568,31 @@ TEST_F(BalloonHintsTest, HintsShowMoveOnAndGo) {
 
     // Leaving the window hides the hint.
     MoveTo({800, 600});
-    EXPECT_FALSE(Showing());
+    EXPECT_TRUE(PumpUntil([&] { return !Showing(); }, std::chrono::milliseconds(500)));
     Pump(std::chrono::milliseconds(300));
     EXPECT_FALSE(Showing());
 }
 
 TEST_F(BalloonHintsTest, AHintGoesAfterItsTime) {
+    // When the hint window shows and hides, seen at every turn of the pump.
+    bool wasShowing = Showing();
+    Clock::time_point shownAt{};
+    Clock::time_point hiddenAt{};
+    pumpWatch = [&] {
+        const bool showing = Showing();
+        if (showing != wasShowing) {
+            (showing ? shownAt : hiddenAt) = Clock::now();
+            wasShowing = showing;
+        }
+    };
+    const scope_exit unwatch([] { pumpWatch = nullptr; });
     MoveTo(HintHost::CentreOf(host_.a));
     ASSERT_TRUE(PumpUntil([&] { return Showing(); }, std::chrono::milliseconds(1500)));
-    const auto start = Clock::now();
     ASSERT_TRUE(PumpUntil([&] { return !Showing(); }, std::chrono::milliseconds(3000)));
     const auto shownFor =
-        std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start);
-    EXPECT_GE(shownFor.count(), 600) << "the hide pause is 800 ms";
+        std::chrono::duration_cast<std::chrono::milliseconds>(hiddenAt - shownAt).count();
+    EXPECT_GE(shownFor, 750) << "the hide pause is 800 ms";
+    EXPECT_LE(shownFor, 1300);
     Pump(std::chrono::milliseconds(1000));
     EXPECT_FALSE(Showing()) << "not again while the pointer stays";
 }
@@ -626,10 +612,20 @@ TEST_F(BalloonHintsTest, AClickHidesTheHint) {
     EXPECT_EQ(Text(), L"第二个");
 }
 
+TEST_F(BalloonHintsTest, AControlThatEndsTakesItsToolAlong) {
+    const POINT p = HintHost::CentreOf(host_.b);
+    ASSERT_EQ(hints_.ToolAt(p), a_ + 1);
+    ::DestroyWindow(host_.b);
+    EXPECT_EQ(hints_.ToolAt(p), a_ + 5) << "the window's own hint where the control was";
+    MoveTo(p);
+    ASSERT_TRUE(PumpUntil([&] { return Showing(); }, std::chrono::milliseconds(1500)));
+    EXPECT_EQ(Text(), L"整个窗口");
+}
+
 TEST_F(BalloonHintsTest, InstallingMakesTheHintWindowAnew) {
-    HWND before = hints_.hintWindow()->window();
-    hints_.Install(styler_);
-    HWND after = hints_.hintWindow()->window();
+    HWND before = hints_.hintWindow()->hwnd();
+    hints_.Install(Instance(), styler_);
+    HWND after = hints_.hintWindow()->hwnd();
     EXPECT_FALSE(::IsWindow(before));
     EXPECT_TRUE(::IsWindow(after));
     wchar_t className[64] = {};
