@@ -349,6 +349,19 @@ TEST_F(BalloonWindowTest, TheCaptureIsOfTheScreenAsItWasWhenTheHintShowed) {
     backdrop_.SetColor(kGround);
 }
 
+TEST_F(BalloonWindowTest, ACarriageReturnBreaksTheLine) {
+    // The help window's two-line hints are broken by one CR.
+    const std::wstring first = L"      如果您想了解软件更多的";
+    const std::wstring both = first + L"\r信息，请在此访问软件主页！";
+    const HintSize one = hint_.CalcHintRect(first, styler_.HintFont());
+    const HintSize two = hint_.CalcHintRect(both, styler_.HintFont());
+    EXPECT_EQ(two.height - 2, 2 * (one.height - 2)) << "two lines of text, plus the margin";
+    Show({400, 380}, both);
+    const RECT r = HintRect();
+    EXPECT_EQ(r.bottom - r.top, two.height + 20);
+    hint_.Hide();
+}
+
 TEST_F(BalloonWindowTest, TextsLongerThan256CharactersAreCut) {
     std::wstring text(300, L'x');
     Show({400, 380}, text);
