@@ -5,14 +5,16 @@
 namespace tavrel {
 
 Program::Program()
-    : host_(desktop_, settings_, registry_),
+    : settingsRoot_(ChooseSettingsRoot(registry_)),
+      store_(registry_, settingsRoot_, ProgramPath()),
+      host_(desktop_, settings_, store_, registry_, settingsRoot_),
       dispatcher_(desktop_, settings_, host_),
       control_(model_, commands_, hints_),
       model_(control_),
       application_(model_),
-      tray_(model_),
+      tray_(model_, registry_, settingsRoot_),
       refresh_([this] { dispatcher_.Timer2Timer(); }),
-      appCommands_(dispatcher_, settings_, registry_, desktop_, model_, tray_, refresh_) {}
+      appCommands_(dispatcher_, settings_, store_, desktop_, model_, tray_, refresh_) {}
 
 Program::~Program() {
     // The application window takes the control window with it when it ends,
@@ -30,7 +32,7 @@ bool Program::Create(HINSTANCE instance) {
     tray_.Create(instance, control_.hwnd());
     control_.AddHook(tray_);
     control_.AddHook(refresh_);
-    appCommands_.Register(commands_);
+    appCommands_.Register(commands_, control_.hwnd());
     GuardCommand(control_.hwnd(), [this] { FormCreate(); });
     return true;
 }
@@ -39,7 +41,10 @@ void Program::FormCreate() {
     // Both timers run from the window's creation.
     tray_.StartAnimation();
     refresh_.Start(control_.hwnd());
-    LoadSettings(settings_, registry_, *this);
+    // A damaged value ends the loading with its report, but what follows
+    // needs no setting: above all the notification-area icon, without which
+    // the program could be neither reached nor ended.
+    GuardCommand(control_.hwnd(), [this] { LoadSettings(settings_, store_, *this); });
     control_.SetHintTiming();
     tray_.AddIcon();
 }

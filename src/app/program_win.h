@@ -52,7 +52,10 @@ private:
 
     Win32Desktop desktop_;
     Settings settings_;
-    Win32SettingsRegistry registry_;
+    Win32Registry registry_;
+    // Chosen once, before anything is read.
+    RegistryRoot settingsRoot_;
+    RegistrySettings store_;
     AppHost host_;
     Dispatcher dispatcher_;
     CommandTable commands_;

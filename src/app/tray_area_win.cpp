@@ -126,7 +126,7 @@ void TrayArea::OpenPopupMenu(HMENU menu, POINT at, UINT alignment) {
 
 void TrayArea::ppmSystemPopup() {
     // A value of the wrong type throws here, and the menu does not open.
-    const std::optional<std::wstring> caption = ReadAutoRunCaption();
+    const std::optional<std::wstring> caption = ReadAutoRunCaption(registry_, settingsRoot_);
     if (!caption) {
         // The menu still opens afterwards.
         ::MessageBoxW(owner_, L"打开注册表失败！", L"错误", MB_OK | MB_ICONERROR);

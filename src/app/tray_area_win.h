@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/control_window_model.h"
+#include "common/registry.h"
 #include "common/unique_handle_win.h"
 #include "common/window_win.h"
 
@@ -17,7 +18,8 @@ namespace tavrel {
 
 class TrayArea final : public MessageHook {
 public:
-    explicit TrayArea(ControlWindowModel& model) : model_(model) {}
+    TrayArea(ControlWindowModel& model, RegistryAccess& registry, RegistryRoot settingsRoot)
+        : model_(model), registry_(registry), settingsRoot_(settingsRoot) {}
 
     // The menus and pictures; the icon comes later, with AddIcon.
     void Create(HINSTANCE instance, HWND owner);
@@ -44,6 +46,8 @@ private:
     void DrawMenuPicture(const DRAWITEMSTRUCT& item) const;
 
     ControlWindowModel& model_;
+    RegistryAccess& registry_;
+    RegistryRoot settingsRoot_;
     HINSTANCE instance_ = nullptr;
     HWND owner_ = nullptr;
     unique_himagelist imlIcon_;

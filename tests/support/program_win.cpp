@@ -104,10 +104,14 @@ bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
 }
 
 void ForgetProgramSettings() {
-    ::RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"Software\\Quorral");
-    unique_hkey run;
-    if (::RegOpenKeyExW(HKEY_LOCAL_MACHINE, kRunKeyPath, 0, KEY_ALL_ACCESS, run.put()) == ERROR_SUCCESS) {
-        ::RegDeleteValueW(run.get(), kProductName);
+    // Under either root: where the program keeps them depends on who may
+    // write where.
+    for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) {
+        ::RegDeleteTreeW(root, L"Software\\Quorral");
+        unique_hkey run;
+        if (::RegOpenKeyExW(root, kRunKeyPath, 0, KEY_ALL_ACCESS, run.put()) == ERROR_SUCCESS) {
+            ::RegDeleteValueW(run.get(), kProductName);
+        }
     }
 }
 

@@ -116,6 +116,11 @@ TEST(RealMenus, CaptionsChangeInPlace) {
     EXPECT_STREQ(caption, L"取消自动运行功能");
 }
 
+std::optional<std::wstring> MachineAutoRunCaption() {
+    Win32Registry registry;
+    return ReadAutoRunCaption(registry, RegistryRoot::kLocalMachine);
+}
+
 class AutoRunValue : public ::testing::Test {
 protected:
     void TearDown() override {
@@ -127,15 +132,15 @@ protected:
 
 TEST_F(AutoRunValue, CaptionFollowsTheValue) {
     TearDown();
-    EXPECT_EQ(ReadAutoRunCaption(), std::optional<std::wstring>(L"系统启动时自动运行"));
+    EXPECT_EQ(MachineAutoRunCaption(), std::optional<std::wstring>(L"系统启动时自动运行"));
     RegistryKey::Create(HKEY_LOCAL_MACHINE, kRunKeyPath).WriteString(kProductName, L"C:\\tavrel.exe");
-    EXPECT_EQ(ReadAutoRunCaption(), std::optional<std::wstring>(L"取消自动运行功能"));
+    EXPECT_EQ(MachineAutoRunCaption(), std::optional<std::wstring>(L"取消自动运行功能"));
 }
 
 TEST_F(AutoRunValue, AValueOfTheWrongTypeIsAnError) {
     RegistryKey::Create(HKEY_LOCAL_MACHINE, kRunKeyPath).WriteInteger(kProductName, 1);
     try {
-        ReadAutoRunCaption();
+        MachineAutoRunCaption();
         ADD_FAILURE() << "no error";
     } catch (const Error& error) {
         EXPECT_EQ(error.message(), L"Invalid data type for 'Tavrel'");
