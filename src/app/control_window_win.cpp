@@ -18,27 +18,6 @@ constexpr int kGlyphCount = 35;
 constexpr COLORREF kGlyphTransparent = RGB(255, 0, 255);
 constexpr COLORREF kCaptionStripColour = RGB(0, 0, 160);
 
-void AddTool(HWND tooltip, HWND owner, HWND tool, const wchar_t* text) {
-    TOOLINFOW info{};
-    info.cbSize = sizeof(info);
-    info.uFlags = TTF_SUBCLASS | TTF_IDISHWND;
-    info.hwnd = owner;
-    info.uId = reinterpret_cast<UINT_PTR>(tool);
-    info.lpszText = const_cast<wchar_t*>(text);
-    ::SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
-}
-
-void AddRectTool(HWND tooltip, HWND owner, UINT_PTR id, const RECT& rect, const wchar_t* text) {
-    TOOLINFOW info{};
-    info.cbSize = sizeof(info);
-    info.uFlags = TTF_SUBCLASS;
-    info.hwnd = owner;
-    info.uId = id;
-    info.rect = rect;
-    info.lpszText = const_cast<wchar_t*>(text);
-    ::SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
-}
-
 unique_hfont MakeFont(int pixelHeight, int weight) {
     return unique_hfont(::CreateFontW(-pixelHeight, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
@@ -80,6 +59,10 @@ bool ControlWindow::Create(HINSTANCE instance, HWND application) {
                   kControlTop, kControlWidth, kControlHeight, application, instance) == nullptr) {
         return false;
     }
+    // HintStyler1 as the window describes it, made the application's hints.
+    ConfigureControlWindowHintStyler(hintStyler1_);
+    hints_.Install(instance, hintStyler1_);
+    hints_.Attach(*this);
     CreateControls(instance);
     return true;
 }
@@ -157,31 +140,29 @@ void ControlWindow::CreateControls(HINSTANCE instance) {
     captionStrip_ = MeasureCaptionStrip();
     glyphs_ = LoadPictures(instance, kFirstGlyphResource, kGlyphCount);
 
-    tooltip_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(),
-                                 nullptr, instance, nullptr);
     for (const ButtonSpec& layout : ControlButtons()) {
         HWND button = AddButton(hwnd(), instance, layout.caption, layout.x, layout.y, kButtonSize,
                                 layout.command, layout.glyph);
         ::SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(buttonFont_.get()), FALSE);
-        AddTool(tooltip_, hwnd(), button, layout.hint);
+        hints_.AddTool(button, layout.hint);
         pictureButtons_.push_back(button);
     }
     const QuitButtonSpec quit;
     quit_ = AddButton(hwnd(), instance, L"", quit.x, quit.y, quit.size, kCmdQuit, kQuitGlyph);
-    AddTool(tooltip_, hwnd(), quit_, quit.hint);
-    AddRectTool(tooltip_, hwnd(), 1, captionStrip_, kCaptionStripHint);
+    hints_.AddTool(quit_, quit.hint);
+    // The strip before the whole window, so that the strip's hint counts.
+    hints_.AddTool(hwnd(), captionStrip_, kCaptionStripHint);
     RECT client{};
     ::GetClientRect(hwnd(), &client);
-    AddRectTool(tooltip_, hwnd(), 2, client, kControlWindowHint);
+    hints_.AddTool(hwnd(), client, kControlWindowHint);
 }
 
 void ControlWindow::SetHintTiming() {
-    ::SendMessageW(tooltip_, TTM_SETDELAYTIME, TTDT_INITIAL, MAKELPARAM(5, 0));
-    ::SendMessageW(tooltip_, TTM_SETDELAYTIME, TTDT_RESHOW, MAKELPARAM(100, 0));
-    ::SendMessageW(tooltip_, TTM_SETDELAYTIME, TTDT_AUTOPOP, MAKELPARAM(10000, 0));
-    ::SendMessageW(tooltip_, TTM_SETTIPBKCOLOR, RGB(0, 128, 192), 0);
-    ::SendMessageW(tooltip_, TTM_SETTIPTEXTCOLOR, RGB(255, 255, 255), 0);
+    ApplicationHints& application = hints_.application();
+    application.hintPause = 5;
+    application.hintHidePause = 10000;
+    application.hintShortPause = 100;
+    application.hintColor = RGB(0, 128, 192);
 }
 
 RECT ControlWindow::MeasureCaptionStrip() const {

@@ -16,6 +16,8 @@
 #include "common/unique_handle_win.h"
 #include "common/window_win.h"
 #include "desktop/desktop.h"
+#include "styling/balloon_hint.h"
+#include "styling/balloon_hint_win.h"
 
 namespace tavrel {
 
@@ -25,8 +27,8 @@ inline constexpr UINT kTrayMessage = kTrayCallbackMessage;
 
 class ControlWindow final : public Window, public ControlWindowOps {
 public:
-    ControlWindow(ControlWindowModel& model, const CommandTable& commands)
-        : model_(model), commands_(commands) {}
+    ControlWindow(ControlWindowModel& model, const CommandTable& commands, BalloonHints& hints)
+        : model_(model), commands_(commands), hints_(hints), hintStyler1_(hints.application()) {}
 
     // The window and its controls, hidden; `application` owns it.
     bool Create(HINSTANCE instance, HWND application);
@@ -42,6 +44,7 @@ public:
     // pictures.
     const std::vector<HWND>& PictureButtons() const { return pictureButtons_; }
     HIMAGELIST Glyphs() const { return glyphs_.get(); }
+    const THintStyler& hintStyler1() const { return hintStyler1_; }
 
     // ControlWindowOps: the real windows.
     void ShowControl(bool show) override;
@@ -63,8 +66,10 @@ private:
 
     ControlWindowModel& model_;
     const CommandTable& commands_;
+    BalloonHints& hints_;
+    // The balloons of all the program's hints take their look from here.
+    THintStyler hintStyler1_;
     HWND application_ = nullptr;
-    HWND tooltip_ = nullptr;
     unique_hfont captionFont_;
     unique_hfont buttonFont_;
     unique_himagelist glyphs_;

@@ -12,7 +12,7 @@ Program::Program()
       store_(registry_, settingsRoot_, ProgramPath()),
       host_(desktop_, settings_, store_, registry_, settingsRoot_),
       dispatcher_(desktop_, settings_, host_),
-      control_(model_, commands_),
+      control_(model_, commands_, hints_),
       model_(control_),
       application_(model_),
       tray_(model_, registry_, settingsRoot_),
@@ -30,6 +30,7 @@ Program::~Program() {
     painter_.SetActive(false);
     control_.RemoveHook(refresh_);
     control_.RemoveHook(tray_);
+    hints_.Detach(control_);
 }
 
 bool Program::Create(HINSTANCE instance) {

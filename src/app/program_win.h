@@ -24,6 +24,7 @@
 #include "tweaks/tweak_commands_win.h"
 #include "styling/menu_painter_win.h"
 #include "tweaks/skin_commands_win.h"
+#include "styling/balloon_hint_win.h"
 
 namespace tavrel {
 
@@ -64,6 +65,8 @@ private:
     AppHost host_;
     Dispatcher dispatcher_;
     CommandTable commands_;
+    // The application's hints; they outlive the windows that use them.
+    BalloonHints hints_;
     ControlWindow control_;
     ControlWindowModel model_;
     ApplicationWindow application_;

@@ -115,6 +115,46 @@ void ForgetProgramSettings() {
     }
 }
 
+void PointerTo(POINT point) {
+    const auto start = std::chrono::steady_clock::now();
+    auto settledSince = start;
+    bool wasThere = false;
+    ::SetCursorPos(point.x, point.y);
+    for (;;) {
+        ::Sleep(5);
+        const auto now = std::chrono::steady_clock::now();
+        if (now - start > std::chrono::seconds(3)) {
+            return;
+        }
+        POINT at{};
+        ::GetCursorPos(&at);
+        const bool there = at.x == point.x && at.y == point.y;
+        if (there && !wasThere) {
+            settledSince = now;
+        }
+        wasThere = there;
+        if (there && now - settledSince > std::chrono::milliseconds(150)) {
+            break;
+        }
+        if (!there && now - start > std::chrono::milliseconds(300)) {
+            ::SetCursorPos(point.x, point.y);
+        }
+    }
+    HWND window = ::WindowFromPoint(point);
+    if (window == nullptr) {
+        return;
+    }
+    const auto hit = ::SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(point.x, point.y));
+    if (hit == HTCLIENT) {
+        POINT client = point;
+        ::ScreenToClient(window, &client);
+        ::PostMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(client.x, client.y));
+    } else {
+        ::PostMessageW(window, WM_NCMOUSEMOVE, static_cast<WPARAM>(hit),
+                       MAKELPARAM(point.x, point.y));
+    }
+}
+
 bool SaveScreenshot(const std::wstring& path) {
     const int width = ::GetSystemMetrics(SM_CXSCREEN);
     const int height = ::GetSystemMetrics(SM_CYSCREEN);

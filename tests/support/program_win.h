@@ -44,6 +44,13 @@ bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
 // start is a first start.
 void ForgetProgramSettings();
 
+// Puts the pointer at a screen point and tells the window there, of
+// whichever process, that the mouse moved. Under Wine a set position
+// settles only after a moment (the position before may come back for a
+// while) and its last step sends no mouse message; this waits until it has
+// settled, then posts the move a real mouse would have caused.
+void PointerTo(POINT point);
+
 // A screenshot of the whole screen as a 24-bit BMP file.
 bool SaveScreenshot(const std::wstring& path);
 

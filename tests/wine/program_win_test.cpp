@@ -7,8 +7,10 @@
 
 #include "app/commands.h"
 #include "common/error_report_win.h"
+#include "common/scope_exit.h"
 #include "app/application_window_win.h"
 #include "app/control_window_win.h"
+#include "styling/balloon_hint_win.h"
 #include "app/registry_win.h"
 #include "app/settings_store.h"
 #include "desktop/desktop_win.h"
@@ -410,6 +412,66 @@ TEST(ControlWindow, StaysShownAfterAMessageBox) {
     ::Sleep(500);
     EXPECT_TRUE(::IsWindowVisible(control));
     testing::ForgetProgramSettings();
+    ExitAndExpectCleanEnd(program);
+}
+
+// Over each kind of tool of the control window its hint shows as a balloon
+// whose tail touches the pointer, with its text exactly.
+TEST(ControlWindow, HintsShowAsBalloons) {
+    StandinDesktop standin(5);
+    StartedProgram started(ArrangingNothing());
+    const RunningProgram& program = started.program;
+    HWND control = started.control;
+    ASSERT_NE(control, nullptr);
+    ::SendMessageW(control, kTrayMessage, kTrayIconId, WM_LBUTTONDBLCLK);
+    ASSERT_TRUE(::IsWindowVisible(control));
+    HWND hint = program.FindWindowOf(kBalloonHintWindowClass, L"", 5s);
+    ASSERT_NE(hint, nullptr);
+    // Under Wine's virtual desktop the stand-in desktop's window comes up
+    // above the program's windows when a top-most window goes away (its
+    // guard against being raised never hears of it), and then the pointer
+    // is over the desktop. Here the desktop is not needed: it stays hidden.
+    HWND standinDesktop = ::FindWindowW(L"Progman", nullptr);
+    ::ShowWindow(standinDesktop, SW_HIDE);
+    const scope_exit showDesktop([&] { ::ShowWindow(standinDesktop, SW_SHOWNOACTIVATE); });
+
+    const auto hintText = [&] {
+        wchar_t text[300] = {};
+        ::GetWindowTextW(hint, text, 300);
+        return std::wstring(text);
+    };
+    struct Case {
+        int x;  // in the control window
+        int y;
+        const wchar_t* text;
+    };
+    const Case cases[] = {
+        {146 + 27, 176 + 27, L"21.圆形"},
+        {30 + 27, 2 + 27, L" 1.上边(左→右) "},
+        {320 + 27, 292 + 27, L"演示全部效果，让你一次看个够！"},
+        {2 + 11, 317 + 11, L"关闭这个控制面板！"},
+        {12, 150, L"Tavrel！"},
+        {88 + 27, 292 + 27, L"点一下，图标就排好队！"},
+    };
+    for (const Case& c : cases) {
+        const int x = 239 + c.x;
+        const int y = 90 + c.y;
+        testing::PointerTo({x, y});
+        EXPECT_TRUE(testing::WaitUntil(
+            [&] { return ::IsWindowVisible(hint) && hintText() == c.text; }, 3s))
+            << "over " << c.x << "," << c.y << " the hint reads " << hintText();
+        RECT balloon{};
+        ::GetWindowRect(hint, &balloon);
+        POINT pointer{};
+        ::GetCursorPos(&pointer);
+        // Up and to the right where there is room: the tail's tip at the
+        // pointer's x, 5 pixels above it.
+        EXPECT_EQ(balloon.left, pointer.x);
+        EXPECT_EQ(balloon.bottom, pointer.y - 5);
+        if (c.text == cases[0].text) {
+            EXPECT_TRUE(testing::SaveScreenshot(L"control-window-hint.bmp"));
+        }
+    }
     ExitAndExpectCleanEnd(program);
 }
 
