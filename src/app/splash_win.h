@@ -1,10 +1,13 @@
-// The splash shown while the program starts: a plain 349 x 210 window with
-// the product's name, painted at once, without waiting for a message loop.
+// The splash shown while the program starts: the about picture with the
+// version caption, painted at once, without waiting for a message loop.
 #pragma once
 
 #include <windows.h>
 
+#include <string>
+
 #include "app/control_window_model.h"
+#include "common/unique_handle_win.h"
 
 namespace tavrel {
 
@@ -22,6 +25,8 @@ private:
     void Paint();
 
     HWND window_ = nullptr;
+    unique_hbitmap picture_;
+    std::wstring version_;
     ControlWindowModel& model_;
 };
 

@@ -3,9 +3,11 @@
 //
 //   tavrel_poke.exe show | hide | exit | tray-left | tray-right | command ID
 //   tavrel_poke.exe keys down|up|right|left|escape|enter...
+//   tavrel_poke.exe move-box X Y
 //
 // show double-clicks the notification-area icon, tray-left and tray-right
-// click it; command sends a command id of the control window.
+// click it; command sends a command id of the control window; move-box moves
+// the open message box out of the way of what lies under it.
 #include <windows.h>
 
 #include <cwchar>
@@ -34,6 +36,16 @@ int wmain(int argc, wchar_t** argv) {
             ::SendInput(2, input, sizeof(INPUT));
             ::Sleep(150);
         }
+        return 0;
+    }
+    if (verb == L"move-box" && argc > 3) {
+        HWND box = ::FindWindowW(L"#32770", nullptr);
+        if (box == nullptr) {
+            return 1;
+        }
+        ::SetWindowPos(box, nullptr, static_cast<int>(std::wcstol(argv[2], nullptr, 10)),
+                       static_cast<int>(std::wcstol(argv[3], nullptr, 10)), 0, 0,
+                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         return 0;
     }
     if (verb == L"show") {
