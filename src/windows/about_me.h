@@ -44,7 +44,7 @@ struct TFileInfo {
 
 // The keys of TFileInfo's ten strings, in its order.
 inline constexpr std::array<const wchar_t*, 10> kFileInfoKeys = {
-    L"CompanyName",    L"FileDescription", L"FileVersion", L"InternalName",   L"LegalCopyright",
+    L"CompanyName",     L"FileDescription",  L"FileVersion", L"InternalName",   L"LegalCopyright",
     L"LegalTrademarks", L"OriginalFileName", L"ProductName", L"ProductVersion", L"Comments"};
 
 // Where a language's strings lie: "\StringFileInfo\" + language + code page
@@ -58,13 +58,13 @@ std::wstring VersionCaption(const std::optional<TFileInfo>& info);
 // The two links under the picture. Moving over a link highlights it (italic,
 // underlined, red); only moving over the picture puts both back.
 class AboutLinks {
-public:
+  public:
     enum class Link { kUrl, kEmail };
     void MouseOverLink(Link link);
     void MouseOverPicture();
     bool highlighted(Link link) const { return link == Link::kUrl ? url_ : email_; }
 
-private:
+  private:
     bool url_ = false;
     bool email_ = false;
 };

@@ -2,7 +2,9 @@
 
 namespace tavrel {
 
-ShellRequest WebPageRequest() { return {L"Open", L"Explorer", kWebPageAddress, kShowShow}; }
+ShellRequest WebPageRequest() {
+    return {L"Open", L"Explorer", kWebPageAddress, kShowShow};
+}
 
 ShellRequest SupportMailRequest() {
     // Passed as it stands, not percent-encoded: the mail program takes the
@@ -16,13 +18,20 @@ ShellRequest SupportMailRequest() {
 ShellRequest TellAFriendRequest() {
     return {L"Open",
             std::wstring(L"MailTo:?CC=&BCC=") + kSupportMailAddress +
-                L"&Subject=告诉你一个可以排列桌面图标的好软件！在『" + kWebPageAddress + L"』下载！",
+                L"&Subject=告诉你一个可以排列桌面图标的好软件！在『" + kWebPageAddress +
+                L"』下载！",
             L"", kShowNormal};
 }
 
-void WWWUrlClick(ShellSeam& shell, void* owner) { shell.Execute(owner, WebPageRequest()); }
-void MailToClick(ShellSeam& shell, void* owner) { shell.Execute(owner, SupportMailRequest()); }
-void TalkToFriendClick(ShellSeam& shell, void* owner) { shell.Execute(owner, TellAFriendRequest()); }
+void WWWUrlClick(ShellSeam& shell, void* owner) {
+    shell.Execute(owner, WebPageRequest());
+}
+void MailToClick(ShellSeam& shell, void* owner) {
+    shell.Execute(owner, SupportMailRequest());
+}
+void TalkToFriendClick(ShellSeam& shell, void* owner) {
+    shell.Execute(owner, TellAFriendRequest());
+}
 
 std::wstring FirstUseText() {
     static const wchar_t* const kLines[] = {
@@ -47,6 +56,8 @@ std::wstring FirstUseText() {
     return text;
 }
 
-void UseNo1Click(Prompts& prompts) { prompts.Notify(FirstUseText()); }
+void UseNo1Click(Prompts& prompts) {
+    prompts.Notify(FirstUseText());
+}
 
 }  // namespace tavrel

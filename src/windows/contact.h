@@ -41,7 +41,7 @@ ShellRequest TellAFriendRequest();
 // `owner` is the window whose command it is. Results are not reported: when
 // no browser or mail program answers, nothing happens.
 class ShellSeam {
-public:
+  public:
     virtual ~ShellSeam() = default;
     virtual void Execute(void* owner, const ShellRequest& request) = 0;
 };

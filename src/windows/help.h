@@ -20,9 +20,12 @@ const wchar_t* HelpCaption(HelpPage page);
 
 // Hints of the three contact buttons, set when the window is created: two
 // lines broken by one carriage return, the first indented by six blanks.
-inline constexpr wchar_t kWWWUrlHint[] = L"      如果您想了解软件更多的\r信息，请在此访问软件主页！";
-inline constexpr wchar_t kEMailToHint[] = L"      如果您发现本软件有什么\r问题，或有好的建议请告诉我！";
-inline constexpr wchar_t kTakeToFirendHint[] = L"      如果您觉得这软件还不\r错，那么请告诉给您的朋友！";
+inline constexpr wchar_t kWWWUrlHint[] =
+    L"      如果您想了解软件更多的\r信息，请在此访问软件主页！";
+inline constexpr wchar_t kEMailToHint[] =
+    L"      如果您发现本软件有什么\r问题，或有好的建议请告诉我！";
+inline constexpr wchar_t kTakeToFirendHint[] =
+    L"      如果您觉得这软件还不\r错，那么请告诉给您的朋友！";
 
 // UTF-8 text as the page's memo shows it: UTF-16 with every line ended by
 // CR LF (the text files end their lines with LF). Nothing when the bytes are

@@ -53,8 +53,8 @@ bool DecodeInto(const unsigned char* data, unsigned long size, std::vector<std::
     }
     info.out_color_space = JCS_RGB;
     jpeg_calc_output_dimensions(&info);
-    const std::uint64_t pixelCount =
-        static_cast<std::uint64_t>(info.output_width) * static_cast<std::uint64_t>(info.output_height);
+    const std::uint64_t pixelCount = static_cast<std::uint64_t>(info.output_width) *
+                                     static_cast<std::uint64_t>(info.output_height);
     if (info.output_width == 0 || info.output_height == 0 || info.output_components != 3 ||
         pixelCount > kMaxJpegPixels) {
         jpeg_destroy_decompress(&info);
@@ -95,7 +95,8 @@ std::optional<Image> DecodeJpeg(std::span<const std::uint8_t> bytes) {
     }
     Image image;
     Decoded decoded{};
-    if (!DecodeInto(bytes.data(), static_cast<unsigned long>(bytes.size()), &image.pixels, &decoded)) {
+    if (!DecodeInto(bytes.data(), static_cast<unsigned long>(bytes.size()), &image.pixels,
+                    &decoded)) {
         return std::nullopt;
     }
     image.width = decoded.width;

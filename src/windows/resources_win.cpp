@@ -9,7 +9,8 @@
 namespace tavrel {
 
 std::span<const std::uint8_t> ResourceBytes(HMODULE module, int id) {
-    HRSRC found = ::FindResourceW(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10) /* RT_RCDATA */);
+    HRSRC found =
+        ::FindResourceW(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10) /* RT_RCDATA */);
     if (found == nullptr) {
         return {};
     }
@@ -50,7 +51,8 @@ HBITMAP CreatePictureBitmap(const Image& image) {
         return bitmap;
     }
     auto* out = static_cast<std::uint8_t*>(bits);
-    const std::size_t count = static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height);
+    const std::size_t count =
+        static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height);
     for (std::size_t i = 0; i < count && i * 3 + 2 < image.pixels.size(); ++i) {
         out[i * 4] = image.pixels[i * 3 + 2];  // blue, green, red, unused
         out[i * 4 + 1] = image.pixels[i * 3 + 1];

@@ -6,7 +6,7 @@
 namespace tavrel {
 
 class ShellExecuteSeam : public ShellSeam {
-public:
+  public:
     // The result is not looked at: when no browser or mail program answers,
     // nothing is reported.
     void Execute(void* owner, const ShellRequest& request) override;

@@ -42,7 +42,8 @@ bool ReadVersionInfo(const std::wstring& fileName, TFileInfo& info, const std::w
     UINT translationLength = 0;
     std::uint16_t language = 0;
     std::uint16_t codePage = 0;
-    if (::VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", &translation, &translationLength) &&
+    if (::VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", &translation,
+                         &translationLength) &&
         translation != nullptr && translationLength >= 4) {
         std::uint16_t words[2];
         std::memcpy(words, translation, sizeof(words));
@@ -51,10 +52,10 @@ bool ReadVersionInfo(const std::wstring& fileName, TFileInfo& info, const std::w
     }
     const std::wstring prefix = StringFileInfoPrefix(language, codePage);
     TFileInfo read;
-    std::wstring* const fields[] = {&read.companyName,    &read.fileDescription, &read.fileVersion,
-                                    &read.internalName,   &read.legalCopyright,  &read.legalTrademarks,
-                                    &read.originalFileName, &read.productName,   &read.productVersion,
-                                    &read.comments};
+    std::wstring* const fields[] = {
+        &read.companyName,    &read.fileDescription, &read.fileVersion,      &read.internalName,
+        &read.legalCopyright, &read.legalTrademarks, &read.originalFileName, &read.productName,
+        &read.productVersion, &read.comments};
     static_assert(std::size(fields) == kFileInfoKeys.size());
     for (std::size_t i = 0; i < kFileInfoKeys.size(); ++i) {
         *fields[i] = QueryString(block, prefix + kFileInfoKeys[i]);
@@ -76,7 +77,8 @@ bool ReadVersionInfo(const std::wstring& fileName, TFileInfo& info, const std::w
 std::wstring OwnVersionCaption() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
-        const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        const DWORD length =
+            ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (length == 0) {
             return VersionCaption(std::nullopt);
         }

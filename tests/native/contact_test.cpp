@@ -28,15 +28,16 @@ TEST(ContactRequests, SupportMailAsItStands) {
 TEST(ContactRequests, TellAFriendHasNoRecipientAndTheSupportAddressAsBlindCopy) {
     const ShellRequest request = TellAFriendRequest();
     EXPECT_EQ(request.verb, L"Open");
-    EXPECT_EQ(request.file,
-              L"MailTo:?CC=&BCC=support@tavrel.example.com&Subject=告诉你一个可以排列桌面图标的好软件！在"
-              L"『http://www.tavrel.example.com/』下载！");
+    EXPECT_EQ(
+        request.file,
+        L"MailTo:?CC=&BCC=support@tavrel.example.com&Subject=告诉你一个可以排列桌面图标的好软件！在"
+        L"『http://www.tavrel.example.com/』下载！");
     EXPECT_EQ(request.parameters, L"");
     EXPECT_EQ(request.showCommand, 1);
 }
 
 class RecordingShell : public ShellSeam {
-public:
+  public:
     void Execute(void* owner, const ShellRequest& request) override {
         owners.push_back(owner);
         requests.push_back(request);
@@ -59,7 +60,7 @@ TEST(ContactCommands, EachCommandHandsItsRequestToTheShellForItsWindow) {
 }
 
 class RecordingPrompts : public Prompts {
-public:
+  public:
     std::optional<std::wstring> AskText(const std::wstring&, const std::wstring&) override {
         ADD_FAILURE() << "no question expected";
         return std::nullopt;

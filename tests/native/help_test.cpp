@@ -13,7 +13,9 @@ namespace {
 TEST(MemoText, LinesEndInCrLfAndTheBomGoes) {
     EXPECT_EQ(MemoText("a\nb\n"), L"a\r\nb\r\n");
     EXPECT_EQ(MemoText("a\r\nb"), L"a\r\nb");
-    EXPECT_EQ(MemoText("\xEF\xBB\xBF" "x"), L"x");
+    EXPECT_EQ(MemoText("\xEF\xBB\xBF"
+                       "x"),
+              L"x");
     EXPECT_EQ(MemoText(""), L"");
     EXPECT_EQ(MemoText("帮助 ·增加：©"), L"帮助 ·增加：©");
 }
@@ -22,7 +24,8 @@ TEST(MemoText, CharactersBeyondTheBasicPlane) {
     const auto text = MemoText("\xF0\x9F\x98\x80");  // U+1F600
     ASSERT_TRUE(text.has_value());
     if constexpr (sizeof(wchar_t) == 2) {
-        EXPECT_EQ(*text, (std::wstring{static_cast<wchar_t>(0xD83D), static_cast<wchar_t>(0xDE00)}));
+        EXPECT_EQ(*text,
+                  (std::wstring{static_cast<wchar_t>(0xD83D), static_cast<wchar_t>(0xDE00)}));
     } else {
         EXPECT_EQ(*text, std::wstring(1, static_cast<wchar_t>(0x1F600)));
     }
@@ -59,7 +62,8 @@ std::vector<std::wstring> PageLines(const char* file) {
         return lines;
     }
     std::size_t start = 0;
-    for (std::size_t end; (end = text->find(L"\r\n", start)) != std::wstring::npos; start = end + 2) {
+    for (std::size_t end; (end = text->find(L"\r\n", start)) != std::wstring::npos;
+         start = end + 2) {
         lines.push_back(text->substr(start, end - start));
     }
     if (start < text->size()) {
@@ -69,7 +73,8 @@ std::vector<std::wstring> PageLines(const char* file) {
 }
 
 bool IsRule(const std::wstring& line) {
-    return line.size() >= 20 && std::all_of(line.begin(), line.end(), [](wchar_t c) { return c == L'='; });
+    return line.size() >= 20 &&
+           std::all_of(line.begin(), line.end(), [](wchar_t c) { return c == L'='; });
 }
 
 std::wstring Trimmed(const std::wstring& line) {
@@ -79,8 +84,9 @@ std::wstring Trimmed(const std::wstring& line) {
 }
 
 bool Holds(const std::vector<std::wstring>& lines, const std::wstring& part) {
-    return std::any_of(lines.begin(), lines.end(),
-                       [&](const std::wstring& line) { return line.find(part) != std::wstring::npos; });
+    return std::any_of(lines.begin(), lines.end(), [&](const std::wstring& line) {
+        return line.find(part) != std::wstring::npos;
+    });
 }
 
 TEST(HelpPages, TheIntroductionHoldsTitleFactsIntroductionAndFifteenFeatures) {
@@ -89,26 +95,32 @@ TEST(HelpPages, TheIntroductionHoldsTitleFactsIntroductionAndFifteenFeatures) {
     EXPECT_TRUE(IsRule(lines[0]));
     EXPECT_NE(lines[1].find(L"Tavrel"), std::wstring::npos);
     EXPECT_TRUE(IsRule(lines[2]));
-    for (const wchar_t* fact : {L"v2.00 Build 1300", L"support@tavrel.example.com",
-                                L"http://www.tavrel.example.com/", L"Windows 95", L"Server 2003",
-                                L"软件简介", L"软件特点"}) {
-        EXPECT_TRUE(Holds(lines, fact)) << "missing: " << ::testing::PrintToString(std::wstring(fact));
+    for (const wchar_t* fact :
+         {L"v2.00 Build 1300", L"support@tavrel.example.com", L"http://www.tavrel.example.com/",
+          L"Windows 95", L"Server 2003", L"软件简介", L"软件特点"}) {
+        EXPECT_TRUE(Holds(lines, fact))
+            << "missing: " << ::testing::PrintToString(std::wstring(fact));
     }
     EXPECT_FALSE(Holds(lines, L"%")) << "a placeholder was left";
     // Three paragraphs between the two headings, each one line indented by
     // two ideographic spaces.
-    const auto intro = std::find_if(lines.begin(), lines.end(),
-                                    [](const std::wstring& l) { return l.find(L"软件简介") != l.npos; });
-    const auto features = std::find_if(lines.begin(), lines.end(),
-                                       [](const std::wstring& l) { return l.find(L"软件特点") != l.npos; });
+    const auto intro = std::find_if(lines.begin(), lines.end(), [](const std::wstring& l) {
+        return l.find(L"软件简介") != l.npos;
+    });
+    const auto features = std::find_if(lines.begin(), lines.end(), [](const std::wstring& l) {
+        return l.find(L"软件特点") != l.npos;
+    });
     ASSERT_LT(intro, features);
-    EXPECT_EQ(std::count_if(intro, features, [](const std::wstring& l) { return l.starts_with(L"　　"); }), 3);
+    EXPECT_EQ(std::count_if(intro, features,
+                            [](const std::wstring& l) { return l.starts_with(L"　　"); }),
+              3);
     // The features are numbered 1 to 15, in order, and no more.
     std::vector<int> numbers;
     for (auto line = features; line != lines.end(); ++line) {
         const auto mark = line->find(L"、");
         if (mark != std::wstring::npos && mark > 0 && mark <= 2 &&
-            std::all_of(line->begin(), line->begin() + static_cast<long>(mark), [](wchar_t c) { return c >= L'0' && c <= L'9'; })) {
+            std::all_of(line->begin(), line->begin() + static_cast<long>(mark),
+                        [](wchar_t c) { return c >= L'0' && c <= L'9'; })) {
             numbers.push_back(std::stoi(line->substr(0, mark)));
         }
     }
@@ -137,7 +149,8 @@ TEST(HelpPages, TheHistoryListsFiveReleasesNewestFirst) {
             inRelease = true;
             changes = 0;
         } else if (inRelease && !line.empty()) {
-            EXPECT_TRUE(line.starts_with(L"·增加：") || line.starts_with(L"·修正：")) << ::testing::PrintToString(line);
+            EXPECT_TRUE(line.starts_with(L"·增加：") || line.starts_with(L"·修正："))
+                << ::testing::PrintToString(line);
             ++changes;
         } else if (inRelease) {
             EXPECT_GT(changes, 0);
@@ -148,8 +161,8 @@ TEST(HelpPages, TheHistoryListsFiveReleasesNewestFirst) {
     EXPECT_EQ(builds.front(), 1300);
     EXPECT_TRUE(std::is_sorted(builds.rbegin(), builds.rend()));
     EXPECT_EQ(std::adjacent_find(builds.begin(), builds.end()), builds.end());
-    for (const wchar_t* part : {L"使用条款", L"http://www.tavrel.example.com/", L"support@tavrel.example.com",
-                                L"2003-2004"}) {
+    for (const wchar_t* part : {L"使用条款", L"http://www.tavrel.example.com/",
+                                L"support@tavrel.example.com", L"2003-2004"}) {
         EXPECT_TRUE(Holds(lines, part)) << ::testing::PrintToString(std::wstring(part));
     }
     EXPECT_FALSE(Holds(lines, L"%"));

@@ -18,8 +18,10 @@ struct Pixel {
     int r, g, b;
 };
 Pixel At(const Image& image, int x, int y) {
-    const auto* p = image.pixels.data() + (static_cast<std::size_t>(y) * static_cast<std::size_t>(image.width) +
-                                           static_cast<std::size_t>(x)) * 3;
+    const auto* p =
+        image.pixels.data() + (static_cast<std::size_t>(y) * static_cast<std::size_t>(image.width) +
+                               static_cast<std::size_t>(x)) *
+                                  3;
     return {p[0], p[1], p[2]};
 }
 
@@ -46,8 +48,8 @@ TEST(DecodeJpeg, DamagedDataIsAClearFailure) {
     const auto bytes = AboutPicture();
     ASSERT_GT(bytes.size(), 1000u);
     // Cut short: the last rows would be grey filler.
-    for (std::size_t keep : {bytes.size() - 2, bytes.size() / 2, std::size_t{600}, std::size_t{4},
-                             std::size_t{1}}) {
+    for (std::size_t keep :
+         {bytes.size() - 2, bytes.size() / 2, std::size_t{600}, std::size_t{4}, std::size_t{1}}) {
         const std::vector<std::uint8_t> cut(bytes.begin(), bytes.begin() + static_cast<long>(keep));
         EXPECT_FALSE(DecodeJpeg(cut).has_value()) << "kept " << keep << " bytes";
     }

@@ -30,7 +30,7 @@ TEST(ReadVersionInfo, TheProgramsOwnResource) {
     EXPECT_EQ(info.productName, L"Tavrel");
     EXPECT_EQ(info.internalName, L"Tavrel");
     EXPECT_EQ(info.companyName, L"Quorral");
-    EXPECT_EQ(info.extra, L"");             // no such key
+    EXPECT_EQ(info.extra, L"");  // no such key
     // The fixed block starts with its signature and holds 2.0.0.1300.
     VS_FIXEDFILEINFO fixed;
     std::memcpy(&fixed, info.fixedInfo.data(), sizeof(fixed));
@@ -52,7 +52,7 @@ TEST(ReadVersionInfo, AFileWithoutResourceLeavesTheRecordAlone) {
 }
 
 class ProgramResources : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         module_ = ::LoadLibraryExW(ProgramPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
         ASSERT_NE(module_, nullptr);

@@ -54,7 +54,7 @@ double SegmentDistance(Point p, Point a, Point b) {
 }
 
 class Picture {
-public:
+  public:
     Picture() : pixels_(static_cast<std::size_t>(kWidth * kHeight), Rgb{0, 0, 0}) {}
 
     Rgb& At(int x, int y) { return pixels_[static_cast<std::size_t>(y * kWidth + x)]; }
@@ -69,7 +69,8 @@ public:
 
     // Strokes of the given width with round ends, anti-aliased. Overlapping
     // strokes of one call cover a pixel once.
-    void DrawStrokes(const std::vector<Stroke>& strokes, double width, Rgb colour, double opacity = 1) {
+    void DrawStrokes(const std::vector<Stroke>& strokes, double width, Rgb colour,
+                     double opacity = 1) {
         double left = kWidth, top = kHeight, right = 0, bottom = 0;
         for (const Stroke& stroke : strokes) {
             for (const Point& p : stroke) {
@@ -78,13 +79,16 @@ public:
             }
         }
         const double reach = width / 2 + 1;
-        for (int y = std::max(0, static_cast<int>(top - reach)); y <= std::min(kHeight - 1, static_cast<int>(bottom + reach)); ++y) {
-            for (int x = std::max(0, static_cast<int>(left - reach)); x <= std::min(kWidth - 1, static_cast<int>(right + reach)); ++x) {
+        for (int y = std::max(0, static_cast<int>(top - reach));
+             y <= std::min(kHeight - 1, static_cast<int>(bottom + reach)); ++y) {
+            for (int x = std::max(0, static_cast<int>(left - reach));
+                 x <= std::min(kWidth - 1, static_cast<int>(right + reach)); ++x) {
                 const Point centre{x + 0.5, y + 0.5};
                 double nearest = 1e9;
                 for (const Stroke& stroke : strokes) {
                     for (std::size_t i = 0; i + 1 < stroke.size(); ++i) {
-                        nearest = std::min(nearest, SegmentDistance(centre, stroke[i], stroke[i + 1]));
+                        nearest =
+                            std::min(nearest, SegmentDistance(centre, stroke[i], stroke[i + 1]));
                     }
                     if (stroke.size() == 1) {
                         nearest = std::min(nearest, SegmentDistance(centre, stroke[0], stroke[0]));
@@ -98,17 +102,22 @@ public:
     // A filled rounded rectangle, anti-aliased.
     void RoundRect(double left, double top, double right, double bottom, double radius, Rgb colour,
                    double opacity = 1) {
-        for (int y = std::max(0, static_cast<int>(top) - 1); y <= std::min(kHeight - 1, static_cast<int>(bottom) + 1); ++y) {
-            for (int x = std::max(0, static_cast<int>(left) - 1); x <= std::min(kWidth - 1, static_cast<int>(right) + 1); ++x) {
-                const double d = RoundRectDistance(x + 0.5, y + 0.5, left, top, right, bottom, radius);
+        for (int y = std::max(0, static_cast<int>(top) - 1);
+             y <= std::min(kHeight - 1, static_cast<int>(bottom) + 1); ++y) {
+            for (int x = std::max(0, static_cast<int>(left) - 1);
+                 x <= std::min(kWidth - 1, static_cast<int>(right) + 1); ++x) {
+                const double d =
+                    RoundRectDistance(x + 0.5, y + 0.5, left, top, right, bottom, radius);
                 Blend(x, y, colour, std::clamp(0.5 - d, 0.0, 1.0) * opacity);
             }
         }
     }
 
     void Disc(double cx, double cy, double radius, Rgb colour, double opacity = 1) {
-        for (int y = std::max(0, static_cast<int>(cy - radius) - 1); y <= std::min(kHeight - 1, static_cast<int>(cy + radius) + 1); ++y) {
-            for (int x = std::max(0, static_cast<int>(cx - radius) - 1); x <= std::min(kWidth - 1, static_cast<int>(cx + radius) + 1); ++x) {
+        for (int y = std::max(0, static_cast<int>(cy - radius) - 1);
+             y <= std::min(kHeight - 1, static_cast<int>(cy + radius) + 1); ++y) {
+            for (int x = std::max(0, static_cast<int>(cx - radius) - 1);
+                 x <= std::min(kWidth - 1, static_cast<int>(cx + radius) + 1); ++x) {
                 const double d = std::hypot(x + 0.5 - cx, y + 0.5 - cy) - radius;
                 Blend(x, y, colour, std::clamp(0.5 - d, 0.0, 1.0) * opacity);
             }
@@ -165,7 +174,7 @@ public:
         return std::fclose(file) == 0;
     }
 
-private:
+  private:
     static JSAMPLE Byte(double value) {
         return static_cast<JSAMPLE>(std::clamp(std::lround(value), 0L, 255L));
     }
@@ -208,10 +217,10 @@ struct Letter {
 std::vector<Letter> ProductName() {
     return {
         {{{{0, 0.4}, {7.4, 0.4}}, {{3.7, 0.4}, {3.7, 10}}}, 7.0},                         // T
-        {{Arc(2.5, 7.6, 2.4, 2.4, 0, 360), {{5.7, 3.4}, {5.7, 9.2}, {6.5, 10.2}}}, 7.6},             // a
+        {{Arc(2.5, 7.6, 2.4, 2.4, 0, 360), {{5.7, 3.4}, {5.7, 9.2}, {6.5, 10.2}}}, 7.6},  // a
         {{{{0, 3.6}, {2.8, 10}, {5.6, 3.6}}}, 6.6},                                       // v
-        {{{{0.6, 3.6}, {0.6, 10}}, Arc(3.4, 6.6, 2.8, 3.0, 180, 75)}, 5.0},             // r
-        {{{{0.2, 7.0}, {5.6, 7.0}}, Arc(2.9, 7.0, 2.7, 3.2, 0, 305)}, 7.2},             // e
+        {{{{0.6, 3.6}, {0.6, 10}}, Arc(3.4, 6.6, 2.8, 3.0, 180, 75)}, 5.0},               // r
+        {{{{0.2, 7.0}, {5.6, 7.0}}, Arc(2.9, 7.0, 2.7, 3.2, 0, 305)}, 7.2},               // e
         {{{{0.8, 0}, {0.8, 10}}}, 2.0},                                                   // l
     };
 }
@@ -220,58 +229,114 @@ std::vector<Letter> ProductName() {
 std::vector<std::vector<Stroke>> Subtitle() {
     return {
         // 桌: 卜 over 日 over 木
-        {{{8, 0.2}, {8, 3}}, {{8, 1.6}, {12, 1.6}},
-         {{3.5, 3}, {12.5, 3}, {12.5, 8.2}, {3.5, 8.2}, {3.5, 3}}, {{3.5, 5.6}, {12.5, 5.6}},
-         {{1, 10.3}, {15, 10.3}}, {{8, 8.2}, {8, 16}}, {{7.6, 10.6}, {2, 15}},
+        {{{8, 0.2}, {8, 3}},
+         {{8, 1.6}, {12, 1.6}},
+         {{3.5, 3}, {12.5, 3}, {12.5, 8.2}, {3.5, 8.2}, {3.5, 3}},
+         {{3.5, 5.6}, {12.5, 5.6}},
+         {{1, 10.3}, {15, 10.3}},
+         {{8, 8.2}, {8, 16}},
+         {{7.6, 10.6}, {2, 15}},
          {{8.4, 10.6}, {14.2, 15}}},
         // 面
-        {{{1, 1}, {15, 1}}, {{7.4, 1}, {6.4, 4}}, {{2, 4}, {2, 16}}, {{2, 4}, {14, 4}, {14, 16}},
-         {{6.2, 4}, {6.2, 14.8}}, {{9.8, 4}, {9.8, 14.8}}, {{6.2, 8}, {9.8, 8}},
-         {{6.2, 11.4}, {9.8, 11.4}}, {{2, 14.8}, {14, 14.8}}},
+        {{{1, 1}, {15, 1}},
+         {{7.4, 1}, {6.4, 4}},
+         {{2, 4}, {2, 16}},
+         {{2, 4}, {14, 4}, {14, 16}},
+         {{6.2, 4}, {6.2, 14.8}},
+         {{9.8, 4}, {9.8, 14.8}},
+         {{6.2, 8}, {9.8, 8}},
+         {{6.2, 11.4}, {9.8, 11.4}},
+         {{2, 14.8}, {14, 14.8}}},
         // 图: 囗 around 冬
-        {{{1.2, 0.8}, {1.2, 16}}, {{1.2, 0.8}, {14.8, 0.8}, {14.8, 16}}, {{1.2, 15.2}, {14.8, 15.2}},
-         {{7.2, 2.6}, {4, 6.4}}, {{6, 4.4}, {11, 4.4}, {5, 10.2}}, {{7.4, 6.4}, {12.4, 10}},
-         {{7, 10.6}, {9.2, 11.6}}, {{6.2, 12.6}, {9.4, 13.8}}},
+        {{{1.2, 0.8}, {1.2, 16}},
+         {{1.2, 0.8}, {14.8, 0.8}, {14.8, 16}},
+         {{1.2, 15.2}, {14.8, 15.2}},
+         {{7.2, 2.6}, {4, 6.4}},
+         {{6, 4.4}, {11, 4.4}, {5, 10.2}},
+         {{7.4, 6.4}, {12.4, 10}},
+         {{7, 10.6}, {9.2, 11.6}},
+         {{6.2, 12.6}, {9.4, 13.8}}},
         // 标: 木 beside 示
-        {{{0.4, 5}, {6.2, 5}}, {{3.4, 0.6}, {3.4, 16}}, {{3.2, 6}, {0.4, 12}},
-         {{3.6, 6.6}, {5.8, 9}}, {{8.6, 2}, {14.4, 2}}, {{7.4, 6}, {15.6, 6}},
-         {{11.5, 6}, {11.5, 15.4}, {10, 14.4}}, {{9.6, 9}, {7.8, 12.8}}, {{13.4, 9}, {15.2, 12.4}}},
+        {{{0.4, 5}, {6.2, 5}},
+         {{3.4, 0.6}, {3.4, 16}},
+         {{3.2, 6}, {0.4, 12}},
+         {{3.6, 6.6}, {5.8, 9}},
+         {{8.6, 2}, {14.4, 2}},
+         {{7.4, 6}, {15.6, 6}},
+         {{11.5, 6}, {11.5, 15.4}, {10, 14.4}},
+         {{9.6, 9}, {7.8, 12.8}},
+         {{13.4, 9}, {15.2, 12.4}}},
         // 排: 扌 beside 非
-        {{{0.4, 5}, {5.2, 5}}, {{3, 0.6}, {3, 15.2}, {1.6, 14.2}}, {{0.4, 11.6}, {5.6, 8.6}},
-         {{9, 0.6}, {9, 16}}, {{12, 0.6}, {12, 16}}, {{6, 4}, {9, 4}}, {{6.4, 8}, {9, 8}},
-         {{5.8, 12.8}, {9, 11.6}}, {{12, 4}, {15.2, 4}}, {{12, 8}, {15.2, 8}}, {{12, 12}, {15.6, 12}}},
+        {{{0.4, 5}, {5.2, 5}},
+         {{3, 0.6}, {3, 15.2}, {1.6, 14.2}},
+         {{0.4, 11.6}, {5.6, 8.6}},
+         {{9, 0.6}, {9, 16}},
+         {{12, 0.6}, {12, 16}},
+         {{6, 4}, {9, 4}},
+         {{6.4, 8}, {9, 8}},
+         {{5.8, 12.8}, {9, 11.6}},
+         {{12, 4}, {15.2, 4}},
+         {{12, 8}, {15.2, 8}},
+         {{12, 12}, {15.6, 12}}},
         // 列: 歹 beside 刂
-        {{{0.4, 1.6}, {9, 1.6}}, {{4.6, 1.6}, {2.2, 6.8}}, {{3.4, 5}, {7.6, 5}, {5.4, 10.6}, {1, 15.2}},
-         {{3.6, 8.2}, {5.8, 10}}, {{11.2, 3}, {11.2, 12}}, {{14.6, 0.6}, {14.6, 15.4}, {13, 14.6}}},
+        {{{0.4, 1.6}, {9, 1.6}},
+         {{4.6, 1.6}, {2.2, 6.8}},
+         {{3.4, 5}, {7.6, 5}, {5.4, 10.6}, {1, 15.2}},
+         {{3.6, 8.2}, {5.8, 10}},
+         {{11.2, 3}, {11.2, 12}},
+         {{14.6, 0.6}, {14.6, 15.4}, {13, 14.6}}},
     };
 }
 
 // 5 x 7 capitals for the small lines.
 const char* SmallGlyph(char c) {
     switch (c) {
-        case 'A': return "01110100011000111111100011000110001";
-        case 'C': return "01110100011000010000100001000101110";
-        case 'D': return "11110100011000110001100011000111110";
-        case 'E': return "11111100001000011110100001000011111";
-        case 'G': return "01110100011000010111100011000101111";
-        case 'I': return "01110001000010000100001000010001110";
-        case 'K': return "10001100101010011000101001001010001";
-        case 'N': return "10001110011010110011100011000110001";
-        case 'O': return "01110100011000110001100011000101110";
-        case 'P': return "11110100011000111110100001000010000";
-        case 'R': return "11110100011000111110101001001010001";
-        case 'S': return "01111100001000001110000010000111110";
-        case 'T': return "11111001000010000100001000010000100";
-        case 'W': return "10001100011000110101101011101110001";
-        case 'F': return "11111100001000011110100001000010000";
-        case 'L': return "10000100001000010000100001000011111";
-        case 'Y': return "10001100010101000100001000010000100";
-        case 'M': return "10001110111010110101100011000110001";
-        case ',': return "00000000000000000000001100010001000";
-        case '.': return "00000000000000000000000000110001100";
-        case '0': return "01110100011001110101110011000101110";
-        case '2': return "01110100010000100010001000100011111";
-        default: return "00000000000000000000000000000000000";
+        case 'A':
+            return "01110100011000111111100011000110001";
+        case 'C':
+            return "01110100011000010000100001000101110";
+        case 'D':
+            return "11110100011000110001100011000111110";
+        case 'E':
+            return "11111100001000011110100001000011111";
+        case 'G':
+            return "01110100011000010111100011000101111";
+        case 'I':
+            return "01110001000010000100001000010001110";
+        case 'K':
+            return "10001100101010011000101001001010001";
+        case 'N':
+            return "10001110011010110011100011000110001";
+        case 'O':
+            return "01110100011000110001100011000101110";
+        case 'P':
+            return "11110100011000111110100001000010000";
+        case 'R':
+            return "11110100011000111110101001001010001";
+        case 'S':
+            return "01111100001000001110000010000111110";
+        case 'T':
+            return "11111001000010000100001000010000100";
+        case 'W':
+            return "10001100011000110101101011101110001";
+        case 'F':
+            return "11111100001000011110100001000010000";
+        case 'L':
+            return "10000100001000010000100001000011111";
+        case 'Y':
+            return "10001100010101000100001000010000100";
+        case 'M':
+            return "10001110111010110101100011000110001";
+        case ',':
+            return "00000000000000000000001100010001000";
+        case '.':
+            return "00000000000000000000000000110001100";
+        case '0':
+            return "01110100011001110101110011000101110";
+        case '2':
+            return "01110100010000100010001000100011111";
+        default:
+            return "00000000000000000000000000000000000";
     }
 }
 
@@ -298,8 +363,9 @@ void MiniIcon(Picture& picture, double cx, double cy, Rgb colour) {
     picture.RoundRect(cx - 4, cy + 4.6, cx + 3, cy + 6, 0.7, Rgb{235, 245, 255}, 0.8);
 }
 
-const std::array<Rgb, 6> kIconColours = {Rgb{255, 190, 40}, Rgb{90, 220, 110}, Rgb{255, 110, 90},
-                                         Rgb{120, 190, 255}, Rgb{230, 140, 255}, Rgb{250, 240, 120}};
+const std::array<Rgb, 6> kIconColours = {Rgb{255, 190, 40},  Rgb{90, 220, 110},
+                                         Rgb{255, 110, 90},  Rgb{120, 190, 255},
+                                         Rgb{230, 140, 255}, Rgb{250, 240, 120}};
 
 // Icons where an arrangement puts them on a 1024 x 738 screen, fitted into
 // the box (left, top, width, height).
@@ -318,7 +384,8 @@ void IconFigure(Picture& picture, int number, int icons, double left, double top
         minX = std::min(minX, double(move.x)), maxX = std::max(maxX, double(move.x));
         minY = std::min(minY, double(move.y)), maxY = std::max(maxY, double(move.y));
     }
-    const double scale = std::min(width / std::max(1.0, maxX - minX), height / std::max(1.0, maxY - minY));
+    const double scale =
+        std::min(width / std::max(1.0, maxX - minX), height / std::max(1.0, maxY - minY));
     const double offsetX = left + (width - (maxX - minX) * scale) / 2;
     const double offsetY = top + (height - (maxY - minY) * scale) / 2;
     for (const auto& move : desktop.moves) {
@@ -335,14 +402,16 @@ Picture Draw() {
     const Rgb lightBlue{20, 140, 215}, deepBlue{14, 52, 128};
     for (int y = 0; y < kHeight; ++y) {
         for (int x = 0; x < kWidth; ++x) {
-            const double d = Picture::RoundRectDistance(x + 0.5, y + 0.5, 0, 0, kWidth, kHeight, radius);
+            const double d =
+                Picture::RoundRectDistance(x + 0.5, y + 0.5, 0, 0, kWidth, kHeight, radius);
             if (d > 0) {
                 continue;
             }
             const double t = std::clamp((x * 0.45 + y * 1.0) / (kWidth * 0.45 + kHeight), 0.0, 1.0);
             Rgb colour = Mix(lightBlue, deepBlue, t);
             // A soft glow behind the heart of icons.
-            const double glow = std::exp(-(std::pow((x - 262) / 70.0, 2) + std::pow((y - 112) / 55.0, 2)));
+            const double glow =
+                std::exp(-(std::pow((x - 262) / 70.0, 2) + std::pow((y - 112) / 55.0, 2)));
             colour = Mix(colour, Rgb{90, 200, 255}, glow * 0.35);
             // Two bright rims just inside the outline.
             if (d > -2) {
@@ -363,9 +432,12 @@ Picture Draw() {
     // The links' strip along the bottom.
     for (int y = 180; y < kHeight; ++y) {
         for (int x = 0; x < kWidth; ++x) {
-            const double d = Picture::RoundRectDistance(x + 0.5, y + 0.5, 0, 0, kWidth, kHeight, radius);
+            const double d =
+                Picture::RoundRectDistance(x + 0.5, y + 0.5, 0, 0, kWidth, kHeight, radius);
             if (d <= -3.5) {
-                picture.At(x, y) = y == 180 ? Rgb{120, 200, 255} : Mix(Rgb{10, 40, 98}, Rgb{6, 28, 78}, (y - 181) / 29.0);
+                picture.At(x, y) = y == 180
+                                       ? Rgb{120, 200, 255}
+                                       : Mix(Rgb{10, 40, 98}, Rgb{6, 28, 78}, (y - 181) / 29.0);
             }
         }
     }
