@@ -1,8 +1,6 @@
 #include "app/splash_win.h"
 
 #include "common/unique_handle_win.h"
-#include "windows/resources_win.h"
-#include "windows/version_info_win.h"
 
 namespace tavrel {
 namespace {
@@ -14,80 +12,64 @@ constexpr int kHeight = 210;
 }  // namespace
 
 SplashWindow::SplashWindow(HINSTANCE instance, ControlWindowModel& model) : model_(model) {
-    if (auto image = LoadAboutPicture(instance)) {
-        picture_.reset(CreatePictureBitmap(*image));
-    }
-    version_ = OwnVersionCaption();
-    WNDCLASSW splashClass{};
-    splashClass.lpfnWndProc = Proc;
+    WNDCLASSEXW splashClass{};
     splashClass.hInstance = instance;
     splashClass.hCursor = ::LoadCursorW(nullptr, IDC_APPSTARTING);
     splashClass.lpszClassName = kSplashClass;
-    ::RegisterClassW(&splashClass);
+    RegisterWindowClass(splashClass);
     const int left = (::GetSystemMetrics(SM_CXSCREEN) - kWidth) / 2;
     const int top = (::GetSystemMetrics(SM_CYSCREEN) - kHeight) / 2;
-    window_ = ::CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_LAYERED, kSplashClass, L"Tavrel", WS_POPUP,
-                                left, top, kWidth, kHeight, nullptr, nullptr, instance, this);
-    if (window_ != nullptr) {
-        // Black shows what lies behind the window.
-        ::SetLayeredWindowAttributes(window_, RGB(0, 0, 0), 255, LWA_COLORKEY);
-        ::ShowWindow(window_, SW_SHOW);
-        ::UpdateWindow(window_);
+    if (CreateFor(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kSplashClass, L"Tavrel", WS_POPUP | WS_BORDER, left,
+                  top, kWidth, kHeight, nullptr, instance) != nullptr) {
+        ::ShowWindow(hwnd(), SW_SHOW);
+        ::UpdateWindow(hwnd());
     }
 }
 
-SplashWindow::~SplashWindow() { Close(); }
-
-void SplashWindow::Close() {
-    if (window_ != nullptr) {
-        ::DestroyWindow(window_);
-    }
-}
-
-LRESULT CALLBACK SplashWindow::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<SplashWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+LRESULT SplashWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_NCDESTROY:
-            ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-            if (self != nullptr) {
-                self->window_ = nullptr;
-                self->model_.OnDestroyed(ProgramWindow::kSplash);
-            }
+            model_.OnDestroyed(ProgramWindow::kSplash);
             break;
         case WM_ACTIVATE:
-            if (self != nullptr && LOWORD(wParam) != WA_INACTIVE) {
-                self->model_.OnFocus(ProgramWindow::kSplash);
+            if (LOWORD(wParam) != WA_INACTIVE) {
+                model_.OnFocus(ProgramWindow::kSplash);
             }
             break;
         case WM_PAINT:
-            if (self != nullptr) {
-                self->Paint();
-                return 0;
-            }
-            break;
+            Paint();
+            return 0;
         default:
             break;
     }
-    return ::DefWindowProcW(window, message, wParam, lParam);
+    return DefaultHandling(message, wParam, lParam);
 }
 
 void SplashWindow::Paint() {
-    paint_dc paint(window_);
-    if (picture_) {
-        unique_hdc source(::CreateCompatibleDC(paint.get()));
-        select_object bitmap(source.get(), picture_.get());
-        ::BitBlt(paint.get(), 0, 0, kWidth, kHeight, source.get(), 0, 0, SRCCOPY);
+    paint_dc paint(hwnd());
+    RECT client{};
+    ::GetClientRect(hwnd(), &client);
+    // A vertical blend from the control window's blue to navy.
+    for (int y = 0; y < client.bottom; ++y) {
+        const int t = client.bottom > 1 ? y * 255 / (client.bottom - 1) : 0;
+        unique_hbrush line(::CreateSolidBrush(RGB(0, 128 - t * 128 / 255, 192 - t * 32 / 255)));
+        RECT row{0, y, client.right, y + 1};
+        ::FillRect(paint.get(), &row, line.get());
     }
-    unique_hfont font(::CreateFontW(12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+    ::SetBkMode(paint.get(), TRANSPARENT);
+    ::SetTextColor(paint.get(), RGB(255, 255, 255));
+    unique_hfont title(::CreateFontW(-40, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"MS Sans Serif"));
+    unique_hfont line(::CreateFontW(-14, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"MS Sans Serif"));
-    select_object selected(paint.get(), font.get());
-    ::SetBkColor(paint.get(), ::GetSysColor(COLOR_ACTIVEBORDER));
-    ::SetTextColor(paint.get(), RGB(255, 0, 0));
-    ::TextOutW(paint.get(), 262, 31, version_.c_str(), static_cast<int>(version_.size()));
+    RECT titleRect{0, 50, client.right, 110};
+    {
+        select_object font(paint.get(), title.get());
+        ::DrawTextW(paint.get(), L"Tavrel", -1, &titleRect, DT_CENTER | DT_SINGLELINE | DT_VCENTER);
+    }
+    RECT lineRect{0, 120, client.right, 150};
+    select_object font(paint.get(), line.get());
+    ::DrawTextW(paint.get(), L"桌面图标排列 2.00  正在启动…", -1, &lineRect, DT_CENTER | DT_SINGLELINE | DT_VCENTER);
 }
 
 }  // namespace tavrel

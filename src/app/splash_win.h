@@ -1,32 +1,24 @@
-// The splash shown while the program starts: the about picture with the
-// version caption, painted at once, without waiting for a message loop.
+// The splash shown while the program starts: a plain 349 x 210 window with
+// the product's name, painted at once, without waiting for a message loop.
 #pragma once
 
 #include <windows.h>
 
-#include <string>
-
 #include "app/control_window_model.h"
-#include "common/unique_handle_win.h"
+#include "common/window_win.h"
 
 namespace tavrel {
 
-class SplashWindow {
+class SplashWindow final : public Window {
 public:
     SplashWindow(HINSTANCE instance, ControlWindowModel& model);
-    SplashWindow(const SplashWindow&) = delete;
-    SplashWindow& operator=(const SplashWindow&) = delete;
-    ~SplashWindow();
-
-    void Close();
+    // The focus record hears of the end while this object still exists.
+    ~SplashWindow() override { Destroy(); }
 
 private:
-    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void Paint();
 
-    HWND window_ = nullptr;
-    unique_hbitmap picture_;
-    std::wstring version_;
     ControlWindowModel& model_;
 };
 

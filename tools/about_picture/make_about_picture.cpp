@@ -21,8 +21,8 @@
 #include <jpeglib.h>
 
 #include "app/dispatcher.h"
-#include "support/quiet_host.h"
-#include "support/recording_desktop.h"
+#include "app/quiet_host.h"
+#include "desktop/recording_desktop.h"
 
 namespace {
 
@@ -371,10 +371,10 @@ const std::array<Rgb, 6> kIconColours = {Rgb{255, 190, 40},  Rgb{90, 220, 110},
 // the box (left, top, width, height).
 void IconFigure(Picture& picture, int number, int icons, double left, double top, double width,
                 double height) {
-    tavrel::testing::RecordingDesktop desktop(icons, 1024, 738);
+    tavrel::RecordingDesktop desktop(icons, 1024, 738);
     tavrel::Settings settings;
     settings.arrage = number;
-    tavrel::testing::QuietHost host;
+    tavrel::QuietHost host;
     tavrel::Dispatcher(desktop, settings, host).PerformArrangement(number);
     if (desktop.moves.empty()) {
         return;
