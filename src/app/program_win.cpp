@@ -14,7 +14,8 @@ Program::Program()
       application_(model_),
       tray_(model_, registry_, settingsRoot_),
       refresh_([this] { dispatcher_.Timer2Timer(); }),
-      appCommands_(dispatcher_, settings_, store_, desktop_, model_, tray_, refresh_) {}
+      appCommands_(dispatcher_, settings_, store_, desktop_, model_, tray_, refresh_),
+      windows_(model_, shell_) {}
 
 Program::~Program() {
     // The application window takes the control window with it when it ends,
@@ -32,6 +33,8 @@ bool Program::Create(HINSTANCE instance) {
     control_.AddHook(tray_);
     control_.AddHook(refresh_);
     appCommands_.Register(commands_);
+    windows_.Attach(instance, application_.hwnd(), control_.hwnd());
+    windows_.Register(commands_);
     GuardCommand(control_.hwnd(), [this] { FormCreate(); });
     return true;
 }

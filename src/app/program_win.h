@@ -20,6 +20,8 @@
 #include "app/tray_area_win.h"
 #include "common/command_table.h"
 #include "desktop/desktop_win.h"
+#include "windows/shell_seam_win.h"
+#include "windows/windows_commands_win.h"
 
 namespace tavrel {
 
@@ -35,6 +37,11 @@ public:
     bool Create(HINSTANCE instance);
 
     ControlWindowModel& model() { return model_; }
+
+    // The about window as splash, shown before the control window is made
+    // and ended after the start-up pause.
+    void ShowSplash(HINSTANCE instance) { windows_.ShowSplash(instance); }
+    void CloseSplash() { windows_.CloseSplash(); }
 
 private:
     void FormCreate();
@@ -64,6 +71,9 @@ private:
     TrayArea tray_;
     RefreshTimer refresh_;
     AppCommands appCommands_;
+    // Web and mail requests go to the shell.
+    ShellExecuteSeam shell_;
+    WindowsCommands windows_;
 };
 
 }  // namespace tavrel

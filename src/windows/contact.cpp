@@ -56,8 +56,4 @@ std::wstring FirstUseText() {
     return text;
 }
 
-void UseNo1Click(Prompts& prompts) {
-    prompts.Notify(FirstUseText());
-}
-
 }  // namespace tavrel

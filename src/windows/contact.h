@@ -5,8 +5,6 @@
 
 #include <string>
 
-#include "common/prompts.h"
-
 namespace tavrel {
 
 // The maker's web page and support mail address. Both lie in the domain
@@ -54,7 +52,5 @@ void TalkToFriendClick(ShellSeam& shell, void* owner);
 
 // The first-use tips: twelve lines, each ended by one carriage return.
 std::wstring FirstUseText();
-// Shows them in a notice.
-void UseNo1Click(Prompts& prompts);
 
 }  // namespace tavrel

@@ -59,16 +59,6 @@ TEST(ContactCommands, EachCommandHandsItsRequestToTheShellForItsWindow) {
     EXPECT_EQ(shell.owners, (std::vector<void*>{&window, nullptr, &window}));
 }
 
-class RecordingPrompts : public Prompts {
-  public:
-    std::optional<std::wstring> AskText(const std::wstring&, const std::wstring&) override {
-        ADD_FAILURE() << "no question expected";
-        return std::nullopt;
-    }
-    void Notify(const std::wstring& text) override { notices.push_back(text); }
-    std::vector<std::wstring> notices;
-};
-
 TEST(FirstUse, TwelveLinesEachEndedByOneCarriageReturn) {
     const std::wstring expected =
         L"　　您好！感谢您选择本软件，如果您现在看不到排列\r"
@@ -86,11 +76,6 @@ TEST(FirstUse, TwelveLinesEachEndedByOneCarriageReturn) {
     EXPECT_EQ(FirstUseText(), expected);
     EXPECT_EQ(std::count(expected.begin(), expected.end(), L'\r'), 12);
     EXPECT_EQ(FirstUseText().find(L'\n'), std::wstring::npos);
-
-    RecordingPrompts prompts;
-    UseNo1Click(prompts);
-    ASSERT_EQ(prompts.notices.size(), 1u);
-    EXPECT_EQ(prompts.notices[0], expected);
 }
 
 }  // namespace
