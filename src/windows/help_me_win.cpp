@@ -25,6 +25,8 @@ constexpr int kGlobePicture = 48;
 constexpr int kLifebuoyPicture = 46;
 constexpr int kEnvelopePicture = 47;
 constexpr COLORREF kPictureTransparent = RGB(255, 0, 255);
+// Shown smaller than in the menus, so that the captions keep their room.
+constexpr int kGlyphSize = 24;
 
 unique_hfont MakeFont(int pixelHeight) {
     return unique_hfont(::CreateFontW(
@@ -142,10 +144,10 @@ HWND HelpMe::AddButton(HINSTANCE instance, ButtonId id, const wchar_t* caption, 
     ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(buttonFont_.get()), FALSE);
     // The glyph beside the caption (common controls 6).
     auto& list = glyphs_[static_cast<std::size_t>(id - kOk)];
-    list.reset(::ImageList_Create(32, 32, ILC_COLOR24 | ILC_MASK, 1, 0));
+    list.reset(::ImageList_Create(kGlyphSize, kGlyphSize, ILC_COLOR24 | ILC_MASK, 1, 0));
     unique_hbitmap bitmap(
         static_cast<HBITMAP>(::LoadImageW(instance, MAKEINTRESOURCEW(kMenuPictures + picture),
-                                          IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+                                          IMAGE_BITMAP, kGlyphSize, kGlyphSize, LR_CREATEDIBSECTION)));
     if (bitmap) {
         ::ImageList_AddMasked(list.get(), bitmap.get(), kPictureTransparent);
     }
