@@ -32,7 +32,7 @@ bool Program::Create(HINSTANCE instance) {
     tray_.Create(instance, control_.hwnd());
     control_.AddHook(tray_);
     control_.AddHook(refresh_);
-    appCommands_.Register(commands_);
+    appCommands_.Register(commands_, control_.hwnd());
     windows_.Attach(instance, application_.hwnd(), control_.hwnd());
     windows_.Register(commands_);
     GuardCommand(control_.hwnd(), [this] { FormCreate(); });
@@ -43,7 +43,10 @@ void Program::FormCreate() {
     // Both timers run from the window's creation.
     tray_.StartAnimation();
     refresh_.Start(control_.hwnd());
-    LoadSettings(settings_, store_, *this);
+    // A damaged value ends the loading with its report, but what follows
+    // needs no setting: above all the notification-area icon, without which
+    // the program could be neither reached nor ended.
+    GuardCommand(control_.hwnd(), [this] { LoadSettings(settings_, store_, *this); });
     control_.SetHintTiming();
     tray_.AddIcon();
 }
