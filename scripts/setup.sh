@@ -16,6 +16,7 @@ packages=(
   fonts-wqy-microhei
   locales xvfb xauth x11-utils imagemagick
   googletest
+  libjpeg-dev dpkg-dev
 )
 
 missing=()
@@ -42,4 +43,46 @@ if ! locale -a 2>/dev/null | grep -qi '^zh_CN\.utf-\?8$'; then
   $SUDO sed -i 's/^# *\(zh_CN\.UTF-8 UTF-8\)/\1/' /etc/locale.gen
   grep -q '^zh_CN.UTF-8 UTF-8' /etc/locale.gen || echo 'zh_CN.UTF-8 UTF-8' | $SUDO tee -a /etc/locale.gen >/dev/null
   $SUDO locale-gen >/dev/null
+fi
+
+# libjpeg is the program's one library. The Windows builds compile it from
+# Debian's own source package (into each build tree, statically); the source
+# is fetched once into third_party/, which is not part of the repository.
+jpeg_cache="$(cd "$(dirname "$0")/.." && pwd)/third_party/libjpeg-turbo"
+if [ ! -f "$jpeg_cache/src/CMakeLists.txt" ]; then
+  # Source entries beside the machine's own binary ones, same addresses.
+  src_list=/etc/apt/sources.list.d/tavrel-deb-src.sources
+  if ! grep -rqsE '^(Types:.*deb-src|deb-src )' /etc/apt/sources.list /etc/apt/sources.list.d/; then
+    echo "setup: adding Debian source entries"
+    tmp="$(mktemp)"
+    for f in /etc/apt/sources.list.d/*.sources; do
+      [ -f "$f" ] || continue
+      grep -q 'debian' "$f" || continue
+      sed -E 's/^Types:[[:space:]]*deb[[:space:]]*$/Types: deb-src/' "$f" >> "$tmp"
+      echo >> "$tmp"
+    done
+    if [ -f /etc/apt/sources.list ]; then
+      sed -nE 's/^deb[[:space:]]+(.*debian.*)$/deb-src \1/p' /etc/apt/sources.list > "$tmp.list"
+    fi
+    if [ -s "$tmp" ]; then
+      $SUDO install -m 0644 "$tmp" "$src_list"
+    elif [ -s "$tmp.list" ]; then
+      $SUDO install -m 0644 "$tmp.list" "${src_list%.sources}.list"
+    else
+      echo "setup: found no Debian apt source to take the source address from" >&2
+      exit 1
+    fi
+    rm -f "$tmp" "$tmp.list"
+    $SUDO apt-get update -qq
+  fi
+  echo "setup: fetching the libjpeg-turbo source package"
+  rm -rf "$jpeg_cache"
+  mkdir -p "$jpeg_cache"
+  if ! (cd "$jpeg_cache" && apt-get source -qq libjpeg-turbo >/dev/null 2>&1); then
+    $SUDO apt-get update -qq
+    (cd "$jpeg_cache" && apt-get source -qq libjpeg-turbo >/dev/null)
+  fi
+  dir="$(find "$jpeg_cache" -mindepth 2 -maxdepth 2 -name CMakeLists.txt -printf '%h\n' | head -n1)"
+  [ -n "$dir" ] || { echo "setup: the libjpeg-turbo source has no CMakeLists.txt" >&2; exit 1; }
+  ln -sfn "$(basename "$dir")" "$jpeg_cache/src"
 fi

@@ -4,10 +4,7 @@
 #include <commctrl.h>
 #include <objbase.h>
 
-#include <optional>
-
 #include "app/program_win.h"
-#include "app/splash_win.h"
 #include "common/busy_pause.h"
 #include "common/scope_exit.h"
 #include "common/unique_handle_win.h"
@@ -37,13 +34,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     ::InitCommonControlsEx(&controls);
 
     tavrel::Program program;
-    std::optional<tavrel::SplashWindow> splash;
-    splash.emplace(instance, program.model());
+    // The about window serves as the splash while the control window is
+    // made and the start-up configuration runs.
+    program.ShowSplash(instance);
     if (!program.Create(instance)) {
         return 0;
     }
     tavrel::BusyCount(tavrel::kStartupPauseSteps);
-    splash.reset();
+    program.CloseSplash();
 
     MSG message;
     while (::GetMessageW(&message, nullptr, 0, 0) > 0) {

@@ -21,7 +21,8 @@ Program::Program()
       prompts_(control_),
       tweakCommands_({settings_, store_, registry_, settingsRoot_, desktop_, dispatcher_, refresh_,
                       prompts_, control_, ProgramPath()}),
-      skins_(settings_, painter_, [this](ColorRef colour) { control_.SetColour(colour); }) {}
+      skins_(settings_, painter_, [this](ColorRef colour) { control_.SetColour(colour); }),
+      windows_(model_, shell_) {}
 
 Program::~Program() {
     // The application window takes the control window with it when it ends,
@@ -45,6 +46,8 @@ bool Program::Create(HINSTANCE instance) {
     appCommands_.Register(commands_, control_.hwnd());
     tweakCommands_.Register(commands_);
     skins_.Register(commands_);
+    windows_.Attach(instance, application_.hwnd(), control_.hwnd());
+    windows_.Register(commands_);
     GuardCommand(control_.hwnd(), [this] { FormCreate(); });
     return true;
 }

@@ -25,6 +25,8 @@
 #include "styling/menu_painter_win.h"
 #include "tweaks/skin_commands_win.h"
 #include "styling/balloon_hint_win.h"
+#include "windows/shell_seam_win.h"
+#include "windows/windows_commands_win.h"
 
 namespace tavrel {
 
@@ -40,6 +42,11 @@ public:
     bool Create(HINSTANCE instance);
 
     ControlWindowModel& model() { return model_; }
+
+    // The about window as splash, shown before the control window is made
+    // and ended after the start-up pause.
+    void ShowSplash(HINSTANCE instance) { windows_.ShowSplash(instance); }
+    void CloseSplash() { windows_.CloseSplash(); }
 
 private:
     void FormCreate();
@@ -78,6 +85,9 @@ private:
     // MenuPainter1 of the control window, and the skins that recolour it.
     MenuPainter painter_;
     SkinCommands skins_;
+    // Web and mail requests go to the shell.
+    ShellExecuteSeam shell_;
+    WindowsCommands windows_;
 };
 
 }  // namespace tavrel

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "app/commands.h"
 #include "common/error_report_win.h"
 #include "common/scope_exit.h"
@@ -16,6 +19,7 @@
 #include "desktop/desktop_win.h"
 #include "standin_desktop/standin_client_win.h"
 #include "support/program_win.h"
+#include "windows/contact.h"
 
 namespace tavrel {
 namespace {
@@ -506,6 +510,100 @@ TEST(ShowHideAllIcons, HidesTheDesktopAndBringsItBackUnchanged) {
     ExitAndExpectCleanEnd(program);
     EXPECT_EQ(SettingsKeyForTest().ReadInteger(L"ShowHideIcon"), 0) << "saved at exit";
     EXPECT_FALSE(::IsWindowVisible(standin.Progman())) << "ending while hidden leaves them hidden";
+}
+
+struct ClassSearch {
+    DWORD process;
+    const wchar_t* className;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectVisible(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<ClassSearch*>(data);
+    DWORD process = 0;
+    ::GetWindowThreadProcessId(window, &process);
+    wchar_t name[64] = {};
+    ::GetClassNameW(window, name, 64);
+    if (process == search->process && std::wstring(name) == search->className && ::IsWindowVisible(window)) {
+        search->found.push_back(window);
+    }
+    return TRUE;
+}
+
+// The top-level windows of the program with this class, visible ones only.
+std::vector<HWND> VisibleWindowsOf(const RunningProgram& program, const wchar_t* className) {
+    ClassSearch search{program.ProcessId(), className, {}};
+    ::EnumWindows(CollectVisible, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::wstring CaptionOf(HWND window) {
+    wchar_t text[128] = {};
+    ::GetWindowTextW(window, text, 128);
+    return text;
+}
+
+TEST(HelpAndAbout, MenuCommandsOpenANewWindowEachTime) {
+    StartedProgram started(ArrangingNothing());
+    ASSERT_NE(started.control, nullptr);
+    ASSERT_TRUE(testing::WaitUntil([&] { return VisibleWindowsOf(started.program, L"TAboutBox").empty(); }, 10s))
+        << "the splash goes";
+    Command(started.control, kCmdAbout);
+    Command(started.control, kCmdAbout);
+    EXPECT_EQ(VisibleWindowsOf(started.program, L"TAboutBox").size(), 2u) << "not modal, one per command";
+    Command(started.control, kCmdHelp);
+    Command(started.control, kCmdWhatIsNew);
+    Command(started.control, kCmdHelp);
+    const auto help = VisibleWindowsOf(started.program, L"THelpMe");
+    ASSERT_EQ(help.size(), 3u);
+    int introductions = 0;
+    int histories = 0;
+    for (HWND window : help) {
+        introductions += CaptionOf(window) == L"帮帮我?" ? 1 : 0;
+        histories += CaptionOf(window) == L"有啥新东东?" ? 1 : 0;
+    }
+    EXPECT_EQ(introductions, 2);
+    EXPECT_EQ(histories, 1);
+    ExitAndExpectCleanEnd(started.program);
+}
+
+TEST(HelpAndAbout, FirstUseTipsInANotice) {
+    StartedProgram started(ArrangingNothing());
+    ASSERT_NE(started.control, nullptr);
+    ::PostMessageW(started.control, WM_COMMAND, MAKEWPARAM(kCmdUseNo1, 0), 0);
+    HWND box = started.program.FindWindowOf(L"#32770", kNoticeCaption, 10s);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(testing::MessageBoxText(box), FirstUseText());
+    ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, 0), 0);
+    EXPECT_TRUE(testing::WaitUntil([&] { return !::IsWindow(box); }, 5s));
+    ExitAndExpectCleanEnd(started.program);
+}
+
+TEST(HelpAndAbout, AfterTheAboutWindowHadTheFocusTheFirstShowRequestLeavesTheControlWindowHidden) {
+    StartedProgram started(ArrangingNothing());
+    ASSERT_NE(started.control, nullptr);
+    // Shown once, then closed: the control window had the focus last.
+    ::SendMessageW(started.control, kTrayMessage, 100, WM_LBUTTONDBLCLK);
+    ASSERT_TRUE(testing::WaitUntil([&] { return ::IsWindowVisible(started.control) != FALSE; }, 5s));
+    Command(started.control, kCmdQuit);
+    ASSERT_FALSE(::IsWindowVisible(started.control));
+
+    Command(started.control, kCmdAbout);
+    ::SendMessageW(started.control, kTrayMessage, 100, WM_LBUTTONDBLCLK);
+    ::Sleep(300);
+    EXPECT_FALSE(::IsWindowVisible(started.control)) << "the activation hid it again";
+    ::SendMessageW(started.control, kTrayMessage, 100, WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(testing::WaitUntil([&] { return ::IsWindowVisible(started.control) != FALSE; }, 5s))
+        << "the second request shows it";
+
+    // Back from the help window, the shown control window hides itself.
+    Command(started.control, kCmdHelp);
+    HWND help = started.program.FindWindowOf(L"THelpMe", L"帮帮我?", 5s);
+    ASSERT_NE(help, nullptr);
+    ::SendMessageW(started.control, kTrayMessage, 100, WM_LBUTTONDBLCLK);
+    ::Sleep(300);
+    EXPECT_FALSE(::IsWindowVisible(started.control));
+    ExitAndExpectCleanEnd(started.program);
 }
 
 }  // namespace

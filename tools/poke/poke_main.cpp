@@ -3,10 +3,14 @@
 //
 //   tavrel_poke.exe show | hide | exit | tray-left | tray-right | command ID | skin N
 //   tavrel_poke.exe keys down|up|right|left|escape|enter...
+//   tavrel_poke.exe move-box X Y
+//   tavrel_poke.exe cursor X Y
 //
 // show double-clicks the notification-area icon, tray-left and tray-right
 // click it; command sends a command id of the control window; skin N
-// chooses skin N (0 to 4) as its menu item does.
+// chooses skin N (0 to 4) as its menu item does; move-box moves the open
+// message box out of the way of what lies under it; cursor puts the mouse
+// pointer on a point of the screen.
 #include <windows.h>
 
 #include <cwchar>
@@ -35,6 +39,28 @@ int wmain(int argc, wchar_t** argv) {
             ::SendInput(2, input, sizeof(INPUT));
             ::Sleep(150);
         }
+        return 0;
+    }
+    if (verb == L"cursor" && argc > 3) {
+        // As the mouse moves it, so the window under it hears of it.
+        const long x = std::wcstol(argv[2], nullptr, 10);
+        const long y = std::wcstol(argv[3], nullptr, 10);
+        INPUT input{};
+        input.type = INPUT_MOUSE;
+        input.mi.dx = x * 65536 / ::GetSystemMetrics(SM_CXSCREEN) + 1;
+        input.mi.dy = y * 65536 / ::GetSystemMetrics(SM_CYSCREEN) + 1;
+        input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+        ::SendInput(1, &input, sizeof(INPUT));
+        return 0;
+    }
+    if (verb == L"move-box" && argc > 3) {
+        HWND box = ::FindWindowW(L"#32770", nullptr);
+        if (box == nullptr) {
+            return 1;
+        }
+        ::SetWindowPos(box, nullptr, static_cast<int>(std::wcstol(argv[2], nullptr, 10)),
+                       static_cast<int>(std::wcstol(argv[3], nullptr, 10)), 0, 0,
+                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         return 0;
     }
     if (verb == L"show") {

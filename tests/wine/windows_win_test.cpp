@@ -1,0 +1,304 @@
+// The about and help windows and their commands, in this process, against
+// the real windowing; the program's resources are linked into this test so
+// that they show what the program shows. Shell requests go to a recorder,
+// and once to the real shell.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+#include "app/commands.h"
+#include "app/control_window_model.h"
+#include "common/command_table.h"
+#include "windows/about_box_win.h"
+#include "windows/help_me_win.h"
+#include "windows/shell_seam_win.h"
+#include "windows/windows_commands_win.h"
+
+namespace tavrel {
+namespace {
+
+class RecordingShell : public ShellSeam {
+  public:
+    void Execute(void* owner, const ShellRequest& request) override {
+        owners.push_back(static_cast<HWND>(owner));
+        requests.push_back(request);
+    }
+    std::vector<HWND> owners;
+    std::vector<ShellRequest> requests;
+};
+
+// The control window's side of the focus rules is not under test here.
+class NoControlWindow : public ControlWindowOps {
+  public:
+    void ShowControl(bool) override {}
+    void ShowApplication(bool) override {}
+    void SetApplicationToolStyle(bool) override {}
+};
+
+void Pump() {
+    MSG message;
+    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        ::TranslateMessage(&message);
+        ::DispatchMessageW(&message);
+    }
+}
+
+SIZE ClientSize(HWND window) {
+    RECT client{};
+    ::GetClientRect(window, &client);
+    return {client.right, client.bottom};
+}
+
+std::wstring ClassOf(HWND window) {
+    wchar_t name[64] = {};
+    ::GetClassNameW(window, name, 64);
+    return name;
+}
+
+std::wstring TextOf(HWND window) {
+    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        ::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+LPARAM At(POINT point) {
+    return MAKELPARAM(point.x, point.y);
+}
+POINT Middle(const RECT& rect) {
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+class WindowsTest : public ::testing::Test {
+  protected:
+    void TearDown() override { Pump(); }
+    HINSTANCE instance_ = ::GetModuleHandleW(nullptr);
+    RecordingShell shell_;
+    NoControlWindow ops_;
+    ControlWindowModel model_{ops_};
+};
+
+TEST_F(WindowsTest, AboutWindowShowsThePictureAndTheVersionKeyedOnTop) {
+    AboutBox about(model_, shell_, ProgramWindow::kAbout);
+    ASSERT_TRUE(about.Create(instance_, nullptr));
+    EXPECT_EQ(ClassOf(about.hwnd()), L"TAboutBox");
+    EXPECT_EQ(TextOf(about.hwnd()), L"AboutMe");
+    EXPECT_TRUE(::IsWindowVisible(about.hwnd()));
+    const SIZE size = ClientSize(about.hwnd());
+    EXPECT_EQ(size.cx, 349);
+    EXPECT_EQ(size.cy, 210);
+    RECT frame{};
+    ::GetWindowRect(about.hwnd(), &frame);
+    EXPECT_EQ(frame.right - frame.left, 349) << "no border";
+    EXPECT_EQ(frame.left, (::GetSystemMetrics(SM_CXSCREEN) - 349) / 2) << "centred";
+    EXPECT_EQ(frame.top, (::GetSystemMetrics(SM_CYSCREEN) - 210) / 2);
+    const LONG_PTR exStyle = ::GetWindowLongPtrW(about.hwnd(), GWL_EXSTYLE);
+    EXPECT_TRUE(exStyle & WS_EX_TOPMOST);
+    EXPECT_TRUE(exStyle & WS_EX_LAYERED);
+    COLORREF key = 1;
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    ASSERT_TRUE(::GetLayeredWindowAttributes(about.hwnd(), &key, &alpha, &flags));
+    EXPECT_EQ(key, RGB(0, 0, 0));
+    EXPECT_TRUE(flags & LWA_COLORKEY);
+    // The real picture and the version resource linked into this test.
+    EXPECT_TRUE(about.hasPicture());
+    EXPECT_EQ(about.versionCaption(), L"v2.00  Build 1300");
+    // It took the focus, and the program's focus record says so.
+    Pump();
+    EXPECT_EQ(model_.lastFocused(), ProgramWindow::kAbout);
+}
+
+TEST_F(WindowsTest, AboutLinksLightUpUntilThePointerIsOverThePicture) {
+    using Link = AboutBox::Link;
+    AboutBox about(model_, shell_, ProgramWindow::kAbout);
+    ASSERT_TRUE(about.Create(instance_, nullptr));
+    const RECT url = about.LinkRect(Link::kUrl);
+    const RECT email = about.LinkRect(Link::kEmail);
+    EXPECT_EQ(url.left, 152);
+    EXPECT_EQ(url.top, 185);
+    EXPECT_EQ(email.left, 152);
+    EXPECT_EQ(email.top, 196);
+    EXPECT_GT(url.right - url.left, 60) << "as wide as the address";
+
+    ::SendMessageW(about.hwnd(), WM_MOUSEMOVE, 0, At(Middle(url)));
+    EXPECT_TRUE(about.highlighted(Link::kUrl));
+    EXPECT_FALSE(about.highlighted(Link::kEmail));
+    ::SendMessageW(about.hwnd(), WM_MOUSEMOVE, 0, At(Middle(about.LinkRect(Link::kEmail))));
+    EXPECT_TRUE(about.highlighted(Link::kUrl)) << "only the picture puts a link back";
+    EXPECT_TRUE(about.highlighted(Link::kEmail));
+    // Over the label beside the links nothing changes.
+    ::SendMessageW(about.hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(110, 190));
+    EXPECT_TRUE(about.highlighted(Link::kUrl));
+    ::SendMessageW(about.hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(60, 120));
+    EXPECT_FALSE(about.highlighted(Link::kUrl));
+    EXPECT_FALSE(about.highlighted(Link::kEmail));
+    EXPECT_STREQ(AboutBox::Hint(Link::kUrl), L"如果您想了解软件更多的信息，请在此访问软件主页！");
+    EXPECT_STREQ(AboutBox::Hint(Link::kEmail),
+                 L"如果您发现本软件有什么问题，或有好的建议请告诉我！");
+}
+
+TEST_F(WindowsTest, AboutLinksIssueTheirRequestsAndThePictureCloses) {
+    using Link = AboutBox::Link;
+    AboutBox about(model_, shell_, ProgramWindow::kAbout);
+    ASSERT_TRUE(about.Create(instance_, nullptr));
+    ::SendMessageW(about.hwnd(), WM_LBUTTONUP, 0, At(Middle(about.LinkRect(Link::kUrl))));
+    ::SendMessageW(about.hwnd(), WM_LBUTTONUP, 0, At(Middle(about.LinkRect(Link::kEmail))));
+    ASSERT_EQ(shell_.requests.size(), 2u);
+    EXPECT_EQ(shell_.requests[0], WebPageRequest());
+    EXPECT_EQ(shell_.requests[1], SupportMailRequest());
+    EXPECT_EQ(shell_.owners, (std::vector<HWND>{about.hwnd(), about.hwnd()}));
+    EXPECT_TRUE(::IsWindowVisible(about.hwnd()));
+    ::SendMessageW(about.hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(200, 100));
+    EXPECT_FALSE(::IsWindowVisible(about.hwnd())) << "a click on the picture closes it";
+    EXPECT_TRUE(::IsWindow(about.hwnd())) << "hidden, not destroyed";
+}
+
+TEST_F(WindowsTest, HelpWindowLayout) {
+    HelpMe help(model_, shell_);
+    ASSERT_TRUE(help.Create(instance_, nullptr, HelpPage::kHelp));
+    EXPECT_EQ(ClassOf(help.hwnd()), L"THelpMe");
+    EXPECT_EQ(TextOf(help.hwnd()), L"帮帮我?");
+    const SIZE size = ClientSize(help.hwnd());
+    EXPECT_EQ(size.cx, 442);
+    EXPECT_EQ(size.cy, 414);
+    const LONG_PTR style = ::GetWindowLongPtrW(help.hwnd(), GWL_STYLE);
+    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_TRUE(style & WS_MINIMIZEBOX);
+    EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+    EXPECT_FALSE(style & WS_THICKFRAME) << "a fixed border";
+    EXPECT_TRUE(::GetWindowLongPtrW(help.hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+
+    HWND memo = help.memo(HelpPage::kHelp);
+    EXPECT_TRUE(::IsWindowVisible(memo));
+    EXPECT_FALSE(::IsWindowVisible(help.memo(HelpPage::kWhatIsNew)));
+    EXPECT_TRUE(::GetWindowLongPtrW(memo, GWL_STYLE) & ES_READONLY);
+    EXPECT_TRUE(::GetWindowLongPtrW(memo, GWL_STYLE) & WS_VSCROLL);
+    EXPECT_TRUE(TextOf(memo).starts_with(L"=====")) << "the introduction page";
+    EXPECT_NE(TextOf(memo).find(L"软件特点"), std::wstring::npos);
+
+    struct Expected {
+        HelpMe::ButtonId id;
+        const wchar_t* caption;
+        int x;
+        int width;
+    };
+    for (const Expected& expected : {Expected{HelpMe::kOk, L"确  定", 9, 100},
+                                     Expected{HelpMe::kWWWUrl, L"软件主页", 115, 100},
+                                     Expected{HelpMe::kEMailTo, L"技术支持", 221, 100},
+                                     Expected{HelpMe::kTakeToFirend, L"推荐给好友", 327, 110}}) {
+        HWND button = help.button(expected.id);
+        ASSERT_NE(button, nullptr);
+        EXPECT_EQ(TextOf(button), expected.caption);
+        RECT rect{};
+        ::GetWindowRect(button, &rect);
+        ::MapWindowPoints(nullptr, help.hwnd(), reinterpret_cast<POINT*>(&rect), 2);
+        EXPECT_EQ(rect.left, expected.x);
+        EXPECT_EQ(rect.top, 376);
+        EXPECT_EQ(rect.right - rect.left, expected.width);
+        EXPECT_EQ(rect.bottom - rect.top, 36);
+    }
+    Pump();
+    EXPECT_EQ(::GetFocus(), help.button(HelpMe::kOk)) << "OK has the focus";
+    EXPECT_EQ(model_.lastFocused(), ProgramWindow::kHelp);
+    EXPECT_STREQ(HelpMe::Hint(HelpMe::kWWWUrl),
+                 L"      如果您想了解软件更多的\r信息，请在此访问软件主页！");
+    EXPECT_STREQ(HelpMe::Hint(HelpMe::kTakeToFirend),
+                 L"      如果您觉得这软件还不\r错，那么请告诉给您的朋友！");
+}
+
+TEST_F(WindowsTest, HelpButtonsIssueTheRequestsAndOkCloses) {
+    HelpMe help(model_, shell_);
+    ASSERT_TRUE(help.Create(instance_, nullptr, HelpPage::kWhatIsNew));
+    EXPECT_EQ(TextOf(help.hwnd()), L"有啥新东东?");
+    EXPECT_TRUE(::IsWindowVisible(help.memo(HelpPage::kWhatIsNew)));
+    EXPECT_NE(TextOf(help.memo(HelpPage::kWhatIsNew)).find(L"Tavrel - 更新历史"),
+              std::wstring::npos);
+    ::SendMessageW(help.button(HelpMe::kWWWUrl), BM_CLICK, 0, 0);
+    ::SendMessageW(help.button(HelpMe::kEMailTo), BM_CLICK, 0, 0);
+    ::SendMessageW(help.button(HelpMe::kTakeToFirend), BM_CLICK, 0, 0);
+    ASSERT_EQ(shell_.requests.size(), 3u);
+    EXPECT_EQ(shell_.requests[0], WebPageRequest());
+    EXPECT_EQ(shell_.requests[1], SupportMailRequest());
+    EXPECT_EQ(shell_.requests[2], TellAFriendRequest());
+    EXPECT_EQ(shell_.owners, (std::vector<HWND>(3, help.hwnd())));
+    ::SendMessageW(help.button(HelpMe::kOk), BM_CLICK, 0, 0);
+    EXPECT_FALSE(::IsWindowVisible(help.hwnd()));
+    // Opened again through the system menu's close, it hides as well.
+    ::ShowWindow(help.hwnd(), SW_SHOW);
+    ::SendMessageW(help.hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_FALSE(::IsWindowVisible(help.hwnd()));
+    EXPECT_TRUE(::IsWindow(help.hwnd()));
+}
+
+TEST_F(WindowsTest, MenuCommandsOpenNewWindowsEachOnItsPage) {
+    CommandTable table;
+    WindowsCommands commands(model_, shell_);
+    commands.Register(table);
+    HWND control = ::CreateWindowExW(0, L"STATIC", L"control", WS_POPUP, 0, 0, 10, 10, nullptr,
+                                     nullptr, instance_, nullptr);
+    commands.Attach(instance_, nullptr, control);
+
+    EXPECT_TRUE(table.Run({kCmdHelp, CommandSource::kMenu}));
+    EXPECT_TRUE(table.Run({kCmdWhatIsNew, CommandSource::kMenu}));
+    EXPECT_TRUE(table.Run({kCmdHelp, CommandSource::kMenu}));
+    ASSERT_EQ(commands.helpWindows().size(), 3u);
+    EXPECT_EQ(commands.helpWindows()[0]->page(), HelpPage::kHelp);
+    EXPECT_EQ(commands.helpWindows()[1]->page(), HelpPage::kWhatIsNew);
+    EXPECT_EQ(commands.helpWindows()[2]->page(), HelpPage::kHelp);
+    EXPECT_EQ(TextOf(commands.helpWindows()[1]->hwnd()), L"有啥新东东?");
+    EXPECT_NE(commands.helpWindows()[0]->hwnd(), commands.helpWindows()[2]->hwnd());
+    for (const auto& help : commands.helpWindows()) {
+        EXPECT_TRUE(::IsWindowVisible(help->hwnd())) << "not modal: all of them stay";
+    }
+
+    EXPECT_TRUE(table.Run({kCmdAbout, CommandSource::kMenu}));
+    EXPECT_TRUE(table.Run({kCmdAbout, CommandSource::kMenu}));
+    ASSERT_EQ(commands.aboutWindows().size(), 2u);
+    EXPECT_NE(commands.aboutWindows()[0]->hwnd(), commands.aboutWindows()[1]->hwnd());
+    Pump();
+    EXPECT_EQ(model_.lastFocused(), ProgramWindow::kAbout);
+
+    EXPECT_TRUE(table.Run({kCmdWWWUrl, CommandSource::kMenu}));
+    EXPECT_TRUE(table.Run({kCmdMailTo, CommandSource::kMenu}));
+    EXPECT_TRUE(table.Run({kCmdTalkToFriend, CommandSource::kMenu}));
+    ASSERT_EQ(shell_.requests.size(), 3u);
+    EXPECT_EQ(shell_.requests[0], WebPageRequest());
+    EXPECT_EQ(shell_.requests[1], SupportMailRequest());
+    EXPECT_EQ(shell_.requests[2], TellAFriendRequest());
+    EXPECT_EQ(shell_.owners, (std::vector<HWND>(3, control)));
+    ::DestroyWindow(control);
+}
+
+TEST_F(WindowsTest, TheSplashIsAnAboutWindowUntilItIsClosed) {
+    WindowsCommands commands(model_, shell_);
+    commands.ShowSplash(instance_);
+    ASSERT_NE(commands.splash(), nullptr);
+    HWND splash = commands.splash()->hwnd();
+    EXPECT_EQ(ClassOf(splash), L"TAboutBox");
+    EXPECT_TRUE(::IsWindowVisible(splash));
+    EXPECT_TRUE(commands.splash()->hasPicture());
+    Pump();
+    EXPECT_EQ(model_.lastFocused(), ProgramWindow::kSplash);
+    commands.CloseSplash();
+    EXPECT_FALSE(::IsWindow(splash));
+    EXPECT_EQ(model_.lastFocused(), ProgramWindow::kNone)
+        << "a destroyed entry leaves the record empty";
+}
+
+TEST(ShellExecuteSeam, TheRealShellTakesTheRequests) {
+    // Once for real: the shell gets each request and the call comes back;
+    // whether a browser or mail program answers is not looked at.
+    ShellExecuteSeam shell;
+    const auto start = std::chrono::steady_clock::now();
+    WWWUrlClick(shell, nullptr);
+    MailToClick(shell, nullptr);
+    TalkToFriendClick(shell, nullptr);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(60));
+    EXPECT_GT(shell.lastResult(), 32) << "the tell-a-friend mail reached the shell";
+}
+
+}  // namespace
+}  // namespace tavrel
