@@ -156,7 +156,7 @@ public:
 private:
     static std::wstring Lower(std::wstring text) {
         std::transform(text.begin(), text.end(), text.begin(),
-                       [](wchar_t c) { return static_cast<wchar_t>(std::towlower(c)); });
+                       [](wchar_t c) { return static_cast<wchar_t>(std::towlower(static_cast<std::wint_t>(c))); });
         return text;
     }
     static std::wstring Name(RegistryRoot root, const std::wstring& path) {
