@@ -10,13 +10,14 @@ namespace tavrel {
 
 class AppHost final : public ArrangementHost {
 public:
-    AppHost(DesktopAccess& desktop, Settings& settings, SettingsRegistry& registry)
-        : desktop_(desktop), settings_(settings), registry_(registry) {}
+    AppHost(DesktopAccess& desktop, Settings& settings, SettingsRegistry& store, RegistryAccess& registry,
+            RegistryRoot root)
+        : desktop_(desktop), settings_(settings), store_(store), registry_(registry), root_(root) {}
 
-    void SaveSettings() override { tavrel::SaveSettings(settings_, registry_); }
+    void SaveSettings() override { tavrel::SaveSettings(settings_, store_); }
     void ShowDigitalClock() override { tavrel::ShowDigitalClock(desktop_); }
     void DrawCustomCharacter(std::int32_t k) override {
-        if (const std::optional<std::wstring> text = ReadCustomCharacter(k)) {
+        if (const std::optional<std::wstring> text = ReadCustomCharacter(registry_, root_, k)) {
             DrawTextWithIcons(desktop_, *text);
         }
     }
@@ -26,7 +27,9 @@ public:
 private:
     DesktopAccess& desktop_;
     Settings& settings_;
-    SettingsRegistry& registry_;
+    SettingsRegistry& store_;
+    RegistryAccess& registry_;
+    RegistryRoot root_;
 };
 
 }  // namespace tavrel

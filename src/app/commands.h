@@ -40,25 +40,29 @@ enum CommandId : std::uint16_t {
     kCmdWhatIsNew,
     kCmdHelp,
     kCmdAbout,
+
+    // New fixed commands go above this line.
+    kFixedCommandEnd,
 };
+static_assert(kFixedCommandEnd <= kArrangementCommand, "fixed commands stay below the arrangements");
+
+// Arrangement numbers, built-in and run-time alike, have the command ids
+// from kArrangementCommand + 1 up to the last 16-bit id; no fixed command
+// lies in that range.
+inline constexpr std::uint16_t kLastArrangementCommand = 0xFFFF;
+inline constexpr std::int32_t kLastCommandArrangement = kLastArrangementCommand - kArrangementCommand;
 
 constexpr std::uint16_t ArrangementCommand(std::int32_t number) {
     return static_cast<std::uint16_t>(kArrangementCommand + number);
 }
-
-// The custom characters and saved layouts (30 and up) continue the same
-// run of ids as far as 16 bits reach: arrangement numbers 1 to this one have
-// a command, ArrangementCommand(number), and no id of it is a fixed command.
-static_assert(kCmdAbout < kArrangementCommand, "fixed commands sit below the arrangement ids");
-inline constexpr std::int32_t kLastCommandedArrangement = 0xFFFF - kArrangementCommand;
-
-constexpr bool HasArrangementCommand(std::int64_t number) {
-    return number >= 1 && number <= kLastCommandedArrangement;
+constexpr std::int32_t ArrangementOfCommand(std::uint16_t command) {
+    return static_cast<std::int32_t>(command) - kArrangementCommand;
 }
 
-// The arrangement a command id chooses, or 0 when it chooses none.
-constexpr std::int32_t ArrangementOfCommand(std::uint16_t command) {
-    return command > kArrangementCommand ? command - kArrangementCommand : 0;
+// Whether a (custom) arrangement number has a command id of its own; one
+// beyond the ids is listed without a command.
+constexpr bool HasArrangementCommand(std::int64_t number) {
+    return number >= 1 && number <= kLastCommandArrangement;
 }
 
 }  // namespace tavrel

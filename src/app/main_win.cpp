@@ -4,7 +4,9 @@
 #include <commctrl.h>
 #include <objbase.h>
 
-#include "app/main_window_win.h"
+#include <optional>
+
+#include "app/program_win.h"
 #include "app/splash_win.h"
 #include "common/busy_pause.h"
 #include "common/scope_exit.h"
@@ -34,13 +36,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
     ::InitCommonControlsEx(&controls);
 
-    tavrel::MainWindow main;
-    tavrel::SplashWindow splash(instance, main.model());
-    if (!main.Create(instance)) {
+    tavrel::Program program;
+    std::optional<tavrel::SplashWindow> splash;
+    splash.emplace(instance, program.model());
+    if (!program.Create(instance)) {
         return 0;
     }
     tavrel::BusyCount(tavrel::kStartupPauseSteps);
-    splash.Close();
+    splash.reset();
 
     MSG message;
     while (::GetMessageW(&message, nullptr, 0, 0) > 0) {

@@ -26,14 +26,19 @@ std::size_t AppendEntries(HMENU menu, const std::vector<MenuEntry>& entries, std
                 info.fMask |= MIIM_BITMAP;
                 info.hbmpItem = HBMMENU_CALLBACK;
             }
-            if (entry.kind == MenuEntryKind::kSubmenu) {
-                HMENU submenu = ::CreatePopupMenu();
-                at = AppendEntries(submenu, entries, at);
-                info.fMask |= MIIM_SUBMENU;
-                info.hSubMenu = submenu;
-            }
         }
-        ::InsertMenuItemW(menu, static_cast<UINT>(::GetMenuItemCount(menu)), TRUE, &info);
+        // A submenu belongs to its item only once the item is in the menu;
+        // until then it is ours to free.
+        unique_hmenu submenu;
+        if (entry.kind == MenuEntryKind::kSubmenu) {
+            submenu.reset(::CreatePopupMenu());
+            at = AppendEntries(submenu.get(), entries, at);
+            info.fMask |= MIIM_SUBMENU;
+            info.hSubMenu = submenu.get();
+        }
+        if (::InsertMenuItemW(menu, static_cast<UINT>(::GetMenuItemCount(menu)), TRUE, &info)) {
+            submenu.release();
+        }
     }
     return at;
 }

@@ -107,16 +107,6 @@ void SaveSettings(const Settings& settings, SettingsRegistry& registry) {
     }
 }
 
-std::int32_t StrictInteger(const std::wstring& name, const StoredValue& value) {
-    if (!value.exists || value.byteSize > 4) {
-        throw FailedToGetData(name);
-    }
-    if (value.type != kRegistryDword) {
-        throw InvalidDataType(name);
-    }
-    return value.integer;
-}
-
 std::uint32_t RefreshIntervalMs(std::int32_t flashScreen) {
     // The timer service takes at most 0x7FFFFFFF ms (about 24.8 days).
     constexpr std::int64_t kLongest = 0x7FFF'FFFF;

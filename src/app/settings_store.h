@@ -11,6 +11,7 @@
 
 #include "app/settings.h"
 #include "common/error.h"
+#include "common/registry.h"
 
 namespace tavrel {
 
@@ -32,20 +33,6 @@ public:
     // Fails with "Failed to set data for '%s'".
     virtual void WriteInteger(const std::wstring& name, std::int32_t value) = 0;
 };
-
-// A value as the registry holds it, sizes counted as the ANSI API counts
-// them (a string with its terminating zero).
-struct StoredValue {
-    bool exists = false;
-    std::uint32_t type = 0;  // 4: a 32-bit integer
-    std::uint32_t byteSize = 0;
-    std::int32_t integer = 0;  // the first four bytes, when it fits
-};
-inline constexpr std::uint32_t kRegistryDword = 4;
-
-// The strict read: the value must exist, fit in four bytes and be a 32-bit
-// integer.
-std::int32_t StrictInteger(const std::wstring& name, const StoredValue& value);
 
 class SettingsRegistry {
 public:

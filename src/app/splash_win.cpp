@@ -12,65 +12,43 @@ constexpr int kHeight = 210;
 }  // namespace
 
 SplashWindow::SplashWindow(HINSTANCE instance, ControlWindowModel& model) : model_(model) {
-    WNDCLASSW splashClass{};
-    splashClass.lpfnWndProc = Proc;
+    WNDCLASSEXW splashClass{};
     splashClass.hInstance = instance;
     splashClass.hCursor = ::LoadCursorW(nullptr, IDC_APPSTARTING);
     splashClass.lpszClassName = kSplashClass;
-    ::RegisterClassW(&splashClass);
+    RegisterWindowClass(splashClass);
     const int left = (::GetSystemMetrics(SM_CXSCREEN) - kWidth) / 2;
     const int top = (::GetSystemMetrics(SM_CYSCREEN) - kHeight) / 2;
-    window_ = ::CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kSplashClass, L"Tavrel", WS_POPUP | WS_BORDER,
-                                left, top, kWidth, kHeight, nullptr, nullptr, instance, this);
-    if (window_ != nullptr) {
-        ::ShowWindow(window_, SW_SHOW);
-        ::UpdateWindow(window_);
+    if (CreateFor(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kSplashClass, L"Tavrel", WS_POPUP | WS_BORDER, left,
+                  top, kWidth, kHeight, nullptr, instance) != nullptr) {
+        ::ShowWindow(hwnd(), SW_SHOW);
+        ::UpdateWindow(hwnd());
     }
 }
 
-SplashWindow::~SplashWindow() { Close(); }
-
-void SplashWindow::Close() {
-    if (window_ != nullptr) {
-        ::DestroyWindow(window_);
-    }
-}
-
-LRESULT CALLBACK SplashWindow::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<SplashWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+LRESULT SplashWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_NCDESTROY:
-            ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-            if (self != nullptr) {
-                self->window_ = nullptr;
-                self->model_.OnDestroyed(ProgramWindow::kSplash);
-            }
+            model_.OnDestroyed(ProgramWindow::kSplash);
             break;
         case WM_ACTIVATE:
-            if (self != nullptr && LOWORD(wParam) != WA_INACTIVE) {
-                self->model_.OnFocus(ProgramWindow::kSplash);
+            if (LOWORD(wParam) != WA_INACTIVE) {
+                model_.OnFocus(ProgramWindow::kSplash);
             }
             break;
         case WM_PAINT:
-            if (self != nullptr) {
-                self->Paint();
-                return 0;
-            }
-            break;
+            Paint();
+            return 0;
         default:
             break;
     }
-    return ::DefWindowProcW(window, message, wParam, lParam);
+    return DefaultHandling(message, wParam, lParam);
 }
 
 void SplashWindow::Paint() {
-    paint_dc paint(window_);
+    paint_dc paint(hwnd());
     RECT client{};
-    ::GetClientRect(window_, &client);
+    ::GetClientRect(hwnd(), &client);
     // A vertical blend from the control window's blue to navy.
     for (int y = 0; y < client.bottom; ++y) {
         const int t = client.bottom > 1 ? y * 255 / (client.bottom - 1) : 0;

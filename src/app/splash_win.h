@@ -5,23 +5,20 @@
 #include <windows.h>
 
 #include "app/control_window_model.h"
+#include "common/window_win.h"
 
 namespace tavrel {
 
-class SplashWindow {
+class SplashWindow final : public Window {
 public:
     SplashWindow(HINSTANCE instance, ControlWindowModel& model);
-    SplashWindow(const SplashWindow&) = delete;
-    SplashWindow& operator=(const SplashWindow&) = delete;
-    ~SplashWindow();
-
-    void Close();
+    // The focus record hears of the end while this object still exists.
+    ~SplashWindow() override { Destroy(); }
 
 private:
-    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void Paint();
 
-    HWND window_ = nullptr;
     ControlWindowModel& model_;
 };
 

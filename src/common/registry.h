@@ -13,12 +13,32 @@ namespace tavrel {
 
 enum class RegistryRoot { kLocalMachine, kCurrentUser };
 
+// A value as the registry holds it, sizes counted as the ANSI API counts
+// them (a string with its terminating zero).
+struct StoredValue {
+    bool exists = false;
+    std::uint32_t type = 0;  // 4: a 32-bit integer
+    std::uint32_t byteSize = 0;
+    std::int32_t integer = 0;  // the first four bytes, when it fits
+};
+inline constexpr std::uint32_t kRegistryDword = 4;
+
+// The strict read: the value must exist, fit in four bytes and be a 32-bit
+// integer.
+std::int32_t StrictInteger(const std::wstring& name, const StoredValue& value);
+
+
 class RegistryAccess {
 public:
     virtual ~RegistryAccess() = default;
 
     // Whether the key exists and can be opened for full access.
     virtual bool OpenKey(RegistryRoot root, const std::wstring& path) = 0;
+    // Whether the key exists and can at least be read.
+    virtual bool KeyExists(RegistryRoot root, const std::wstring& path) = 0;
+    // Whether CreateKey would succeed: the key opens for full access, or its
+    // nearest existing parent lets keys be created below it. Creates nothing.
+    virtual bool CanCreateKey(RegistryRoot root, const std::wstring& path) = 0;
     // Creates the key with its missing parents (or opens it when it
     // exists); false when that fails.
     virtual bool CreateKey(RegistryRoot root, const std::wstring& path) = 0;

@@ -63,7 +63,13 @@ public:
     }
     std::size_t KeyCount() const { return keys_.size(); }
 
-    bool OpenKey(RegistryRoot root, const std::wstring& path) override { return HasKey(root, path); }
+    bool OpenKey(RegistryRoot root, const std::wstring& path) override {
+        return HasKey(root, path) && readOnlyRoots.count(root) == 0;
+    }
+    bool KeyExists(RegistryRoot root, const std::wstring& path) override { return HasKey(root, path); }
+    bool CanCreateKey(RegistryRoot root, const std::wstring&) override {
+        return readOnlyRoots.count(root) == 0;
+    }
     bool CreateKey(RegistryRoot root, const std::wstring& path) override {
         if (HasKey(root, path)) {
             return true;
@@ -156,7 +162,7 @@ public:
 private:
     static std::wstring Lower(std::wstring text) {
         std::transform(text.begin(), text.end(), text.begin(),
-                       [](wchar_t c) { return static_cast<wchar_t>(std::towlower(static_cast<std::wint_t>(c))); });
+                       [](wchar_t c) { return static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c))); });
         return text;
     }
     static std::wstring Name(RegistryRoot root, const std::wstring& path) {

@@ -15,7 +15,7 @@ RunningProgram::RunningProgram(const std::wstring& exeName) {
     PROCESS_INFORMATION info{};
     if (::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                          &info)) {
-        ::CloseHandle(info.hThread);
+        unique_handle thread(info.hThread);
         process_.reset(info.hProcess);
         processId_ = info.dwProcessId;
     }
@@ -104,11 +104,14 @@ bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
 }
 
 void ForgetProgramSettings() {
-    ::RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"Software\\Quorral");
-    HKEY run = nullptr;
-    if (::RegOpenKeyExW(HKEY_LOCAL_MACHINE, kRunKeyPath, 0, KEY_ALL_ACCESS, &run) == ERROR_SUCCESS) {
-        ::RegDeleteValueW(run, kProductName);
-        ::RegCloseKey(run);
+    // Under either root: where the program keeps them depends on who may
+    // write where.
+    for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) {
+        ::RegDeleteTreeW(root, L"Software\\Quorral");
+        unique_hkey run;
+        if (::RegOpenKeyExW(root, kRunKeyPath, 0, KEY_ALL_ACCESS, run.put()) == ERROR_SUCCESS) {
+            ::RegDeleteValueW(run.get(), kProductName);
+        }
     }
 }
 
@@ -136,9 +139,8 @@ bool SaveScreenshot(const std::wstring& path) {
     file.bfType = 0x4D42;
     file.bfOffBits = sizeof(file) + sizeof(header);
     file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
-    unique_handle out(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-    if (out.get() == INVALID_HANDLE_VALUE) {
-        out.release();
+    unique_hfile out(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    if (!out) {
         return false;
     }
     DWORD written = 0;

@@ -1,17 +1,8 @@
-// A host that asks nothing of a program: no saving, no clock, no pauses.
+// The quiet host, under the name the tests have always used.
 #pragma once
 
-#include "app/dispatcher.h"
+#include "app/quiet_host.h"
 
 namespace tavrel::testing {
-
-class QuietHost : public ArrangementHost {
-public:
-    void SaveSettings() override {}
-    void ShowDigitalClock() override {}
-    void DrawCustomCharacter(std::int32_t) override {}
-    void RestoreSavedLayout(std::int32_t) override {}
-    void Pause(std::uint32_t) override {}
-};
-
+using tavrel::QuietHost;
 }  // namespace tavrel::testing

@@ -116,28 +116,31 @@ TEST(RealMenus, CaptionsChangeInPlace) {
     EXPECT_STREQ(caption, L"取消自动运行功能");
 }
 
+std::optional<std::wstring> MachineAutoRunCaption() {
+    Win32Registry registry;
+    return ReadAutoRunCaption(registry, RegistryRoot::kLocalMachine);
+}
+
 class AutoRunValue : public ::testing::Test {
 protected:
     void TearDown() override {
-        HKEY run = nullptr;
-        if (::RegOpenKeyExW(HKEY_LOCAL_MACHINE, kRunKeyPath, 0, KEY_ALL_ACCESS, &run) == ERROR_SUCCESS) {
-            ::RegDeleteValueW(run, kProductName);
-            ::RegCloseKey(run);
+        if (const std::optional<RegistryKey> run = RegistryKey::Open(HKEY_LOCAL_MACHINE, kRunKeyPath)) {
+            ::RegDeleteValueW(run->get(), kProductName);
         }
     }
 };
 
 TEST_F(AutoRunValue, CaptionFollowsTheValue) {
     TearDown();
-    EXPECT_EQ(ReadAutoRunCaption(), std::optional<std::wstring>(L"系统启动时自动运行"));
+    EXPECT_EQ(MachineAutoRunCaption(), std::optional<std::wstring>(L"系统启动时自动运行"));
     RegistryKey::Create(HKEY_LOCAL_MACHINE, kRunKeyPath).WriteString(kProductName, L"C:\\tavrel.exe");
-    EXPECT_EQ(ReadAutoRunCaption(), std::optional<std::wstring>(L"取消自动运行功能"));
+    EXPECT_EQ(MachineAutoRunCaption(), std::optional<std::wstring>(L"取消自动运行功能"));
 }
 
 TEST_F(AutoRunValue, AValueOfTheWrongTypeIsAnError) {
     RegistryKey::Create(HKEY_LOCAL_MACHINE, kRunKeyPath).WriteInteger(kProductName, 1);
     try {
-        ReadAutoRunCaption();
+        MachineAutoRunCaption();
         ADD_FAILURE() << "no error";
     } catch (const Error& error) {
         EXPECT_EQ(error.message(), L"Invalid data type for 'Tavrel'");
@@ -145,8 +148,10 @@ TEST_F(AutoRunValue, AValueOfTheWrongTypeIsAnError) {
 }
 
 TEST(TrayIconRequests, AddModifyDelete) {
-    HWND owner = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
-    ASSERT_NE(owner, nullptr);
+    unique_hwnd window(
+        ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr));
+    ASSERT_TRUE(window);
+    HWND owner = window.get();
     TrayIcon icon(owner);
     HICON picture = ::LoadIconW(nullptr, IDI_APPLICATION);
     EXPECT_FALSE(icon.Modify(picture)) << "not there yet";
@@ -154,7 +159,6 @@ TEST(TrayIconRequests, AddModifyDelete) {
     EXPECT_TRUE(icon.Modify(picture));
     EXPECT_TRUE(icon.Delete());
     EXPECT_FALSE(icon.Modify(picture)) << "gone after the delete";
-    ::DestroyWindow(owner);
 }
 
 }  // namespace

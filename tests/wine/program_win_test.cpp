@@ -6,8 +6,9 @@
 #include <gtest/gtest.h>
 
 #include "app/commands.h"
-#include "app/error_report_win.h"
-#include "app/main_window_win.h"
+#include "common/error_report_win.h"
+#include "app/application_window_win.h"
+#include "app/control_window_win.h"
 #include "app/registry_win.h"
 #include "app/settings_store.h"
 #include "desktop/desktop_win.h"
@@ -26,8 +27,9 @@ constexpr auto kStartTime = 20s;
 // Replaces the stored settings (the autorun value stays as it is).
 void StoreSettings(const Settings& settings) {
     ::RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"Software\\Quorral");
-    Win32SettingsRegistry registry;
-    SaveSettings(settings, registry);
+    Win32Registry registry;
+    RegistrySettings store(registry, RegistryRoot::kLocalMachine, L"");
+    SaveSettings(settings, store);
 }
 
 RegistryKey SettingsKeyForTest() {
@@ -246,9 +248,6 @@ TEST(ControlWindow, ShowsHidesAndDragsByItsCaptionStrip) {
     EXPECT_EQ(frame.right - frame.left, 373);
     EXPECT_EQ(frame.bottom - frame.top, 345);
 
-    ::Sleep(300);
-    testing::SaveScreenshot(standin::ProgramDirectory() + L"control-window.bmp");
-
     // The caption strip drags the window like a title bar; the buttons do
     // not. (The pointer reaches the other process with a little delay.)
     const auto dragsAt = [&](int x, int y, bool expected) {
@@ -276,6 +275,26 @@ TEST(ControlWindow, ShowsHidesAndDragsByItsCaptionStrip) {
     Command(control, ArrangementCommand(3));
     EXPECT_TRUE(IconAt(standin, 0, 22, 665));
     ExitAndExpectCleanEnd(program);
+}
+
+// A button's other notifications (focus, double-click codes of the flat
+// buttons) are not clicks: only BN_CLICKED runs its command.
+TEST(ControlWindow, ButtonsCommandOnlyWhenClicked) {
+    StandinDesktop standin(5);
+    StartedProgram started(ArrangingNothing());
+    HWND control = started.control;
+    ASSERT_NE(control, nullptr);
+    // The window appears before its buttons are made.
+    HWND button = nullptr;
+    ASSERT_TRUE(testing::WaitUntil(
+        [&] { return (button = ::GetDlgItem(control, ArrangementCommand(3))) != nullptr; }, 5s));
+    ::SendMessageW(control, WM_COMMAND, MAKEWPARAM(ArrangementCommand(3), BN_SETFOCUS),
+                   reinterpret_cast<LPARAM>(button));
+    EXPECT_FALSE(IconAt(standin, 0, 22, 665)) << "a focus notification arranges nothing";
+    ::SendMessageW(control, WM_COMMAND, MAKEWPARAM(ArrangementCommand(3), BN_CLICKED),
+                   reinterpret_cast<LPARAM>(button));
+    EXPECT_TRUE(IconAt(standin, 0, 22, 665)) << "the click performs arrangement 3";
+    ExitAndExpectCleanEnd(started.program);
 }
 
 // Asks the shell about the program's notification-area icon the way the

@@ -17,6 +17,11 @@ protected:
     void TearDown() override { ::RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"Software\\Quorral"); }
 };
 
+std::optional<std::wstring> MachineCustomCharacter(std::int32_t k) {
+    Win32Registry registry;
+    return ReadCustomCharacter(registry, RegistryRoot::kLocalMachine, k);
+}
+
 std::wstring ErrorOf(const std::function<void()>& action) {
     try {
         action();
@@ -61,14 +66,14 @@ TEST_F(RegistryTest, AKeyThatCannotBeCreatedIsReported) {
 }
 
 TEST_F(RegistryTest, CustomCharacterTexts) {
-    EXPECT_EQ(ReadCustomCharacter(1), std::nullopt) << "no settings key";
+    EXPECT_EQ(MachineCustomCharacter(1), std::nullopt) << "no settings key";
     RegistryKey::Create(HKEY_LOCAL_MACHINE, kSettingsKeyPath);
-    EXPECT_EQ(ReadCustomCharacter(1), std::nullopt) << "no subkey";
+    EXPECT_EQ(MachineCustomCharacter(1), std::nullopt) << "no subkey";
     const RegistryKey characters =
         RegistryKey::Create(HKEY_LOCAL_MACHINE, std::wstring(kSettingsKeyPath) + L"\\CustomCharacter");
     characters.WriteString(L"CustomCharacter2", L"中国");
-    EXPECT_EQ(ReadCustomCharacter(2), std::optional<std::wstring>(L"中国"));
-    EXPECT_EQ(ReadCustomCharacter(1), std::optional<std::wstring>(L"")) << "an absent value is the empty text";
+    EXPECT_EQ(MachineCustomCharacter(2), std::optional<std::wstring>(L"中国"));
+    EXPECT_EQ(MachineCustomCharacter(1), std::optional<std::wstring>(L"")) << "an absent value is the empty text";
 }
 
 }  // namespace

@@ -19,15 +19,15 @@
 
 #include "app/dispatcher.h"
 #include "glyph_canvas.h"
-#include "support/quiet_host.h"
-#include "support/recording_desktop.h"
+#include "app/quiet_host.h"
+#include "desktop/recording_desktop.h"
 
 namespace {
 
 using tavrel::glyphs::Canvas;
 using namespace tavrel::glyphs::colours;
 
-using tavrel::testing::QuietHost;
+using tavrel::QuietHost;
 
 int IconsFor(int number) {
     switch (number) {
@@ -45,7 +45,7 @@ Canvas ArrangementGlyph(int number) {
     canvas.FillRect(0, 3, 32, 26, kTeal);
     canvas.Frame(0, 3, 32, 26, kNavy);
     const int icons = IconsFor(number);
-    tavrel::testing::RecordingDesktop desktop(icons, 1024, 738);
+    tavrel::RecordingDesktop desktop(icons, 1024, 738);
     tavrel::Settings settings;
     settings.arrage = number;
     QuietHost host;

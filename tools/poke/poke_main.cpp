@@ -12,7 +12,7 @@
 #include <string>
 
 #include "app/commands.h"
-#include "app/main_window_win.h"
+#include "app/control_window_win.h"
 
 int wmain(int argc, wchar_t** argv) {
     HWND control = ::FindWindowW(tavrel::kControlWindowClass, nullptr);

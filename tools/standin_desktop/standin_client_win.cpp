@@ -60,7 +60,7 @@ void StandinDesktop::Start(const std::wstring& arguments, int expectedIcons) {
                           &startup, &info)) {
         return;
     }
-    ::CloseHandle(info.hThread);
+    tavrel::unique_handle thread(info.hThread);
     process_.reset(info.hProcess);
     // Ready when the list view holds every icon.
     for (int attempt = 0; attempt < 400; ++attempt) {

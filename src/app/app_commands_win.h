@@ -1,0 +1,53 @@
+// The control window's own commands: choosing an arrangement, the
+// demonstration, showing and hiding the desktop icons and the control
+// window, and the end of the program.
+#pragma once
+
+#include "app/control_window_model.h"
+#include "app/dispatcher.h"
+#include "app/refresh_timer_win.h"
+#include "app/settings_store.h"
+#include "app/tray_area_win.h"
+#include "common/command_table.h"
+#include "desktop/desktop.h"
+
+namespace tavrel {
+
+class AppCommands {
+public:
+    AppCommands(Dispatcher& dispatcher, Settings& settings, SettingsRegistry& registry,
+                DesktopAccess& desktop, ControlWindowModel& model, TrayArea& tray, RefreshTimer& refresh)
+        : dispatcher_(dispatcher),
+          settings_(settings),
+          registry_(registry),
+          desktop_(desktop),
+          model_(model),
+          tray_(tray),
+          refresh_(refresh) {}
+
+    void Register(CommandTable& table);
+
+    // Arrangement buttons and arrangement menu items, the run-time custom
+    // items included: the id names the arrangement number.
+    void ArrangementClick(const CommandEvent& event);
+    void SeeAllArragnClick(const CommandEvent& event);
+    void ShowHideAllIconClick(const CommandEvent& event);
+    void QuitClick(const CommandEvent& event);
+    void ShowMainClick(const CommandEvent& event);
+    void ExitClick(const CommandEvent& event);
+
+private:
+    // Both make the chosen arrangement the current one, then perform it.
+    void Button(std::int32_t tag) { dispatcher_.ChooseArrangement(tag); }
+    void MenuItemClick(std::int32_t tag) { dispatcher_.ChooseArrangement(tag); }
+
+    Dispatcher& dispatcher_;
+    Settings& settings_;
+    SettingsRegistry& registry_;
+    DesktopAccess& desktop_;
+    ControlWindowModel& model_;
+    TrayArea& tray_;
+    RefreshTimer& refresh_;
+};
+
+}  // namespace tavrel

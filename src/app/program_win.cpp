@@ -1,0 +1,69 @@
+#include "app/program_win.h"
+
+#include "common/error_report_win.h"
+
+namespace tavrel {
+
+Program::Program()
+    : settingsRoot_(ChooseSettingsRoot(registry_)),
+      store_(registry_, settingsRoot_, ProgramPath()),
+      host_(desktop_, settings_, store_, registry_, settingsRoot_),
+      dispatcher_(desktop_, settings_, host_),
+      control_(model_, commands_),
+      model_(control_),
+      application_(model_),
+      tray_(model_, registry_, settingsRoot_),
+      refresh_([this] { dispatcher_.Timer2Timer(); }),
+      appCommands_(dispatcher_, settings_, store_, desktop_, model_, tray_, refresh_) {}
+
+Program::~Program() {
+    // The application window takes the control window with it when it ends,
+    // after the hooks have gone.
+    control_.RemoveHook(refresh_);
+    control_.RemoveHook(tray_);
+}
+
+bool Program::Create(HINSTANCE instance) {
+    if (!application_.Create(instance) || !control_.Create(instance, application_.hwnd())) {
+        return false;
+    }
+    application_.SetControlWindow(control_.hwnd());
+    tray_.Create(instance, control_.hwnd());
+    control_.AddHook(tray_);
+    control_.AddHook(refresh_);
+    appCommands_.Register(commands_);
+    GuardCommand(control_.hwnd(), [this] { FormCreate(); });
+    return true;
+}
+
+void Program::FormCreate() {
+    // Both timers run from the window's creation.
+    tray_.StartAnimation();
+    refresh_.Start(control_.hwnd());
+    LoadSettings(settings_, store_, *this);
+    control_.SetHintTiming();
+    tray_.AddIcon();
+}
+
+void Program::ApplyTextColor() {
+    ApplyIconTextColors(desktop_, static_cast<ColorRef>(settings_.textColor), kClrNone);
+}
+
+void Program::PerformArrangement() { dispatcher_.PerformArrangement(settings_.arrage); }
+
+void Program::SetRefreshInterval() { refresh_.SetPeriod(settings_.flashScreen); }
+
+void Program::SetShowHideCaption() { tray_.SetShowHideCaption(settings_.showHideIcon); }
+
+void Program::ApplySkin() {}
+
+void Program::CreateShortcut(int, const std::wstring&) {}
+
+bool Program::AskWelcome(const std::wstring& text) {
+    return ::MessageBoxW(control_.hwnd(), text.c_str(), kNoticeCaption, MB_YESNO | MB_ICONINFORMATION) ==
+           IDYES;
+}
+
+void Program::DemonstrateAll() { dispatcher_.DemonstrateAll(); }
+
+}  // namespace tavrel

@@ -1,0 +1,69 @@
+// The composition root: everything the program is made of, wired together
+// once, and the start-up configuration that runs while the control window
+// is created.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "app/app_commands_win.h"
+#include "app/app_host_win.h"
+#include "app/application_window_win.h"
+#include "app/control_window_model.h"
+#include "app/control_window_win.h"
+#include "app/dispatcher.h"
+#include "app/refresh_timer_win.h"
+#include "app/registry_win.h"
+#include "app/settings.h"
+#include "app/settings_store.h"
+#include "app/tray_area_win.h"
+#include "common/command_table.h"
+#include "desktop/desktop_win.h"
+
+namespace tavrel {
+
+class Program final : private StartupActions {
+public:
+    Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+    ~Program() override;
+
+    // Creates the application and control windows, hidden, and runs
+    // FormCreate. False when the windows could not be made.
+    bool Create(HINSTANCE instance);
+
+    ControlWindowModel& model() { return model_; }
+
+private:
+    void FormCreate();
+
+    // StartupActions: what loading the settings sets in motion.
+    void ApplyTextColor() override;
+    void PerformArrangement() override;
+    void SetRefreshInterval() override;
+    void SetShowHideCaption() override;
+    void ApplySkin() override;
+    void CreateShortcut(int folder, const std::wstring& name) override;
+    bool AskWelcome(const std::wstring& text) override;
+    void DemonstrateAll() override;
+
+    Win32Desktop desktop_;
+    Settings settings_;
+    Win32Registry registry_;
+    // Chosen once, before anything is read.
+    RegistryRoot settingsRoot_;
+    RegistrySettings store_;
+    AppHost host_;
+    Dispatcher dispatcher_;
+    CommandTable commands_;
+    ControlWindow control_;
+    ControlWindowModel model_;
+    ApplicationWindow application_;
+    TrayArea tray_;
+    RefreshTimer refresh_;
+    AppCommands appCommands_;
+};
+
+}  // namespace tavrel

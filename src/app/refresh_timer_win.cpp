@@ -1,0 +1,38 @@
+#include "app/refresh_timer_win.h"
+
+#include "app/settings_store.h"
+
+namespace tavrel {
+namespace {
+
+constexpr UINT_PTR kTimer2 = 2;
+constexpr UINT kTimer2DesignInterval = 60000;
+
+}  // namespace
+
+void RefreshTimer::Start(HWND owner) {
+    owner_ = owner;
+    ::SetTimer(owner_, kTimer2, kTimer2DesignInterval, nullptr);
+}
+
+void RefreshTimer::SetPeriod(std::int32_t flashScreen) {
+    const std::uint32_t interval = RefreshIntervalMs(flashScreen);
+    if (interval == 0) {
+        Stop();
+    } else {
+        ::SetTimer(owner_, kTimer2, interval, nullptr);
+    }
+}
+
+void RefreshTimer::Stop() { ::KillTimer(owner_, kTimer2); }
+
+bool RefreshTimer::Handle(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+    if (message != WM_TIMER || wParam != kTimer2) {
+        return false;
+    }
+    tick_();
+    result = 0;
+    return true;
+}
+
+}  // namespace tavrel
