@@ -14,11 +14,15 @@ Program::Program()
       application_(model_),
       tray_(model_, registry_, settingsRoot_),
       refresh_([this] { dispatcher_.Timer2Timer(); }),
-      appCommands_(dispatcher_, settings_, store_, desktop_, model_, tray_, refresh_) {}
+      appCommands_(dispatcher_, settings_, store_, desktop_, model_, tray_, refresh_),
+      prompts_([this] { return control_.hwnd(); }, [this] { model_.BeginModalInput(); },
+               [this] { model_.EndModalInput(); }),
+      customCommands_(desktop_, registry_, settingsRoot_, settings_, prompts_) {}
 
 Program::~Program() {
     // The application window takes the control window with it when it ends,
     // after the hooks have gone.
+    control_.RemoveHook(customCommands_);
     control_.RemoveHook(refresh_);
     control_.RemoveHook(tray_);
 }
@@ -31,7 +35,10 @@ bool Program::Create(HINSTANCE instance) {
     tray_.Create(instance, control_.hwnd());
     control_.AddHook(tray_);
     control_.AddHook(refresh_);
+    customCommands_.AttachMenu(tray_.MainMenu());
+    control_.AddHook(customCommands_);
     appCommands_.Register(commands_);
+    customCommands_.Register(commands_);
     GuardCommand(control_.hwnd(), [this] { FormCreate(); });
     return true;
 }

@@ -19,7 +19,9 @@
 #include "app/settings_store.h"
 #include "app/tray_area_win.h"
 #include "common/command_table.h"
+#include "common/prompts_win.h"
 #include "desktop/desktop_win.h"
+#include "textlayouts/custom_commands_win.h"
 
 namespace tavrel {
 
@@ -64,6 +66,9 @@ private:
     TrayArea tray_;
     RefreshTimer refresh_;
     AppCommands appCommands_;
+    // The input box and notices, owned by the control window.
+    Win32Prompts prompts_;
+    CustomCommands customCommands_;
 };
 
 }  // namespace tavrel

@@ -29,13 +29,6 @@ std::wstring CustomCharacterValueName(std::int64_t n) {
     return L"CustomCharacter" + std::to_wstring(n);
 }
 
-void ShowCustomCharacter(const CustomStore& store, std::int32_t k, const TextDrawer& draw) {
-    if (!KeysPresent(store)) {
-        return;
-    }
-    draw(store.registry.ReadString(store.root, kCustomCharacterKey, CustomCharacterValueName(k)));
-}
-
 void CustomCharacterSaveClick(CustomCharacterContext& context) {
     const std::wstring text = context.prompts.AskText(kCharacterSavePrompt, L"").value_or(L"");
     RegistryAccess& registry = context.store.registry;

@@ -20,10 +20,6 @@ using TextDrawer = std::function<void(const std::wstring&)>;
 
 std::wstring CustomCharacterValueName(std::int64_t n);
 
-// Custom character k drawn, as the dispatcher does for its number: nothing
-// when the keys are missing, the empty text when the value is.
-void ShowCustomCharacter(const CustomStore& store, std::int32_t k, const TextDrawer& draw);
-
 struct CustomCharacterContext {
     CustomStore store;
     Settings& settings;

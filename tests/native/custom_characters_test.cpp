@@ -246,14 +246,5 @@ TEST_F(CustomCharacterTest, SubmenuListsEveryTextUnderItsNumber) {
               1);
 }
 
-TEST_F(CustomCharacterTest, ShowingATextDrawsWhatIsStored) {
-    ShowCustomCharacter(context.store, 1, context.draw);
-    EXPECT_TRUE(drawn.empty()) << "no key: nothing drawn";
-    Store({L"AB"});
-    ShowCustomCharacter(context.store, 1, context.draw);
-    ShowCustomCharacter(context.store, 2, context.draw);
-    EXPECT_EQ(drawn, (std::vector<std::wstring>{L"AB", L""}));
-}
-
 }  // namespace
 }  // namespace tavrel

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "app/dispatcher.h"
+#include "app/settings_registry.h"
 #include "common/error.h"
 #include "support/fake_registry.h"
 #include "support/icon_desktop.h"
@@ -512,7 +513,9 @@ class LayoutHost : public testing::QuietHost {
         RestoreIconLayout(desktop_, store_, LayoutKeyPath(k));
     }
     void DrawCustomCharacter(std::int32_t k) override {
-        ShowCustomCharacter(store_, k, [this](const std::wstring& text) { drawn.push_back(text); });
+        if (const std::optional<std::wstring> text = ReadCustomCharacter(store_.registry, store_.root, k)) {
+            drawn.push_back(*text);
+        }
     }
     std::vector<std::wstring> drawn;
 
