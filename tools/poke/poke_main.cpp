@@ -3,9 +3,11 @@
 //
 //   tavrel_poke.exe show | hide | exit | tray-left | tray-right | command ID
 //   tavrel_poke.exe keys down|up|right|left|escape|enter...
+//   tavrel_poke.exe input TEXT
 //
 // show double-clicks the notification-area icon, tray-left and tray-right
-// click it; command sends a command id of the control window.
+// click it; command sends a command id of the control window; input puts
+// TEXT into the open input box, as if typed.
 #include <windows.h>
 
 #include <cwchar>
@@ -13,6 +15,7 @@
 
 #include "app/commands.h"
 #include "app/control_window_win.h"
+#include "common/prompts_win.h"
 
 int wmain(int argc, wchar_t** argv) {
     HWND control = ::FindWindowW(tavrel::kControlWindowClass, nullptr);
@@ -34,6 +37,15 @@ int wmain(int argc, wchar_t** argv) {
             ::SendInput(2, input, sizeof(INPUT));
             ::Sleep(150);
         }
+        return 0;
+    }
+    if (verb == L"input" && argc > 2) {
+        HWND box = ::FindWindowW(tavrel::kInputBoxClass, nullptr);
+        HWND edit = box != nullptr ? ::GetDlgItem(box, tavrel::kInputBoxEditId) : nullptr;
+        if (edit == nullptr) {
+            return 3;
+        }
+        ::SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[2]));
         return 0;
     }
     if (verb == L"show") {
