@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include "app/commands.h"
+#include "app/exit_sequence.h"
+#include "common/error_report_win.h"
 
 namespace tavrel {
 namespace {
@@ -18,7 +20,10 @@ constexpr CommandRow<AppCommands> kRows[] = {
 
 }  // namespace
 
-void AppCommands::Register(CommandTable& table) { table.AddRows(*this, kRows); }
+void AppCommands::Register(CommandTable& table, HWND owner) {
+    owner_ = owner;
+    table.AddRows(*this, kRows);
+}
 
 void AppCommands::ArrangementClick(const CommandEvent& event) {
     const std::int32_t tag = ArrangementOfCommand(event.id);
@@ -43,11 +48,19 @@ void AppCommands::QuitClick(const CommandEvent&) { model_.FormClose(); }
 void AppCommands::ShowMainClick(const CommandEvent&) { model_.ShowMainClick(); }
 
 void AppCommands::ExitClick(const CommandEvent&) {
-    SaveSettings(settings_, registry_);
-    tray_.DeleteIcon();
-    tray_.StopAnimation();
-    refresh_.Stop();
-    ::PostQuitMessage(0);
+    struct Steps final : ExitSteps {
+        AppCommands& commands;
+        explicit Steps(AppCommands& owner) : commands(owner) {}
+        void SaveSettings() override { tavrel::SaveSettings(commands.settings_, commands.registry_); }
+        void Report(const std::wstring& message) override { ShowErrorReport(commands.owner_, message); }
+        void DeleteTrayIcon() override { commands.tray_.DeleteIcon(); }
+        void EndMessageLoop() override {
+            commands.tray_.StopAnimation();
+            commands.refresh_.Stop();
+            ::PostQuitMessage(0);
+        }
+    } steps(*this);
+    RunExitSequence(steps);
 }
 
 }  // namespace tavrel

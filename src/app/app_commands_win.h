@@ -3,6 +3,8 @@
 // window, and the end of the program.
 #pragma once
 
+#include <windows.h>
+
 #include "app/control_window_model.h"
 #include "app/dispatcher.h"
 #include "app/refresh_timer_win.h"
@@ -25,7 +27,8 @@ public:
           tray_(tray),
           refresh_(refresh) {}
 
-    void Register(CommandTable& table);
+    // `owner` owns the boxes the commands show.
+    void Register(CommandTable& table, HWND owner);
 
     // Arrangement buttons and arrangement menu items, the run-time custom
     // items included: the id names the arrangement number.
@@ -48,6 +51,7 @@ private:
     ControlWindowModel& model_;
     TrayArea& tray_;
     RefreshTimer& refresh_;
+    HWND owner_ = nullptr;
 };
 
 }  // namespace tavrel

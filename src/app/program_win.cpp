@@ -15,8 +15,9 @@ Program::Program()
       tray_(model_, registry_, settingsRoot_),
       refresh_([this] { dispatcher_.Timer2Timer(); }),
       appCommands_(dispatcher_, settings_, store_, desktop_, model_, tray_, refresh_),
-      prompts_([this] { return control_.hwnd(); }, [this] { model_.BeginModalInput(); },
-               [this] { model_.EndModalInput(); }),
+      prompts_(control_),
+      tweakCommands_({settings_, store_, registry_, settingsRoot_, desktop_, dispatcher_, refresh_,
+                      prompts_, control_, ProgramPath()}),
       customCommands_(desktop_, registry_, settingsRoot_, settings_, prompts_) {}
 
 Program::~Program() {
@@ -37,7 +38,8 @@ bool Program::Create(HINSTANCE instance) {
     control_.AddHook(refresh_);
     customCommands_.AttachMenu(tray_.MainMenu());
     control_.AddHook(customCommands_);
-    appCommands_.Register(commands_);
+    appCommands_.Register(commands_, control_.hwnd());
+    tweakCommands_.Register(commands_);
     customCommands_.Register(commands_);
     GuardCommand(control_.hwnd(), [this] { FormCreate(); });
     return true;
@@ -47,7 +49,10 @@ void Program::FormCreate() {
     // Both timers run from the window's creation.
     tray_.StartAnimation();
     refresh_.Start(control_.hwnd());
-    LoadSettings(settings_, store_, *this);
+    // A damaged value ends the loading with its report, but what follows
+    // needs no setting: above all the notification-area icon, without which
+    // the program could be neither reached nor ended.
+    GuardCommand(control_.hwnd(), [this] { LoadSettings(settings_, store_, *this); });
     control_.SetHintTiming();
     tray_.AddIcon();
 }
@@ -64,7 +69,9 @@ void Program::SetShowHideCaption() { tray_.SetShowHideCaption(settings_.showHide
 
 void Program::ApplySkin() {}
 
-void Program::CreateShortcut(int, const std::wstring&) {}
+void Program::CreateShortcut(int folder, const std::wstring& name) {
+    tweakCommands_.CreateShortcut(folder, name);
+}
 
 bool Program::AskWelcome(const std::wstring& text) {
     return ::MessageBoxW(control_.hwnd(), text.c_str(), kNoticeCaption, MB_YESNO | MB_ICONINFORMATION) ==

@@ -22,6 +22,7 @@
 #include "common/prompts_win.h"
 #include "desktop/desktop_win.h"
 #include "textlayouts/custom_commands_win.h"
+#include "tweaks/tweak_commands_win.h"
 
 namespace tavrel {
 
@@ -68,6 +69,7 @@ private:
     AppCommands appCommands_;
     // The input box and notices, owned by the control window.
     Win32Prompts prompts_;
+    TweakCommands tweakCommands_;
     CustomCommands customCommands_;
 };
 

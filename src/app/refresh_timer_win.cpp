@@ -1,6 +1,7 @@
 #include "app/refresh_timer_win.h"
 
 #include "app/settings_store.h"
+#include "common/error_report_win.h"
 
 namespace tavrel {
 namespace {
@@ -30,7 +31,11 @@ bool RefreshTimer::Handle(UINT message, WPARAM wParam, LPARAM, LRESULT& result) 
     if (message != WM_TIMER || wParam != kTimer2) {
         return false;
     }
-    tick_();
+    // While an error report is open the refresh waits: a failure that comes
+    // back at every tick is shown once, not once per tick.
+    if (!ErrorReportOpen()) {
+        tick_();
+    }
     result = 0;
     return true;
 }

@@ -15,8 +15,15 @@ inline constexpr wchar_t kApplicationTitle[] = L"Tavrel";
 inline constexpr wchar_t kNoticeCaption[] = L"Tavrel - 温馨提示";
 
 // The general error report: the text in a box captioned with the
-// application title and the error icon.
+// application title and the error icon. The box runs its own message loop,
+// so more errors can happen while it is open; they do not pile up boxes on
+// top of it but are shown one after another once it is closed (a text
+// that is already waiting, or on the screen, is not queued twice).
 void ShowErrorReport(HWND owner, const std::wstring& message);
+
+// Whether the error report is on the screen. Timer commands wait while it
+// is, so that a failure that repeats at every tick is reported once.
+bool ErrorReportOpen();
 
 // Runs `command`; whatever it throws is reported and goes no further.
 template <typename Command>

@@ -1,51 +1,42 @@
 #include "common/prompts_win.h"
 
-#include <algorithm>
 #include <vector>
 
 #include "common/error_report_win.h"
-#include "common/scope_exit.h"
-#include "common/unique_handle_win.h"
 
 namespace tavrel {
 namespace {
 
-constexpr int kClientWidth = 380;
-constexpr int kMargin = 12;
-constexpr int kGap = 8;
-constexpr int kButtonWidth = 80;
-constexpr int kButtonHeight = 26;
-constexpr DWORD kBoxStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-constexpr DWORD kBoxExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+constexpr wchar_t kOkCaption[] = L"确定";
+constexpr wchar_t kCancelCaption[] = L"取消";
 
-HFONT BoxFont() { return static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT)); }
+// Dialog units of a font: the average width of the Latin letters and the
+// line height, so that the box keeps its proportions with any font.
+struct DialogUnits {
+    int x = 6;
+    int y = 13;
+};
 
-// How tall the prompt is when wrapped at the label's width.
-int PromptHeight(const std::wstring& prompt, int width) {
-    window_dc screen(nullptr);
-    select_object font(screen.get(), BoxFont());
-    RECT rect{0, 0, width, 0};
-    ::DrawTextW(screen.get(), prompt.c_str(), static_cast<int>(prompt.size()), &rect,
-                DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_EDITCONTROL);
-    return std::max<int>(rect.bottom - rect.top, 1);
-}
-
-int FontHeight() {
-    window_dc screen(nullptr);
-    select_object font(screen.get(), BoxFont());
+DialogUnits MeasureDialogUnits(HDC dc) {
+    constexpr wchar_t kLetters[] = L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+    SIZE size{};
+    ::GetTextExtentPoint32W(dc, kLetters, 52, &size);
     TEXTMETRICW metrics{};
-    ::GetTextMetricsW(screen.get(), &metrics);
-    return metrics.tmHeight;
+    ::GetTextMetricsW(dc, &metrics);
+    DialogUnits units;
+    units.x = (size.cx / 26 + 1) / 2;
+    units.y = metrics.tmHeight;
+    return units;
 }
 
-HWND AddControl(HWND parent, DWORD exStyle, const wchar_t* className, const wchar_t* text,
-                DWORD style, RECT at, int id) {
-    HWND control = ::CreateWindowExW(exStyle, className, text, WS_CHILD | WS_VISIBLE | style,
-                                     at.left, at.top, at.right - at.left, at.bottom - at.top,
-                                     parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                     nullptr, nullptr);
-    ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(BoxFont()), FALSE);
-    return control;
+HWND AddChild(HWND parent, const wchar_t* className, const wchar_t* text, DWORD style,
+              DWORD exStyle, RECT bounds, int id, HFONT font) {
+    HWND child = ::CreateWindowExW(
+        exStyle, className, text, WS_CHILD | WS_VISIBLE | style, bounds.left, bounds.top,
+        bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleW(nullptr), nullptr);
+    ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    return child;
 }
 
 }  // namespace
@@ -56,86 +47,111 @@ std::optional<std::wstring> InputBox::Ask(HWND owner, const std::wstring& captio
     if (!box.Create(owner, caption, prompt, initial)) {
         return std::nullopt;
     }
-    const bool disabledOwner = owner != nullptr && ::EnableWindow(owner, FALSE) == FALSE;
-    ::ShowWindow(box.hwnd(), SW_SHOW);
-    ::SetForegroundWindow(box.hwnd());
-    ::SetFocus(box.edit_);
-
-    std::optional<WPARAM> quit;
-    MSG message;
-    while (!box.done_) {
-        const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
-        if (got == 0) {
-            quit = message.wParam;
-            break;
-        }
-        if (got == -1) {
-            break;
-        }
-        // Tab, Enter (OK) and Escape (Cancel) as in any dialog.
-        if (!::IsDialogMessageW(box.hwnd(), &message)) {
-            ::TranslateMessage(&message);
-            ::DispatchMessageW(&message);
-        }
-    }
-    const std::optional<std::wstring> answer = box.done_ ? box.answer_ : std::nullopt;
-    // The owner gets its input back before the box goes, so that the
-    // system hands the activation back to it.
-    if (disabledOwner) {
-        ::EnableWindow(owner, TRUE);
-    }
-    box.Destroy();
-    if (quit) {
-        ::PostQuitMessage(static_cast<int>(*quit));
-    }
-    return answer;
+    return box.RunModal(owner);
 }
 
 bool InputBox::Create(HWND owner, const std::wstring& caption, const std::wstring& prompt,
                       const std::wstring& initial) {
-    WNDCLASSEXW windowClass{};
-    windowClass.hInstance = ::GetModuleHandleW(nullptr);
-    windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kInputBoxClass;
-    RegisterWindowClass(windowClass);
+    const HINSTANCE instance = ::GetModuleHandleW(nullptr);
+    WNDCLASSEXW boxClass{};
+    boxClass.hInstance = instance;
+    boxClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+    boxClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    boxClass.lpszClassName = kInputBoxClass;
+    RegisterWindowClass(boxClass);
 
-    const int labelWidth = kClientWidth - 2 * kMargin;
-    const int promptHeight = PromptHeight(prompt, labelWidth);
-    const int editHeight = FontHeight() + 10;
-    const int editTop = kMargin + promptHeight + kGap;
-    const int buttonTop = editTop + editHeight + kMargin;
-    const int clientHeight = buttonTop + kButtonHeight + kMargin;
+    constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
+    if (CreateFor(kExStyle, kInputBoxClass, caption.c_str(), kStyle, 0, 0, 0, 0, owner, instance) ==
+        nullptr) {
+        return false;
+    }
 
-    RECT frame{0, 0, kClientWidth, clientHeight};
-    ::AdjustWindowRectEx(&frame, kBoxStyle, FALSE, kBoxExStyle);
+    // The stock font is the system's; it needs no owner.
+    const auto font = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+    DialogUnits units;
+    RECT label{};
+    {
+        window_dc dc(hwnd());
+        select_object selected(dc.get(), font);
+        units = MeasureDialogUnits(dc.get());
+        const int maxWidth = ::MulDiv(164, units.x, 4);
+        label = {0, 0, maxWidth, 0};
+        ::DrawTextW(dc.get(), prompt.c_str(), static_cast<int>(prompt.size()), &label,
+                    DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+        label.right = label.right < maxWidth ? label.right : maxWidth;
+    }
+    const int left = ::MulDiv(8, units.x, 4);
+    const int labelTop = ::MulDiv(8, units.y, 8);
+    const int editTop = labelTop + (label.bottom - label.top) + 5;
+    const int editHeight = units.y + 8;
+    const int buttonTop = editTop + editHeight + 15;
+    const int buttonWidth = ::MulDiv(50, units.x, 4);
+    const int buttonHeight = ::MulDiv(14, units.y, 8);
+    const int clientWidth = ::MulDiv(180, units.x, 4);
+    const int clientHeight = buttonTop + buttonHeight + 13;
+
+    AddChild(
+        hwnd(), L"STATIC", prompt.c_str(), SS_LEFT | SS_NOPREFIX, 0,
+        {left, labelTop, left + (label.right - label.left), labelTop + (label.bottom - label.top)},
+        -1, font);
+    edit_ =
+        AddChild(hwnd(), L"EDIT", initial.c_str(), WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE,
+                 {left, editTop, left + ::MulDiv(164, units.x, 4), editTop + editHeight},
+                 kInputBoxEditId, font);
+    ::SendMessageW(edit_, EM_LIMITTEXT, kInputBoxMaxLength, 0);
+    const int okLeft = ::MulDiv(38, units.x, 4);
+    const int cancelLeft = ::MulDiv(92, units.x, 4);
+    AddChild(hwnd(), L"BUTTON", kOkCaption, WS_TABSTOP | BS_DEFPUSHBUTTON, 0,
+             {okLeft, buttonTop, okLeft + buttonWidth, buttonTop + buttonHeight}, IDOK, font);
+    AddChild(hwnd(), L"BUTTON", kCancelCaption, WS_TABSTOP | BS_PUSHBUTTON, 0,
+             {cancelLeft, buttonTop, cancelLeft + buttonWidth, buttonTop + buttonHeight}, IDCANCEL,
+             font);
+
+    // The frame around that client area, in the middle of the screen.
+    RECT frame{0, 0, clientWidth, clientHeight};
+    ::AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
     const int x = (::GetSystemMetrics(SM_CXSCREEN) - width) / 2;
     const int y = (::GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-    if (CreateFor(kBoxExStyle, kInputBoxClass, caption.c_str(), kBoxStyle, x, y, width, height,
-                  owner, windowClass.hInstance) == nullptr) {
-        return false;
-    }
-
-    AddControl(hwnd(), 0, L"STATIC", prompt.c_str(), SS_LEFT | SS_NOPREFIX | SS_EDITCONTROL,
-               {kMargin, kMargin, kMargin + labelWidth, kMargin + promptHeight}, kInputBoxPromptId);
-    edit_ = AddControl(hwnd(), WS_EX_CLIENTEDGE, L"EDIT", initial.c_str(),
-                       WS_TABSTOP | ES_AUTOHSCROLL | ES_LEFT,
-                       {kMargin, editTop, kMargin + labelWidth, editTop + editHeight},
-                       kInputBoxEditId);
-    ::SendMessageW(edit_, EM_SETLIMITTEXT, kInputBoxMaxChars, 0);
-    ::SendMessageW(edit_, EM_SETSEL, 0, -1);
-    const int centre = kClientWidth / 2;
-    AddControl(hwnd(), 0, L"BUTTON", L"确定", WS_TABSTOP | BS_DEFPUSHBUTTON,
-               {centre - kGap / 2 - kButtonWidth, buttonTop, centre - kGap / 2,
-                buttonTop + kButtonHeight},
-               IDOK);
-    AddControl(hwnd(), 0, L"BUTTON", L"取消", WS_TABSTOP | BS_PUSHBUTTON,
-               {centre + kGap / 2, buttonTop, centre + kGap / 2 + kButtonWidth,
-                buttonTop + kButtonHeight},
-               IDCANCEL);
+    ::SetWindowPos(hwnd(), nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
     return true;
+}
+
+std::optional<std::wstring> InputBox::RunModal(HWND owner) {
+    const bool ownerWasEnabled = owner != nullptr && ::IsWindowEnabled(owner);
+    if (ownerWasEnabled) {
+        ::EnableWindow(owner, FALSE);
+    }
+    ::ShowWindow(hwnd(), SW_SHOW);
+    ::SetForegroundWindow(hwnd());
+    ::SetFocus(edit_);
+    ::SendMessageW(edit_, EM_SETSEL, 0, -1);
+
+    while (!done_) {
+        MSG message{};
+        const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
+        if (got <= 0) {
+            // The program is ending: the box goes, and so does the loop
+            // above it.
+            if (got == 0) {
+                ::PostQuitMessage(static_cast<int>(message.wParam));
+            }
+            break;
+        }
+        if (!::IsDialogMessageW(hwnd(), &message)) {
+            ::TranslateMessage(&message);
+            ::DispatchMessageW(&message);
+        }
+    }
+    // The owner is enabled again before the box goes, so that it, and not
+    // some other program, becomes the active window.
+    if (ownerWasEnabled) {
+        ::EnableWindow(owner, TRUE);
+    }
+    Destroy();
+    return answer_;
 }
 
 LRESULT InputBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -143,20 +159,20 @@ LRESULT InputBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_COMMAND:
             if (LOWORD(wParam) == IDOK) {
                 const int length = ::GetWindowTextLengthW(edit_);
-                std::vector<wchar_t> text(static_cast<std::size_t>(length) + 1);
-                const int copied = ::GetWindowTextW(edit_, text.data(), length + 1);
-                answer_ = std::wstring(text.data(), static_cast<std::size_t>(std::max(copied, 0)));
+                std::vector<wchar_t> text(static_cast<std::size_t>(length) + 1, L'\0');
+                const int read = ::GetWindowTextW(edit_, text.data(), length + 1);
+                answer_ = std::wstring(text.data(), static_cast<std::size_t>(read > 0 ? read : 0));
                 done_ = true;
                 return 0;
             }
             if (LOWORD(wParam) == IDCANCEL) {
-                answer_.reset();
                 done_ = true;
                 return 0;
             }
             break;
+        case DM_GETDEFID:
+            return MAKELRESULT(IDOK, DC_HASDEFID);
         case WM_CLOSE:
-            answer_.reset();
             done_ = true;
             return 0;
         default:
@@ -167,19 +183,11 @@ LRESULT InputBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 std::optional<std::wstring> Win32Prompts::AskText(const std::wstring& prompt,
                                                   const std::wstring& initial) {
-    if (beginModal_) {
-        beginModal_();
-    }
-    scope_exit end([this] {
-        if (endModal_) {
-            endModal_();
-        }
-    });
-    return InputBox::Ask(owner_(), kNoticeCaption, prompt, initial);
+    return InputBox::Ask(owner_.hwnd(), kNoticeCaption, prompt, initial);
 }
 
 void Win32Prompts::Notify(const std::wstring& text) {
-    ::MessageBoxW(owner_(), text.c_str(), kNoticeCaption, MB_OK | MB_ICONINFORMATION);
+    ::MessageBoxW(owner_.hwnd(), text.c_str(), kNoticeCaption, MB_OK | MB_ICONINFORMATION);
 }
 
 }  // namespace tavrel

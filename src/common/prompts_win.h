@@ -1,40 +1,38 @@
-// The program's own input box and notices: Prompts on the real windows.
-//
-// The input box is a small modal window centred on the screen and owned by
-// the control window: the caption, the prompt as a word-wrapped label, an
-// edit box that takes at most 255 characters and shows the initial text
-// selected, and the buttons OK and Cancel. Every command that asks for a
-// text uses this one box.
+// The program's questions on Windows: its own single-line input box and
+// its notices, captioned "Tavrel - 温馨提示" and owned by the control window.
 #pragma once
 
 #include <windows.h>
 
-#include <functional>
 #include <optional>
 #include <string>
 
 #include "common/prompts.h"
+#include "common/unique_handle_win.h"
 #include "common/window_win.h"
 
 namespace tavrel {
 
 inline constexpr wchar_t kInputBoxClass[] = L"TavrelInputBox";
 inline constexpr int kInputBoxEditId = 100;
-inline constexpr int kInputBoxPromptId = 101;
-inline constexpr int kInputBoxMaxChars = 255;
+// As many characters as the box has always taken.
+inline constexpr int kInputBoxMaxLength = 255;
 
+// A small modal box centred on the screen: the prompt word-wrapped above a
+// one-line edit holding the initial text, all of it selected, and the OK
+// and Cancel buttons. Enter is OK, Escape and closing the box are Cancel.
+// The owner is disabled while the box is up.
 class InputBox final : public Window {
-public:
-    // Shows the box until OK (the edit box's text) or Cancel, Escape or the
-    // close box (nothing). The owner is disabled meanwhile. A WM_QUIT that
-    // arrives while it is open cancels it and is passed on.
+  public:
+    // The text when the user chose OK, nothing otherwise.
     static std::optional<std::wstring> Ask(HWND owner, const std::wstring& caption,
                                            const std::wstring& prompt, const std::wstring& initial);
 
-private:
+  private:
     InputBox() = default;
     bool Create(HWND owner, const std::wstring& caption, const std::wstring& prompt,
                 const std::wstring& initial);
+    std::optional<std::wstring> RunModal(HWND owner);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     HWND edit_ = nullptr;
@@ -43,23 +41,17 @@ private:
 };
 
 class Win32Prompts final : public Prompts {
-public:
-    // `owner` names the window that owns the boxes at the moment they open;
-    // `beginModal` and `endModal` run around every input box.
-    Win32Prompts(std::function<HWND()> owner, std::function<void()> beginModal = {},
-                 std::function<void()> endModal = {})
-        : owner_(std::move(owner)),
-          beginModal_(std::move(beginModal)),
-          endModal_(std::move(endModal)) {}
+  public:
+    // The owner is asked for its window when a box is shown, so the prompts
+    // can be made before it.
+    explicit Win32Prompts(const Window& owner) : owner_(owner) {}
 
     std::optional<std::wstring> AskText(const std::wstring& prompt,
                                         const std::wstring& initial) override;
     void Notify(const std::wstring& text) override;
 
-private:
-    std::function<HWND()> owner_;
-    std::function<void()> beginModal_;
-    std::function<void()> endModal_;
+  private:
+    const Window& owner_;
 };
 
 }  // namespace tavrel

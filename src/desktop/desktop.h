@@ -44,6 +44,15 @@ constexpr std::uint32_t PackIconPosition(std::int32_t x, std::int32_t y) {
     return (static_cast<std::uint32_t>(x) & 0xFFFFu) | (static_cast<std::uint32_t>(y) & 0xFFFFu) << 16;
 }
 
+// What the shell's list view does to positions it is given: auto-arrange
+// puts every icon back into its rows at once, align-to-grid moves each one
+// to the nearest grid cell. Either keeps a figure from showing as laid out.
+struct DesktopListStyles {
+    bool autoArrange = false;
+    bool snapToGrid = false;
+    friend bool operator==(DesktopListStyles, DesktopListStyles) = default;
+};
+
 // One icon as read back from the shell: caption and upper-left corner.
 // A position that could not be read is (-1, -1).
 struct DesktopIcon {
@@ -75,12 +84,38 @@ public:
     virtual void SetIconTextColor(ListViewHandle handle, ColorRef color) = 0;
     virtual void SetIconTextBackColor(ListViewHandle handle, ColorRef color) = 0;
     virtual void RedrawDesktopIcons(ListViewHandle handle, std::int32_t first, std::int32_t last) = 0;
+    // Both false for a null handle or a shell that does not answer.
+    virtual DesktopListStyles GetDesktopListStyles(ListViewHandle handle) = 0;
     // 0 hides the shell's whole desktop window, anything else shows it.
     virtual void ShowDesktopWindow(std::int32_t show) = 0;
     // Null when the shell's process cannot be opened or no memory can be had
     // in it; nothing is reported either way.
     virtual std::unique_ptr<DesktopIconReader> OpenIconReader() = 0;
 };
+
+// The primary screen's size as the program sees it (logical, scaled down
+// when the system scales a program that is not DPI-aware) and as it is
+// (physical).
+struct ScreenSizes {
+    std::int32_t physicalWidth = 0;
+    std::int32_t physicalHeight = 0;
+    std::int32_t logicalWidth = 0;
+    std::int32_t logicalHeight = 0;
+};
+
+// value * numerator / denominator, rounded to the nearest integer with ties
+// to the even one, exactly (no real arithmetic). A denominator or numerator
+// that is not positive leaves the value as it is.
+std::int32_t ScaleCoordinate(std::int32_t value, std::int32_t numerator, std::int32_t denominator);
+
+// A work area read in logical pixels, taken to physical pixels by the
+// screen's physical-to-logical ratio of each axis. Scaling is always the
+// same on both axes, so the rectangle is left as it is when the two
+// ratios disagree by more than the logical sizes' own rounding (the sizes
+// then describe something else, such as several screens side by side),
+// when the screen is not larger physically, or when a size is not
+// positive.
+WorkAreaRect ScaleToPhysical(WorkAreaRect logical, ScreenSizes screen);
 
 // Gives every icon caption `text` on `back` and has all icons repainted.
 void ApplyIconTextColors(DesktopAccess& desktop, ColorRef text, ColorRef back);

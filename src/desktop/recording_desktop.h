@@ -25,6 +25,8 @@ public:
     // No shell window at all.
     void RemoveShell() { present_ = false; }
     void SetWorkArea(WorkAreaRect area) { area_ = area; }
+    // How the list view treats positions: auto-arrange, align-to-grid.
+    void SetListStyles(DesktopListStyles styles) { styles_ = styles; }
 
     ListViewHandle FindDesktopListView() override {
         return present_ ? ListViewHandle{0x1234} : ListViewHandle{};
@@ -49,6 +51,10 @@ public:
     void RedrawDesktopIcons(ListViewHandle, std::int32_t first, std::int32_t last) override {
         events.push_back("redraw " + std::to_string(first) + " " + std::to_string(last));
     }
+    DesktopListStyles GetDesktopListStyles(ListViewHandle handle) override {
+        ++styleQueries;
+        return handle ? styles_ : DesktopListStyles{};
+    }
     void ShowDesktopWindow(std::int32_t show) override {
         events.push_back(show != 0 ? "show" : "hide");
     }
@@ -56,11 +62,14 @@ public:
 
     std::vector<Move> moves;
     std::vector<std::string> events;
+    // A query, not a change of the desktop: counted, not in the events.
+    int styleQueries = 0;
 
 private:
     bool present_ = true;
     std::int32_t count_;
     WorkAreaRect area_;
+    DesktopListStyles styles_;
 };
 
 }  // namespace tavrel

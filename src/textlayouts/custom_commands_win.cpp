@@ -13,7 +13,8 @@ constexpr CommandRow<CustomCommands> kRows[] = {
     {kCmdCustomCharacterDelete, kCmdCustomCharacterDelete,
      &CustomCommands::CustomCharacterDeleteClick},
     {kCmdCustomPositionSave, kCmdCustomPositionSave, &CustomCommands::CustomPositionSaveClick},
-    {kCmdCustomPositionDelete, kCmdCustomPositionDelete, &CustomCommands::CustomPositionDeleteClick},
+    {kCmdCustomPositionDelete, kCmdCustomPositionDelete,
+     &CustomCommands::CustomPositionDeleteClick},
 };
 
 // Save, delete and the separator come first in both submenus.
@@ -53,7 +54,9 @@ void AppendEntry(HMENU menu, const CustomMenuEntry& entry) {
 
 }  // namespace
 
-void CustomCommands::Register(CommandTable& table) { table.AddRows(*this, kRows); }
+void CustomCommands::Register(CommandTable& table) {
+    table.AddRows(*this, kRows);
+}
 
 void CustomCommands::AttachMenu(HMENU arrangementMenu) {
     characters_ = {SubmenuStartingWith(arrangementMenu, kCmdCustomCharacterSave), {}};
@@ -75,14 +78,16 @@ bool CustomCommands::Handle(UINT message, WPARAM wParam, LPARAM, LRESULT&) {
 }
 
 void CustomCommands::CustomCharacterSaveClick(const CommandEvent&) {
-    CustomCharacterContext context{store_, settings_, prompts_,
-                                   [this](const std::wstring& text) { DrawTextWithIcons(desktop_, text); }};
+    CustomCharacterContext context{store_, settings_, prompts_, [this](const std::wstring& text) {
+                                       DrawTextWithIcons(desktop_, text);
+                                   }};
     tavrel::CustomCharacterSaveClick(context);
 }
 
 void CustomCommands::CustomCharacterDeleteClick(const CommandEvent&) {
-    CustomCharacterContext context{store_, settings_, prompts_,
-                                   [this](const std::wstring& text) { DrawTextWithIcons(desktop_, text); }};
+    CustomCharacterContext context{store_, settings_, prompts_, [this](const std::wstring& text) {
+                                       DrawTextWithIcons(desktop_, text);
+                                   }};
     tavrel::CustomCharacterDeleteClick(context);
 }
 

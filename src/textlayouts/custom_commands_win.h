@@ -19,7 +19,7 @@
 namespace tavrel {
 
 class CustomCommands final : public MessageHook {
-public:
+  public:
     CustomCommands(DesktopAccess& desktop, RegistryAccess& registry, RegistryRoot settingsRoot,
                    Settings& settings, Prompts& prompts)
         : desktop_(desktop),
@@ -46,7 +46,7 @@ public:
     HMENU CharacterMenu() const { return characters_.menu; }
     HMENU PositionMenu() const { return positions_.menu; }
 
-private:
+  private:
     struct Submenu {
         HMENU menu = nullptr;
         std::vector<CustomMenuEntry> shown;

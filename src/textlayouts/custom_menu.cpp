@@ -4,8 +4,8 @@
 #include <limits>
 
 #include "app/commands.h"
-#include "common/error.h"
 #include "common/numeric.h"
+#include "common/whole_number.h"
 
 namespace tavrel {
 namespace {
@@ -52,17 +52,7 @@ std::optional<std::wstring> AskDeleteNumber(Prompts& prompts) {
 }
 
 std::int32_t ParseArrangementNumber(const std::wstring& digits) {
-    std::int64_t value = 0;
-    for (const wchar_t c : digits) {
-        if (c < L'0' || c > L'9') {
-            throw NotAnInteger(digits);
-        }
-        value = value * 10 + (c - L'0');
-        if (value > kInt32Max) {
-            throw NotAnInteger(digits);
-        }
-    }
-    return static_cast<std::int32_t>(value);
+    return digits.empty() ? 0 : ParseWholeNumber(digits);
 }
 
 std::optional<GrownCounts> AddCustomCharacterNumber(const Settings& settings) {

@@ -513,7 +513,8 @@ class LayoutHost : public testing::QuietHost {
         RestoreIconLayout(desktop_, store_, LayoutKeyPath(k));
     }
     void DrawCustomCharacter(std::int32_t k) override {
-        if (const std::optional<std::wstring> text = ReadCustomCharacter(store_.registry, store_.root, k)) {
+        if (const std::optional<std::wstring> text =
+                ReadCustomCharacter(store_.registry, store_.root, k)) {
             drawn.push_back(*text);
         }
     }

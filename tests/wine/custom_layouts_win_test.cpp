@@ -53,9 +53,15 @@ struct Step {
     bool input = true;
     std::optional<std::wstring> type;
 };
-Step Type(std::wstring text) { return {true, std::move(text)}; }
-Step Escape() { return {true, std::nullopt}; }
-Step Ok() { return {false, std::nullopt}; }
+Step Type(std::wstring text) {
+    return {true, std::move(text)};
+}
+Step Escape() {
+    return {true, std::nullopt};
+}
+Step Ok() {
+    return {false, std::nullopt};
+}
 
 std::wstring TextOf(HWND window) {
     std::vector<wchar_t> text(static_cast<std::size_t>(::GetWindowTextLengthW(window)) + 1);
@@ -64,7 +70,8 @@ std::wstring TextOf(HWND window) {
 }
 
 HWND VisibleBox(bool input) {
-    HWND box = input ? ::FindWindowW(kInputBoxClass, nullptr) : ::FindWindowW(L"#32770", kNoticeCaption);
+    HWND box =
+        input ? ::FindWindowW(kInputBoxClass, nullptr) : ::FindWindowW(L"#32770", kNoticeCaption);
     return box != nullptr && ::IsWindowVisible(box) ? box : nullptr;
 }
 
@@ -82,7 +89,7 @@ bool WaitFor(const std::function<bool()>& condition) {
 // Answers the boxes a command shows, from another thread, as a user would;
 // a box the script does not expect is cancelled and counted.
 class BoxScript {
-public:
+  public:
     explicit BoxScript(std::vector<Step> steps) : steps_(std::move(steps)) {
         thread_ = std::thread([this] { Run(); });
     }
@@ -99,11 +106,12 @@ public:
     int unexpected() const { return unexpected_; }
     int missed() const { return missed_; }
 
-private:
+  private:
     void Run() {
         for (const Step& step : steps_) {
             HWND box = nullptr;
-            if (!WaitFor([&] { return (box = VisibleBox(step.input)) != nullptr || stop_; }) || !box) {
+            if (!WaitFor([&] { return (box = VisibleBox(step.input)) != nullptr || stop_; }) ||
+                !box) {
                 ++missed_;
                 continue;
             }
@@ -132,7 +140,7 @@ private:
         seen.owner = ::GetWindow(box, GW_OWNER);
         seen.ownerEnabled = seen.owner == nullptr || ::IsWindowEnabled(seen.owner) != FALSE;
         if (input) {
-            seen.text = TextOf(::GetDlgItem(box, kInputBoxPromptId));
+            seen.text = TextOf(::FindWindowExW(box, nullptr, L"STATIC", nullptr));
             HWND edit = ::GetDlgItem(box, kInputBoxEditId);
             seen.initial = TextOf(edit);
             seen.selection = static_cast<DWORD>(::SendMessageW(edit, EM_GETSEL, 0, 0));
@@ -156,7 +164,8 @@ private:
         // Keys typed into the edit box, as the box's own loop gets them.
         const WPARAM key = step.type ? VK_RETURN : VK_ESCAPE;
         ::PostMessageW(edit, WM_KEYDOWN, key, 1);
-        ::PostMessageW(edit, WM_KEYUP, key, static_cast<LPARAM>(static_cast<std::int32_t>(0xC0000001u)));
+        ::PostMessageW(edit, WM_KEYUP, key,
+                       static_cast<LPARAM>(static_cast<std::int32_t>(0xC0000001u)));
     }
 
     std::vector<Step> steps_;
@@ -167,96 +176,17 @@ private:
     std::thread thread_;
 };
 
-class OwnerWindow {
-public:
-    OwnerWindow()
-        : window_(::CreateWindowExW(0, L"STATIC", L"owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                    nullptr, nullptr)) {}
-    HWND get() const { return window_.get(); }
-
-private:
-    unique_hwnd window_;
+class OwnerWindow final : public Window {
+  public:
+    OwnerWindow() {
+        WNDCLASSEXW ownerClass{};
+        ownerClass.hInstance = ::GetModuleHandleW(nullptr);
+        ownerClass.lpszClassName = L"TavrelLayoutsOwner";
+        RegisterWindowClass(ownerClass);
+        CreateFor(0, L"TavrelLayoutsOwner", L"Tavrel", WS_POPUP, 0, 0, 10, 10, nullptr,
+                  ownerClass.hInstance);
+    }
 };
-
-TEST(InputBox, OkHandsBackTheTextCancelNothing) {
-    OwnerWindow owner;
-    int begun = 0;
-    int ended = 0;
-    Win32Prompts prompts([&] { return owner.get(); }, [&] { ++begun; }, [&] { ++ended; });
-    {
-        BoxScript script({Type(L"工作 Work")});
-        EXPECT_EQ(prompts.AskText(kPositionSavePrompt, L""), std::optional<std::wstring>(L"工作 Work"));
-        const std::vector<Seen>& seen = script.Finish();
-        ASSERT_EQ(seen.size(), 1u);
-        EXPECT_EQ(seen[0].caption, L"Tavrel - 温馨提示");
-        EXPECT_EQ(seen[0].text, kPositionSavePrompt);
-        EXPECT_EQ(seen[0].initial, L"");
-        EXPECT_EQ(seen[0].limit, 255);
-        EXPECT_EQ(seen[0].owner, owner.get());
-        EXPECT_FALSE(seen[0].ownerEnabled) << "modal: the owner takes no input meanwhile";
-        const int centreX = (seen[0].rect.left + seen[0].rect.right) / 2;
-        const int centreY = (seen[0].rect.top + seen[0].rect.bottom) / 2;
-        EXPECT_NEAR(centreX, ::GetSystemMetrics(SM_CXSCREEN) / 2, 1);
-        EXPECT_NEAR(centreY, ::GetSystemMetrics(SM_CYSCREEN) / 2, 1);
-    }
-    EXPECT_TRUE(::IsWindowEnabled(owner.get()));
-    EXPECT_EQ(begun, 1);
-    EXPECT_EQ(ended, 1);
-    {
-        BoxScript script({Escape()});
-        EXPECT_EQ(prompts.AskText(kDeletePrompt, L"0"), std::nullopt);
-        const std::vector<Seen>& seen = script.Finish();
-        ASSERT_EQ(seen.size(), 1u);
-        EXPECT_EQ(seen[0].text, kDeletePrompt);
-        EXPECT_EQ(seen[0].initial, L"0");
-        EXPECT_EQ(seen[0].selection, static_cast<DWORD>(MAKELONG(0, 1))) << "the initial text selected";
-    }
-    EXPECT_TRUE(::IsWindowEnabled(owner.get()));
-}
-
-TEST(InputBox, TakesAtMost255CharactersAndTheCloseBoxCancels) {
-    OwnerWindow owner;
-    Win32Prompts prompts([&] { return owner.get(); });
-    std::thread typist([] {
-        HWND box = nullptr;
-        if (!WaitFor([&] { return (box = VisibleBox(true)) != nullptr; })) {
-            return;
-        }
-        HWND edit = ::GetDlgItem(box, kInputBoxEditId);
-        // Typing stops at the limit; text set from outside is not typing.
-        ::SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
-        for (int i = 0; i < 300; ++i) {
-            ::SendMessageW(edit, WM_CHAR, i < 150 ? L'中' : L'a', 1);
-        }
-        ::PostMessageW(box, WM_COMMAND, IDOK, 0);
-    });
-    const std::optional<std::wstring> typed = prompts.AskText(L"p", L"");
-    typist.join();
-    ASSERT_TRUE(typed);
-    EXPECT_EQ(typed->size(), 255u);
-    EXPECT_EQ(typed->substr(0, 150), std::wstring(150, L'中'));
-
-    std::thread closer([] {
-        HWND box = nullptr;
-        if (WaitFor([&] { return (box = VisibleBox(true)) != nullptr; })) {
-            ::PostMessageW(box, WM_CLOSE, 0, 0);
-        }
-    });
-    EXPECT_EQ(prompts.AskText(L"p", L"x"), std::nullopt);
-    closer.join();
-}
-
-TEST(InputBox, NoticesCarryTheCaptionAndTheInformationIcon) {
-    OwnerWindow owner;
-    Win32Prompts prompts([&] { return owner.get(); });
-    BoxScript script({Ok()});
-    prompts.Notify(kDeletedMessage);
-    const std::vector<Seen>& seen = script.Finish();
-    ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].caption, L"Tavrel - 温馨提示");
-    EXPECT_EQ(seen[0].text, L"删除排列方案成功！");
-    EXPECT_EQ(seen[0].owner, owner.get());
-}
 
 const std::wstring kLong259(259, L'长');
 const std::wstring kLong300(300, L'x');
@@ -268,9 +198,10 @@ std::vector<std::wstring> Captions() {
 // The program's pieces for these commands, on the real registry under the
 // current user and the stand-in desktop.
 class CustomLayoutsTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Quorral");
+        ::RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"Software\\Quorral");
         menu_ = BuildPopupMenu(MainMenuEntries());
         commands_.AttachMenu(menu_.get());
     }
@@ -311,7 +242,8 @@ protected:
         return captions;
     }
     std::wstring StoredName(RegistryRoot root, int layout, int item) {
-        return registry_.ReadString(root, LayoutKeyPath(layout) + L"\\" + std::to_wstring(item), L"IconName");
+        return registry_.ReadString(root, LayoutKeyPath(layout) + L"\\" + std::to_wstring(item),
+                                    L"IconName");
     }
 
     StandinDesktop standin_{Captions()};
@@ -319,7 +251,7 @@ protected:
     Win32Registry registry_;
     Settings settings_;
     OwnerWindow owner_;
-    Win32Prompts prompts_{[this] { return owner_.get(); }};
+    Win32Prompts prompts_{owner_};
     RegistrySettings store_{registry_, kRoot, L"tavrel.exe"};
     AppHost host_{desktop_, settings_, store_, registry_, kRoot};
     Dispatcher dispatcher_{desktop_, settings_, host_};
@@ -331,9 +263,15 @@ TEST_F(CustomLayoutsTest, SaveMoveRestorePutsTheIconsBack) {
     ASSERT_TRUE(standin_.Started());
     MoveAll(0);
     const std::vector<std::pair<int, int>> saved = Positions();
-    const std::vector<Seen> seen = RunCommand(&CustomCommands::CustomPositionSaveClick, {Type(L"工作")});
+    const std::vector<Seen> seen =
+        RunCommand(&CustomCommands::CustomPositionSaveClick, {Type(L"工作")});
     ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].caption, L"Tavrel - 温馨提示");
     EXPECT_EQ(seen[0].text, L"\u3000\u3000请输入用于保存排列方案的名称:\u3000\u3000\u3000\u3000");
+    EXPECT_EQ(seen[0].initial, L"");
+    EXPECT_EQ(seen[0].limit, 255);
+    EXPECT_EQ(seen[0].owner, owner_.hwnd());
+    EXPECT_FALSE(seen[0].ownerEnabled);
     EXPECT_EQ(settings_.customCount, 1);
     EXPECT_EQ(settings_.arrage, 30);
     EXPECT_EQ(registry_.ReadString(kRoot, LayoutKeyPath(1), L"CustomMenuName"), L"工作");
@@ -365,14 +303,16 @@ TEST_F(CustomLayoutsTest, DeletingLayoutTwoOfFourMovesThreeAndFourDown) {
         RunCommand(&CustomCommands::CustomPositionSaveClick, {Type(names[n])});
     }
     EXPECT_EQ(Opened(commands_.PositionMenu()),
-              (std::vector<std::wstring>{L"我要保存自定排列", L"删除自定排列方案", L"", L"30.一", L"31.二",
-                                         L"32.三", L"33.四"}));
+              (std::vector<std::wstring>{L"我要保存自定排列", L"删除自定排列方案", L"", L"30.一",
+                                         L"31.二", L"32.三", L"33.四"}));
     settings_.arrage = 33;
     const std::vector<Seen> seen = RunCommand(&CustomCommands::CustomPositionDeleteClick,
                                               {Type(L"3a"), Ok(), Type(L"31"), Ok()});
     ASSERT_EQ(seen.size(), 4u);
     EXPECT_EQ(seen[0].text, L"\u3000\u3000请输入你要删除自定义字母排列方案的数字编号：");
     EXPECT_EQ(seen[0].initial, L"0");
+    EXPECT_EQ(seen[0].selection, static_cast<DWORD>(MAKELONG(0, 1))) << "the initial text selected";
+    EXPECT_EQ(seen[1].caption, L"Tavrel - 温馨提示");
     EXPECT_EQ(seen[1].text, L"你现在只能输入 0 ~ 9 之间的数字！");
     EXPECT_EQ(seen[2].initial, L"3a") << "the rejected text stays in the box";
     EXPECT_EQ(seen[3].text, L"删除排列方案成功！");
@@ -383,8 +323,8 @@ TEST_F(CustomLayoutsTest, DeletingLayoutTwoOfFourMovesThreeAndFourDown) {
     EXPECT_FALSE(registry_.KeyExists(kRoot, LayoutKeyPath(4)));
     EXPECT_EQ(StoredName(kRoot, 2, 4), kLong259) << "moved with all its entries";
     EXPECT_EQ(Opened(commands_.PositionMenu()),
-              (std::vector<std::wstring>{L"我要保存自定排列", L"删除自定排列方案", L"", L"30.一", L"31.三",
-                                         L"32.四"}));
+              (std::vector<std::wstring>{L"我要保存自定排列", L"删除自定排列方案", L"", L"30.一",
+                                         L"31.三", L"32.四"}));
 
     // Layout 三 under its new number puts the icons in its row.
     MoveAll(5);
@@ -392,7 +332,8 @@ TEST_F(CustomLayoutsTest, DeletingLayoutTwoOfFourMovesThreeAndFourDown) {
     EXPECT_EQ(Positions()[0], (std::pair<int, int>{20, 230}));
 
     // Cancel in the delete prompt: nothing deleted, nothing said.
-    const std::vector<Seen> cancelled = RunCommand(&CustomCommands::CustomPositionDeleteClick, {Escape()});
+    const std::vector<Seen> cancelled =
+        RunCommand(&CustomCommands::CustomPositionDeleteClick, {Escape()});
     EXPECT_EQ(cancelled.size(), 1u);
     EXPECT_EQ(settings_.customCount, 3);
 }
@@ -406,16 +347,18 @@ TEST_F(CustomLayoutsTest, ACustomCharacterSavedBeforeShiftsTheLayoutsAndTheyStil
     EXPECT_EQ(Opened(commands_.CharacterMenu()),
               (std::vector<std::wstring>{L"我要自定义字符", L"删除自定义字符", L""}));
 
-    const std::vector<Seen> seen = RunCommand(&CustomCommands::CustomCharacterSaveClick, {Type(L"中A")});
+    const std::vector<Seen> seen =
+        RunCommand(&CustomCommands::CustomCharacterSaveClick, {Type(L"中A")});
     ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].text, L"\u3000\u3000请输入你要定义的字母或汉字，注意：不能太长否则不能显示出来！");
+    EXPECT_EQ(seen[0].text,
+              L"\u3000\u3000请输入你要定义的字母或汉字，注意：不能太长否则不能显示出来！");
     EXPECT_EQ(settings_.customCharacterCount, 1);
     EXPECT_EQ(settings_.arrage, 30);
     EXPECT_EQ(Opened(commands_.CharacterMenu()),
               (std::vector<std::wstring>{L"我要自定义字符", L"删除自定义字符", L"", L"30.中A"}));
     const std::vector<std::wstring> positions = Opened(commands_.PositionMenu());
-    EXPECT_EQ(positions, (std::vector<std::wstring>{L"我要保存自定排列", L"删除自定排列方案", L"", L"31.家",
-                                                    L"32.Office"}));
+    EXPECT_EQ(positions, (std::vector<std::wstring>{L"我要保存自定排列", L"删除自定排列方案", L"",
+                                                    L"31.家", L"32.Office"}));
     EXPECT_EQ(::GetMenuItemID(commands_.PositionMenu(), 4), ArrangementCommand(32));
 
     MoveAll(5);
@@ -457,7 +400,8 @@ TEST_F(CustomLayoutsTest, DeletingTheCurrentArrangementMakesTheNumberBeforeItCur
 TEST_F(CustomLayoutsTest, SubmenuEntriesAreRealItemsWithPicturesCommandsAndColumns) {
     for (int n = 1; n <= 12; ++n) {
         registry_.CreateKey(kRoot, LayoutKeyPath(n));
-        registry_.WriteString(kRoot, LayoutKeyPath(n), L"CustomMenuName", L"L" + std::to_wstring(n));
+        registry_.WriteString(kRoot, LayoutKeyPath(n), L"CustomMenuName",
+                              L"L" + std::to_wstring(n));
     }
     settings_.customCount = 12;
     const std::vector<std::wstring> captions = Opened(commands_.PositionMenu());

@@ -448,3 +448,99 @@ TEST(ShowHideAllIcons, HidesTheDesktopAndBringsItBackUnchanged) {
 
 }  // namespace
 }  // namespace tavrel
+
+namespace tavrel {
+namespace {
+
+// The error reports of one process on the screen.
+struct ReportSearch {
+    DWORD processId;
+    int count = 0;
+};
+
+BOOL CALLBACK CountReport(HWND window, LPARAM context) {
+    auto* found = reinterpret_cast<ReportSearch*>(context);
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(window, &owner);
+    wchar_t className[32] = {};
+    wchar_t caption[32] = {};
+    ::GetClassNameW(window, className, 32);
+    ::GetWindowTextW(window, caption, 32);
+    if (owner == found->processId && std::wstring(className) == L"#32770" &&
+        std::wstring(caption) == kApplicationTitle && ::IsWindowVisible(window)) {
+        ++found->count;
+    }
+    return TRUE;
+}
+
+int ErrorReportCount(DWORD processId) {
+    ReportSearch search{processId};
+    ::EnumWindows(CountReport, reinterpret_cast<LPARAM>(&search));
+    return search.count;
+}
+
+// The user can always reach the program: damaged settings are reported and
+// the notification-area icon comes all the same.
+TEST(NotificationArea, TheIconComesAfterADamagedSetting) {
+    const std::function<void(const RegistryKey&)> damages[] = {
+        [](const RegistryKey& key) { ::RegDeleteValueW(key.get(), L"FlashScreen"); },
+        [](const RegistryKey& key) { key.WriteString(L"Skin", L"2"); },
+    };
+    const std::wstring texts[] = {L"Failed to get data for 'FlashScreen'", L"Invalid data type for 'Skin'"};
+    for (int i = 0; i < 2; ++i) {
+        StoreSettings(ArrangingNothing());
+        damages[i](SettingsKeyForTest());
+        RunningProgram program;
+        HWND box = program.FindWindowOf(L"#32770", kApplicationTitle, kStartTime);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(testing::MessageBoxText(box), texts[i]);
+        ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, 0), 0);
+        HWND control = ControlWindow(program);
+        ASSERT_NE(control, nullptr);
+        EXPECT_TRUE(testing::WaitUntil([&] { return TrayIconPresent(control); }, 10s)) << texts[i];
+        ExitAndExpectCleanEnd(program);
+    }
+}
+
+// A refresh that fails at every tick shows one report at a time, and the
+// next one only after the first is closed.
+TEST(ErrorReport, ARepeatingFailureDoesNotPileUpBoxes) {
+    Settings settings;
+    settings.arrage = 30;
+    settings.customCharacterCount = 1;
+    settings.flashScreen = 1;
+    StoreSettings(settings);
+    RegistryKey::Create(HKEY_LOCAL_MACHINE, std::wstring(kSettingsKeyPath) + L"\\CustomCharacter")
+        .WriteString(L"CustomCharacter1", L"A");
+    StandinDesktop standin(5);
+    RunningProgram program;
+    HWND control = ControlWindow(program);
+    ASSERT_NE(control, nullptr);
+    ASSERT_TRUE(testing::WaitUntil([&] { return TrayIconPresent(control); }, 10s));
+
+    // The stored text becomes unreadable: every refresh now fails.
+    RegistryKey::Create(HKEY_LOCAL_MACHINE, std::wstring(kSettingsKeyPath) + L"\\CustomCharacter")
+        .WriteInteger(L"CustomCharacter1", 5);
+    HWND box = program.FindWindowOf(L"#32770", kApplicationTitle, 10s);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(testing::MessageBoxText(box), L"Invalid data type for 'CustomCharacter1'");
+    ::Sleep(3500);
+    EXPECT_EQ(ErrorReportCount(program.ProcessId()), 1) << "three more ticks, still one box";
+
+    ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, 0), 0);
+    ASSERT_TRUE(testing::WaitUntil([&] { return !::IsWindow(box); }, 5s));
+    EXPECT_TRUE(testing::WaitUntil([&] { return ErrorReportCount(program.ProcessId()) == 1; }, 10s))
+        << "the next failure is shown once the first report is closed";
+    HWND next = program.FindWindowOf(L"#32770", kApplicationTitle, 1s);
+    // Repair the text so that the program can be ended cleanly.
+    RegistryKey::Create(HKEY_LOCAL_MACHINE, std::wstring(kSettingsKeyPath) + L"\\CustomCharacter")
+        .WriteString(L"CustomCharacter1", L"A");
+    if (next != nullptr) {
+        ::PostMessageW(next, WM_COMMAND, MAKEWPARAM(IDOK, 0), 0);
+    }
+    ASSERT_TRUE(testing::WaitUntil([&] { return ErrorReportCount(program.ProcessId()) == 0; }, 10s));
+    ExitAndExpectCleanEnd(program);
+}
+
+}  // namespace
+}  // namespace tavrel

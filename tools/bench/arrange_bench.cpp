@@ -1,6 +1,9 @@
 // How much an arrangement costs beyond its messages: arranging 1,000 icons
 // on the stand-in desktop against sending the very same 1,000
-// LVM_SETITEMPOSITION messages in a bare loop, alternating, in one run.
+// LVM_SETITEMPOSITION messages in a bare loop, in one run. The bare loop is
+// timed twice: with SendMessageW, and with SendMessageTimeoutW as the
+// desktop layer sends them, so that the cost of the time-out call and the
+// cost of the layer itself show apart.
 //
 //   tavrel_bench.exe [ROUNDS]        (default 41)
 #include <windows.h>
@@ -9,6 +12,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cwchar>
+#include <functional>
 #include <vector>
 
 #include "desktop/desktop_win.h"
@@ -37,6 +41,7 @@ public:
     void SetIconTextColor(tavrel::ListViewHandle, tavrel::ColorRef) override {}
     void SetIconTextBackColor(tavrel::ListViewHandle, tavrel::ColorRef) override {}
     void RedrawDesktopIcons(tavrel::ListViewHandle, std::int32_t, std::int32_t) override {}
+    tavrel::DesktopListStyles GetDesktopListStyles(tavrel::ListViewHandle) override { return {}; }
     void ShowDesktopWindow(std::int32_t) override {}
     std::unique_ptr<tavrel::DesktopIconReader> OpenIconReader() override { return nullptr; }
 
@@ -74,6 +79,7 @@ int wmain(int argc, wchar_t** argv) {
     ::QueryPerformanceFrequency(&frequency);
     std::vector<double> arranged;
     std::vector<double> bare;
+    std::vector<double> bareTimeout;
     const auto timeArrangement = [&] {
         LARGE_INTEGER from, to;
         ::QueryPerformanceCounter(&from);
@@ -90,22 +96,33 @@ int wmain(int argc, wchar_t** argv) {
         ::QueryPerformanceCounter(&to);
         bare.push_back(Seconds(from, to, frequency));
     };
-    // Which of the two goes first alternates, so that neither always meets
-    // the other's after-effects.
+    const auto timeBareTimeoutLoop = [&] {
+        LARGE_INTEGER from, to;
+        ::QueryPerformanceCounter(&from);
+        for (const auto& [index, position] : params) {
+            DWORD_PTR result = 0;
+            ::SendMessageTimeoutW(list, LVM_SETITEMPOSITION, index, position, SMTO_NORMAL | SMTO_ABORTIFHUNG,
+                                  tavrel::kShellAnswerTimeoutMs, &result);
+        }
+        ::QueryPerformanceCounter(&to);
+        bareTimeout.push_back(Seconds(from, to, frequency));
+    };
+    // Which one goes first turns round, so that none always meets another's
+    // after-effects.
+    const std::function<void()> order[] = {timeArrangement, timeBareLoop, timeBareTimeoutLoop};
     for (int round = 0; round < rounds; ++round) {
-        if (round % 2 == 0) {
-            timeArrangement();
-            timeBareLoop();
-        } else {
-            timeBareLoop();
-            timeArrangement();
+        for (int step = 0; step < 3; ++step) {
+            order[(round + step) % 3]();
         }
     }
     const double arrangedMedian = Median(arranged);
     const double bareMedian = Median(bare);
+    const double bareTimeoutMedian = Median(bareTimeout);
     std::printf("icons %d, rounds %d\n", kIcons, rounds);
-    std::printf("arrangement (top edge): %.3f ms median\n", arrangedMedian * 1000);
-    std::printf("bare message loop:      %.3f ms median\n", bareMedian * 1000);
-    std::printf("ratio: %.3f\n", arrangedMedian / bareMedian);
+    std::printf("arrangement (top edge):         %.3f ms median\n", arrangedMedian * 1000);
+    std::printf("bare loop, SendMessageW:        %.3f ms median\n", bareMedian * 1000);
+    std::printf("bare loop, SendMessageTimeoutW: %.3f ms median\n", bareTimeoutMedian * 1000);
+    std::printf("ratio to SendMessageW:          %.3f\n", arrangedMedian / bareMedian);
+    std::printf("ratio to SendMessageTimeoutW:   %.3f\n", arrangedMedian / bareTimeoutMedian);
     return 0;
 }

@@ -23,7 +23,8 @@ constexpr int kIcons = 1000;
 constexpr tavrel::RegistryRoot kRoot = tavrel::RegistryRoot::kCurrentUser;
 
 double Seconds(LARGE_INTEGER from, LARGE_INTEGER to, LARGE_INTEGER frequency) {
-    return static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
+    return static_cast<double>(to.QuadPart - from.QuadPart) /
+           static_cast<double>(frequency.QuadPart);
 }
 
 double Median(std::vector<double> values) {
@@ -34,7 +35,8 @@ double Median(std::vector<double> values) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    const int rounds = argc > 1 ? std::max(1, static_cast<int>(std::wcstol(argv[1], nullptr, 10))) : 11;
+    const int rounds =
+        argc > 1 ? std::max(1, static_cast<int>(std::wcstol(argv[1], nullptr, 10))) : 11;
     standin::StandinDesktop standin(kIcons);
     if (!standin.Started()) {
         std::fprintf(stderr, "the stand-in desktop did not start\n");
@@ -107,6 +109,7 @@ int wmain(int argc, wchar_t** argv) {
     std::printf("restore of a saved layout: %.3f ms median\n", restoredMedian * 1000);
     std::printf("bare reading loop:         %.3f ms median\n", bareMedian * 1000);
     std::printf("ratio: %.3f\n", restoredMedian / bareMedian);
-    std::printf("(reading the layout's entries alone: %.3f ms median)\n", Median(entriesOnly) * 1000);
+    std::printf("(reading the layout's entries alone: %.3f ms median)\n",
+                Median(entriesOnly) * 1000);
     return 0;
 }

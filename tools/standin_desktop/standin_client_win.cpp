@@ -19,9 +19,56 @@ std::wstring TempFile(const wchar_t* prefix) {
     return path;
 }
 
-HWND FindListView(HWND progman) {
-    HWND view = progman != nullptr ? ::GetWindow(progman, GW_CHILD) : nullptr;
-    return view != nullptr ? ::GetWindow(view, GW_CHILD) : nullptr;
+DWORD ProcessOf(HWND window) {
+    DWORD process = 0;
+    ::GetWindowThreadProcessId(window, &process);
+    return process;
+}
+
+// The stand-in's own windows, found by its process id and by class only,
+// whichever layout it has: not the way Tavrel looks for them.
+struct ViewWindows {
+    HWND holder = nullptr;
+    HWND listView = nullptr;
+};
+
+ViewWindows FindView(DWORD process) {
+    for (HWND top = ::FindWindowExW(nullptr, nullptr, nullptr, nullptr); top != nullptr;
+         top = ::FindWindowExW(nullptr, top, nullptr, nullptr)) {
+        if (ProcessOf(top) != process) {
+            continue;
+        }
+        if (HWND view = ::FindWindowExW(top, nullptr, L"SHELLDLL_DefView", nullptr)) {
+            return {top, ::FindWindowExW(view, nullptr, WC_LISTVIEWW, nullptr)};
+        }
+    }
+    return {};
+}
+
+std::wstring LayoutName(StandinLayout layout) {
+    switch (layout) {
+        case StandinLayout::kWorkerW:
+            return L"workerw";
+        case StandinLayout::kProgmanWorkerW:
+            return L"progman-workerw";
+        case StandinLayout::kNone:
+            return L"none";
+        case StandinLayout::kClassic:
+            break;
+    }
+    return L"classic";
+}
+
+std::wstring TextsName(StandinTexts texts) {
+    switch (texts) {
+        case StandinTexts::kCallback:
+            return L"callback";
+        case StandinTexts::kCallbackPointer:
+            return L"callback-pointer";
+        case StandinTexts::kPlain:
+            break;
+    }
+    return L"plain";
 }
 
 }  // namespace
@@ -33,26 +80,58 @@ std::wstring ProgramDirectory() {
     return directory.substr(0, directory.find_last_of(L"\\/") + 1);
 }
 
-StandinDesktop::StandinDesktop(int icons) {
-    Start(L"--icons " + std::to_wstring(icons), icons);
+namespace {
+
+StandinOptions WithIcons(int icons) {
+    StandinOptions options;
+    options.icons = icons;
+    return options;
 }
 
-StandinDesktop::StandinDesktop(const std::vector<std::wstring>& captions, int refusePosition) {
-    captionsFile_ = TempFile(L"cap");
-    {
-        std::ofstream out(ToUtf8(captionsFile_), std::ios::binary | std::ios::trunc);
-        for (const std::wstring& caption : captions) {
-            out << ToUtf8(caption) << '\n';
+StandinOptions WithCaptions(const std::vector<std::wstring>& captions, int refusePosition) {
+    StandinOptions options;
+    options.captions = captions;
+    options.refusePosition = refusePosition;
+    return options;
+}
+
+}  // namespace
+
+StandinDesktop::StandinDesktop(int icons) : StandinDesktop(WithIcons(icons)) {}
+
+StandinDesktop::StandinDesktop(const std::vector<std::wstring>& captions, int refusePosition)
+    : StandinDesktop(WithCaptions(captions, refusePosition)) {}
+
+StandinDesktop::StandinDesktop(const StandinOptions& options) {
+    std::wstring arguments;
+    int expectedIcons = options.icons;
+    if (options.captions) {
+        captionsFile_ = TempFile(L"cap");
+        {
+            std::ofstream out(ToUtf8(captionsFile_), std::ios::binary | std::ios::trunc);
+            for (const std::wstring& caption : *options.captions) {
+                out << ToUtf8(caption) << '\n';
+            }
         }
+        arguments = L"--captions \"" + captionsFile_ + L"\"";
+        expectedIcons = static_cast<int>(options.captions->size());
+    } else {
+        arguments = L"--icons " + std::to_wstring(options.icons);
     }
-    Start(L"--captions \"" + captionsFile_ + L"\" --refuse-position " + std::to_wstring(refusePosition),
-          static_cast<int>(captions.size()));
+    arguments += L" --refuse-position " + std::to_wstring(options.refusePosition) + L" --layout " +
+                 LayoutName(options.layout) + L" --texts " + TextsName(options.texts) + L" --auto-arrange " +
+                 (options.autoArrange ? L"1" : L"0") + L" --snap-to-grid " + (options.snapToGrid ? L"1" : L"0");
+    Start(arguments, expectedIcons, options.otherWordSize, options.layout != StandinLayout::kNone);
 }
 
-void StandinDesktop::Start(const std::wstring& arguments, int expectedIcons) {
+void StandinDesktop::Start(const std::wstring& arguments, int expectedIcons, bool otherWordSize,
+                           bool withView) {
     stateFile_ = TempFile(L"sta");
-    std::wstring command = L"\"" + ProgramDirectory() + L"standin_desktop.exe\" " + arguments +
-                           L" --state \"" + stateFile_ + L"\"";
+    const wchar_t* exe = !otherWordSize           ? L"standin_desktop.exe"
+                         : sizeof(void*) == 4 ? L"standin_desktop64.exe"
+                                              : L"standin_desktop32.exe";
+    std::wstring command = L"\"" + ProgramDirectory() + exe + L"\" " + arguments + L" --state \"" +
+                           stateFile_ + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
@@ -62,18 +141,40 @@ void StandinDesktop::Start(const std::wstring& arguments, int expectedIcons) {
     }
     tavrel::unique_handle thread(info.hThread);
     process_.reset(info.hProcess);
-    // Ready when the list view holds every icon.
+    // Ready when the list view holds every icon and the desktop shows.
     for (int attempt = 0; attempt < 400; ++attempt) {
         HWND progman = ::FindWindowW(L"Progman", nullptr);
-        HWND list = FindListView(progman);
-        if (list != nullptr &&
-            ::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == static_cast<LRESULT>(expectedIcons) &&
-            ::IsWindowVisible(progman)) {
-            progman_ = progman;
-            return;
+        if (progman != nullptr && ProcessOf(progman) == info.dwProcessId && ::IsWindowVisible(progman)) {
+            const ViewWindows view = FindView(info.dwProcessId);
+            if (!withView) {
+                progman_ = progman;
+                return;
+            }
+            if (view.listView != nullptr && ::IsWindowVisible(view.holder) &&
+                ::SendMessageW(view.listView, LVM_GETITEMCOUNT, 0, 0) == static_cast<LRESULT>(expectedIcons)) {
+                progman_ = progman;
+                holder_ = view.holder;
+                listView_ = view.listView;
+                return;
+            }
         }
         ::Sleep(25);
     }
+}
+
+void StandinDesktop::Hang(unsigned milliseconds, int afterMoves) const {
+    if (progman_ != nullptr) {
+        ::SendMessageW(progman_, kHangMessage, milliseconds, afterMoves);
+    }
+}
+
+bool StandinDesktop::Is64Bit() const {
+    BOOL selfUnderWow64 = FALSE;
+    BOOL standinUnderWow64 = FALSE;
+    ::IsWow64Process(::GetCurrentProcess(), &selfUnderWow64);
+    ::IsWow64Process(process_.get(), &standinUnderWow64);
+    const bool system64 = sizeof(void*) == 8 || selfUnderWow64 != FALSE;
+    return system64 && standinUnderWow64 == FALSE;
 }
 
 StandinDesktop::~StandinDesktop() {

@@ -1,0 +1,516 @@
+// The shell tweaks of tavrel.exe itself: its menu commands sent to the
+// running program, their links and registry values read back from the
+// prefix's real file system and registry.
+#include <windows.h>
+#include <objbase.h>
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "app/commands.h"
+#include "app/control_window_win.h"
+#include "app/registry_win.h"
+#include "app/settings_store.h"
+#include "common/error_report_win.h"
+#include "common/prompts_win.h"
+#include "standin_desktop/standin_client_win.h"
+#include "support/program_win.h"
+#include "tweaks/desktop_tweaks.h"
+#include "tweaks/shortcuts.h"
+
+namespace tavrel {
+namespace {
+
+using namespace std::chrono_literals;
+using standin::StandinDesktop;
+using testing::RunningProgram;
+using testing::WaitUntil;
+
+constexpr auto kStartTime = 20s;
+const std::wstring kLinks = L"C:\\tavrel-links";
+const std::wstring kDesktopName = L"Tavr\u3000\u3000\u2192el";
+
+void StoreSettings(const Settings& settings) {
+    testing::ForgetProgramSettings();
+    Win32Registry registry;
+    RegistrySettings store(registry, RegistryRoot::kLocalMachine, L"");
+    SaveSettings(settings, store);
+}
+
+Settings ArrangingTopEdge() {
+    Settings settings;
+    settings.arrage = 1;
+    return settings;
+}
+
+std::wstring ProgramFile() {
+    return standin::ProgramDirectory() + L"tavrel.exe";
+}
+
+bool SamePath(const std::wstring& a, const std::wstring& b) {
+    return ::lstrcmpiW(a.c_str(), b.c_str()) == 0;
+}
+
+bool FileExists(const std::wstring& path) {
+    return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+void MakeFolders(const std::wstring& path) {
+    ::SHCreateDirectoryExW(nullptr, path.c_str(), nullptr);
+}
+
+void RemoveTree(const std::wstring& path) {
+    const std::wstring from = path + L'\0';  // a list of paths ends in two zeros
+    SHFILEOPSTRUCTW operation{};
+    operation.wFunc = FO_DELETE;
+    operation.pFrom = from.c_str();
+    operation.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
+    ::SHFileOperationW(&operation);
+}
+
+struct LinkContents {
+    std::wstring target;
+    std::wstring directory;
+    std::wstring arguments;
+};
+
+std::optional<LinkContents> ReadLink(const std::wstring& path) {
+    com_ptr<IShellLinkW> link;
+    if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                  link.put_void()))) {
+        return std::nullopt;
+    }
+    com_ptr<IPersistFile> file = link.query<IPersistFile>(IID_IPersistFile);
+    if (!file || FAILED(file->Load(path.c_str(), STGM_READ))) {
+        return std::nullopt;
+    }
+    LinkContents contents;
+    wchar_t text[1024] = {};
+    link->GetPath(text, 1024, nullptr, 0);
+    contents.target = text;
+    text[0] = L'\0';
+    link->GetWorkingDirectory(text, 1024);
+    contents.directory = text;
+    text[0] = L'\0';
+    link->GetArguments(text, 1024);
+    contents.arguments = text;
+    return contents;
+}
+
+// A link to the running program's file, started in its folder, without
+// arguments.
+void ExpectLinkToTheProgram(const std::wstring& path) {
+    const std::optional<LinkContents> link = ReadLink(path);
+    ASSERT_TRUE(link.has_value()) << "no link at " << ::testing::PrintToString(path);
+    EXPECT_TRUE(SamePath(link->target, ProgramFile())) << ::testing::PrintToString(link->target);
+    EXPECT_TRUE(SamePath(link->directory, standin::ProgramDirectory()))
+        << ::testing::PrintToString(link->directory);
+    EXPECT_EQ(link->directory.back(), L'\\');
+    EXPECT_EQ(link->arguments, L"");
+}
+
+// Whether the system tells the program it is platform 2, minor version 1,
+// where the quick launch bar lives below "AppData".
+bool QuickLaunchBelowAppData() {
+    OSVERSIONINFOW info{};
+    info.dwOSVersionInfoSize = sizeof(info);
+    ::GetVersionExW(&info);
+    return info.dwPlatformId == VER_PLATFORM_WIN32_NT && info.dwMinorVersion == 1;
+}
+
+void Command(HWND control, std::uint16_t command) {
+    ::SendMessageW(control, WM_COMMAND, MAKEWPARAM(command, 0), 0);
+}
+
+void ExitAndExpectCleanEnd(const RunningProgram& program, HWND control) {
+    ::PostMessageW(control, WM_COMMAND, MAKEWPARAM(kCmdExit, 0), 0);
+    EXPECT_EQ(program.WaitForExit(10s), std::optional<DWORD>(0));
+}
+
+bool IconAt(const StandinDesktop& standin, std::size_t index, int x, int y) {
+    const auto state = standin.ReadState();
+    return index < state.items.size() && state.items[index].x == x && state.items[index].y == y;
+}
+
+std::wstring StoredString(HKEY root, const std::wstring& path, const std::wstring& name) {
+    std::optional<RegistryKey> key = RegistryKey::Open(root, path);
+    return key ? key->ReadString(name) : L"(no key)";
+}
+
+// A registry value exactly as it was (type and bytes), or its absence.
+struct SavedValue {
+    HKEY root;
+    std::wstring path;
+    std::wstring name;
+    bool existed = false;
+    DWORD type = 0;
+    std::vector<BYTE> data;
+};
+
+SavedValue Save(HKEY root, const std::wstring& path, const std::wstring& name) {
+    SavedValue saved{root, path, name, false, 0, {}};
+    std::optional<RegistryKey> key = RegistryKey::Open(root, path);
+    DWORD size = 0;
+    if (key && ::RegQueryValueExW(key->get(), name.c_str(), nullptr, &saved.type, nullptr, &size) ==
+                   ERROR_SUCCESS) {
+        saved.data.resize(size);
+        saved.existed = ::RegQueryValueExW(key->get(), name.c_str(), nullptr, &saved.type,
+                                           saved.data.data(), &size) == ERROR_SUCCESS;
+    }
+    return saved;
+}
+
+void Restore(const SavedValue& saved) {
+    const RegistryKey key = RegistryKey::Create(saved.root, saved.path);
+    if (saved.existed) {
+        ::RegSetValueExW(key.get(), saved.name.c_str(), 0, saved.type, saved.data.data(),
+                         static_cast<DWORD>(saved.data.size()));
+    } else {
+        ::RegDeleteValueW(key.get(), saved.name.c_str());
+    }
+}
+
+// The current user's shell folder values, and the links folder, put back
+// as they were after each test.
+//
+// Wine's shell writes a folder's "Shell Folders" value anew from its "User
+// Shell Folders" value whenever someone asks it for that folder (its link
+// object does, for the desktop and the start menu); the test folders go
+// into both, so that they stay what the program finds.
+class ShellFolders : public ::testing::Test {
+  protected:
+    static constexpr wchar_t kUserShellFoldersPath[] =
+        L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+
+    void SetUp() override {
+        ASSERT_TRUE(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+        for (const wchar_t* name : {L"Start Menu", L"Programs", L"Desktop", L"AppData"}) {
+            saved_.push_back(Save(HKEY_CURRENT_USER, kShellFoldersKeyPath, name));
+            saved_.push_back(Save(HKEY_CURRENT_USER, kUserShellFoldersPath, name));
+        }
+        saved_.push_back(Save(HKEY_CURRENT_USER, kMapGroupsKeyPath, L"Quick Launch"));
+        RemoveTree(kLinks);
+    }
+    void TearDown() override {
+        for (const SavedValue& saved : saved_) {
+            Restore(saved);
+        }
+        RemoveTree(kLinks);
+        testing::ForgetProgramSettings();
+        ::CoUninitialize();
+    }
+
+    void PointAt(const std::wstring& path, const std::wstring& name, const std::wstring& folder) {
+        RegistryKey::Create(HKEY_CURRENT_USER, path).WriteString(name, folder);
+        if (path == kShellFoldersKeyPath) {
+            RegistryKey::Create(HKEY_CURRENT_USER, kUserShellFoldersPath).WriteString(name, folder);
+        }
+        if (!folder.empty()) {
+            MakeFolders(folder);
+        }
+    }
+    // Every folder value at a folder of its own below kLinks.
+    void PointAllAtTestFolders() {
+        PointAt(kShellFoldersKeyPath, L"Start Menu", kLinks + L"\\start");
+        PointAt(kShellFoldersKeyPath, L"Programs", kLinks + L"\\programs");
+        PointAt(kShellFoldersKeyPath, L"Desktop", kLinks + L"\\desktop");
+        PointAt(kShellFoldersKeyPath, L"AppData", kLinks + L"\\appdata");
+        MakeFolders(kLinks + L"\\appdata\\Microsoft\\Internet Explorer\\Quick Launch");
+        PointAt(kMapGroupsKeyPath, L"Quick Launch", kLinks + L"\\mapgroups");
+    }
+    std::wstring QuickLaunchFolder() const {
+        return QuickLaunchBelowAppData()
+                   ? kLinks + L"\\appdata\\Microsoft\\Internet Explorer\\Quick Launch"
+                   : kLinks + L"\\mapgroups";
+    }
+
+    std::vector<SavedValue> saved_;
+};
+
+TEST_F(ShellFolders, EachShortcutCommandWritesALinkWhereItsFolderValuePoints) {
+    PointAllAtTestFolders();
+    StoreSettings(Settings{});
+    RunningProgram program;
+    HWND control = program.FindWindowOf(kControlWindowClass, L"", kStartTime);
+    ASSERT_NE(control, nullptr);
+    Command(control, kCmdStartMenu);
+    Command(control, kCmdPrograms);
+    Command(control, kCmdDesktop);
+    Command(control, kCmdQuickLaunch);
+    ExpectLinkToTheProgram(kLinks + L"\\start\\Tavrel.lnk");
+    ExpectLinkToTheProgram(kLinks + L"\\programs\\Tavrel.lnk");
+    ExpectLinkToTheProgram(kLinks + L"\\desktop\\" + kDesktopName + L".lnk");
+    ExpectLinkToTheProgram(QuickLaunchFolder() + L"\\Tavrel.lnk");
+
+    // Again: the same link is written over.
+    ASSERT_TRUE(::DeleteFileW((kLinks + L"\\start\\Tavrel.lnk").c_str()));
+    Command(control, kCmdStartMenu);
+    Command(control, kCmdStartMenu);
+    ExpectLinkToTheProgram(kLinks + L"\\start\\Tavrel.lnk");
+    EXPECT_EQ(program.FindWindowOf(L"#32770", L"", 200ms), nullptr) << "nothing is reported";
+    ExitAndExpectCleanEnd(program, control);
+}
+
+TEST_F(ShellFolders, AnEmptyOrMissingFolderWritesNoLinkAnywhere) {
+    // An empty value (the programs menu), and one naming a folder that is
+    // not there (the desktop).
+    PointAt(kShellFoldersKeyPath, L"Programs", L"");
+    PointAt(kShellFoldersKeyPath, L"Desktop", kLinks + L"\\gone");
+    ASSERT_TRUE(::RemoveDirectoryW((kLinks + L"\\gone").c_str()));
+    StoreSettings(Settings{});
+    RunningProgram program;
+    HWND control = program.FindWindowOf(kControlWindowClass, L"", kStartTime);
+    ASSERT_NE(control, nullptr);
+    Command(control, kCmdPrograms);
+    Command(control, kCmdDesktop);
+    EXPECT_EQ(StoredString(HKEY_CURRENT_USER, kShellFoldersKeyPath, L"Programs"), L"")
+        << "the value the program found";
+    for (const std::wstring root : {L"C:\\", L"Z:\\", L"\\"}) {
+        EXPECT_FALSE(FileExists(root + L"Tavrel.lnk")) << ::testing::PrintToString(root);
+        EXPECT_FALSE(FileExists(root + kDesktopName + L".lnk")) << ::testing::PrintToString(root);
+    }
+    EXPECT_FALSE(FileExists(kLinks + L"\\gone"));
+    EXPECT_EQ(program.FindWindowOf(L"#32770", L"", 200ms), nullptr) << "nothing is reported";
+    ExitAndExpectCleanEnd(program, control);
+}
+
+TEST_F(ShellFolders, TheFirstStartPlacesTheDesktopAndQuickLaunchLinks) {
+    PointAllAtTestFolders();
+    testing::ForgetProgramSettings();
+    RunningProgram program;
+    HWND question = program.FindWindowOf(L"#32770", kNoticeCaption, kStartTime);
+    ASSERT_NE(question, nullptr) << "the welcome question";
+    // The links are there by the time the question is asked.
+    ExpectLinkToTheProgram(kLinks + L"\\desktop\\" + kDesktopName + L".lnk");
+    ExpectLinkToTheProgram(QuickLaunchFolder() + L"\\Tavrel.lnk");
+    EXPECT_FALSE(FileExists(kLinks + L"\\start\\Tavrel.lnk"));
+    EXPECT_FALSE(FileExists(kLinks + L"\\programs\\Tavrel.lnk"));
+    ::PostMessageW(question, WM_COMMAND, MAKEWPARAM(IDNO, 0), 0);
+    HWND control = program.FindWindowOf(kControlWindowClass, L"", kStartTime);
+    ASSERT_NE(control, nullptr);
+    ExitAndExpectCleanEnd(program, control);
+}
+
+// The autorun value, the icon values and the refresh through the program.
+class Tweaks : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        metricsBefore_ =
+            StoredString(HKEY_CURRENT_USER, kWindowMetricsKeyPath, kShellIconSizeValue);
+        metricsExisted_ = RegistryKey::Open(HKEY_CURRENT_USER, kWindowMetricsKeyPath).has_value() &&
+                          RegistryKey::Open(HKEY_CURRENT_USER, kWindowMetricsKeyPath)
+                              ->ValueExists(kShellIconSizeValue);
+    }
+    void TearDown() override {
+        const RegistryKey key = RegistryKey::Create(HKEY_CURRENT_USER, kWindowMetricsKeyPath);
+        if (metricsExisted_) {
+            key.WriteString(kShellIconSizeValue, metricsBefore_);
+        } else {
+            ::RegDeleteValueW(key.get(), kShellIconSizeValue);
+        }
+        testing::ForgetProgramSettings();
+    }
+    void SetIconSize(const std::wstring& size) {
+        RegistryKey::Create(HKEY_CURRENT_USER, kWindowMetricsKeyPath)
+            .WriteString(kShellIconSizeValue, size);
+    }
+    void ForgetIconSize() {
+        ::RegDeleteValueW(RegistryKey::Create(HKEY_CURRENT_USER, kWindowMetricsKeyPath).get(),
+                          kShellIconSizeValue);
+    }
+    std::wstring IconSize() const {
+        return StoredString(HKEY_CURRENT_USER, kWindowMetricsKeyPath, kShellIconSizeValue);
+    }
+    // An icon moved away; the next refresh puts it back at the top edge.
+    void MoveIconAway(const StandinDesktop& standin) {
+        ASSERT_TRUE(WaitUntil([&] { return IconAt(standin, 0, 22, 2); }, 10s));
+        ::SendMessageW(::FindWindowExW(::FindWindowExW(standin.Progman(), nullptr,
+                                                       L"SHELLDLL_DefView", nullptr),
+                                       nullptr, L"SysListView32", nullptr),
+                       LVM_SETITEMPOSITION, 0, MAKELPARAM(600, 600));
+        ASSERT_TRUE(WaitUntil([&] { return IconAt(standin, 0, 600, 600); }, 5s));
+    }
+    // The general error report's text, the report closed.
+    std::wstring ErrorReport(const RunningProgram& program) {
+        HWND box = program.FindWindowOf(L"#32770", kApplicationTitle, 10s);
+        if (box == nullptr) {
+            return L"(no error box)";
+        }
+        const std::wstring text = testing::MessageBoxText(box);
+        ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, 0), 0);
+        WaitUntil([&] { return !::IsWindow(box); }, 5s);
+        return text;
+    }
+
+    std::wstring metricsBefore_;
+    bool metricsExisted_ = false;
+};
+
+TEST_F(Tweaks, TheAutorunToggleWritesAndDeletesTheQuotedPathAndTheCaptionFollows) {
+    StoreSettings(Settings{});
+    RunningProgram program;
+    HWND control = program.FindWindowOf(kControlWindowClass, L"", kStartTime);
+    ASSERT_NE(control, nullptr);
+    Win32Registry registry;
+    EXPECT_EQ(ReadAutoRunCaption(registry, RegistryRoot::kLocalMachine), L"系统启动时自动运行");
+
+    Command(control, kCmdAutoRun);
+    const std::wstring value = StoredString(HKEY_LOCAL_MACHINE, kRunKeyPath, kProductName);
+    ASSERT_GE(value.size(), 2u);
+    EXPECT_EQ(value.front(), L'"');
+    EXPECT_EQ(value.back(), L'"');
+    EXPECT_TRUE(SamePath(value.substr(1, value.size() - 2), ProgramFile()))
+        << ::testing::PrintToString(value);
+    EXPECT_EQ(ReadAutoRunCaption(registry, RegistryRoot::kLocalMachine), L"取消自动运行功能");
+
+    Command(control, kCmdAutoRun);
+    EXPECT_FALSE(RegistryKey::Open(HKEY_LOCAL_MACHINE, kRunKeyPath)->ValueExists(kProductName));
+    EXPECT_EQ(ReadAutoRunCaption(registry, RegistryRoot::kLocalMachine), L"系统启动时自动运行");
+
+    // An empty value counts as off: the click writes the path.
+    RegistryKey::Create(HKEY_LOCAL_MACHINE, kRunKeyPath).WriteString(kProductName, L"");
+    Command(control, kCmdAutoRun);
+    EXPECT_EQ(StoredString(HKEY_LOCAL_MACHINE, kRunKeyPath, kProductName), value);
+    // So does an unquoted path of an older version: the click deletes it.
+    RegistryKey::Create(HKEY_LOCAL_MACHINE, kRunKeyPath).WriteString(kProductName, ProgramFile());
+    Command(control, kCmdAutoRun);
+    EXPECT_FALSE(RegistryKey::Open(HKEY_LOCAL_MACHINE, kRunKeyPath)->ValueExists(kProductName));
+    ExitAndExpectCleanEnd(program, control);
+}
+
+TEST_F(Tweaks, ArrowRemovalWritesTheIconLeavesTheIconSizeAndRefreshes) {
+    SetIconSize(L"48");
+    StoreSettings(ArrangingTopEdge());
+    StandinDesktop standin(3);
+    RunningProgram program;
+    HWND control = program.FindWindowOf(kControlWindowClass, L"", kStartTime);
+    ASSERT_NE(control, nullptr);
+    MoveIconAway(standin);
+    Command(control, kCmdDeleteShortcutArrow);
+    wchar_t system[MAX_PATH] = {};
+    ::GetSystemDirectoryW(system, MAX_PATH);
+    EXPECT_EQ(StoredString(HKEY_LOCAL_MACHINE, kShellIconsKeyPath, L"29"),
+              std::wstring(system) + L"\\docprop.dll,1");
+    EXPECT_EQ(IconSize(), L"48") << "as it began";
+    EXPECT_TRUE(IconAt(standin, 0, 22, 2)) << "the refresh after the pause";
+    ExitAndExpectCleanEnd(program, control);
+}
+
+TEST_F(Tweaks, IconCacheRebuildWithoutASizeLeavesThirtyTwo) {
+    ForgetIconSize();
+    StoreSettings(ArrangingTopEdge());
+    StandinDesktop standin(3);
+    RunningProgram program;
+    HWND control = program.FindWindowOf(kControlWindowClass, L"", kStartTime);
+    ASSERT_NE(control, nullptr);
+    MoveIconAway(standin);
+    Command(control, kCmdIconCacheRebuild);
+    EXPECT_EQ(IconSize(), L"32");
+    EXPECT_TRUE(IconAt(standin, 0, 22, 2)) << "the refresh after the pause";
+    ExitAndExpectCleanEnd(program, control);
+}
+
+TEST_F(Tweaks, AnIconSizeThatIsNoNumberIsReportedAndNothingFollows) {
+    SetIconSize(L"abc");
+    StoreSettings(ArrangingTopEdge());
+    StandinDesktop standin(3);
+    RunningProgram program;
+    HWND control = program.FindWindowOf(kControlWindowClass, L"", kStartTime);
+    ASSERT_NE(control, nullptr);
+    MoveIconAway(standin);
+    ::PostMessageW(control, WM_COMMAND, MAKEWPARAM(kCmdIconCacheRebuild, 0), 0);
+    EXPECT_EQ(ErrorReport(program), L"'abc' is not a valid integer value");
+    EXPECT_EQ(IconSize(), L"abc");
+    EXPECT_TRUE(IconAt(standin, 0, 600, 600)) << "no refresh";
+    ExitAndExpectCleanEnd(program, control);
+}
+
+// The program's input box, once it is up.
+HWND InputBoxOf(const RunningProgram& program) {
+    return program.FindWindowOf(kInputBoxClass, L"", 10s);
+}
+
+TEST_F(Tweaks, TheRefreshTimeBoxSetsThePeriodAndCancelKeepsIt) {
+    StoreSettings(ArrangingTopEdge());
+    StandinDesktop standin(3);
+    RunningProgram program;
+    HWND control = program.FindWindowOf(kControlWindowClass, L"", kStartTime);
+    ASSERT_NE(control, nullptr);
+
+    // Cancel: the refresh stays at a minute.
+    ::PostMessageW(control, WM_COMMAND, MAKEWPARAM(kCmdFlashScreen, 0), 0);
+    HWND box = InputBoxOf(program);
+    ASSERT_NE(box, nullptr);
+    wchar_t initial[32] = {};
+    // Asked by message: another process's edit keeps its text to itself.
+    ::SendMessageW(::GetDlgItem(box, kInputBoxEditId), WM_GETTEXT, 32,
+                   reinterpret_cast<LPARAM>(initial));
+    EXPECT_EQ(std::wstring(initial), L"60") << "the current refresh time";
+    ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(box); }, 5s));
+    MoveIconAway(standin);
+    ::Sleep(2500);
+    EXPECT_TRUE(IconAt(standin, 0, 600, 600)) << "no refresh within seconds";
+
+    // Text that is no whole number: reported, nothing changes.
+    ::PostMessageW(control, WM_COMMAND, MAKEWPARAM(kCmdFlashScreen, 0), 0);
+    box = InputBoxOf(program);
+    ASSERT_NE(box, nullptr);
+    ::SetWindowTextW(::GetDlgItem(box, kInputBoxEditId), L"1s");
+    ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    EXPECT_EQ(ErrorReport(program), L"'1s' is not a valid integer value");
+    ::Sleep(2500);
+    EXPECT_TRUE(IconAt(standin, 0, 600, 600)) << "still no refresh";
+
+    // One second: the icons come back at once and keep coming back.
+    ::PostMessageW(control, WM_COMMAND, MAKEWPARAM(kCmdFlashScreen, 0), 0);
+    box = InputBoxOf(program);
+    ASSERT_NE(box, nullptr);
+    ::SetWindowTextW(::GetDlgItem(box, kInputBoxEditId), L"1");
+    ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    EXPECT_TRUE(WaitUntil([&] { return IconAt(standin, 0, 22, 2); }, 5s)) << "refreshed";
+    MoveIconAway(standin);
+    EXPECT_TRUE(WaitUntil([&] { return IconAt(standin, 0, 22, 2); }, 5s)) << "refreshed again";
+    ExitAndExpectCleanEnd(program, control);
+    EXPECT_EQ(RegistryKey::Open(HKEY_LOCAL_MACHINE, kSettingsKeyPath)->ReadInteger(L"FlashScreen"),
+              1);
+}
+
+TEST_F(Tweaks, TheColourChooserStartsAtTheTextColourAndOkSavesIt) {
+    Settings settings;
+    settings.arrage = 0;
+    settings.textColor = 0x00FF00;
+    StoreSettings(settings);
+    StandinDesktop standin(3);
+    RunningProgram program;
+    HWND control = program.FindWindowOf(kControlWindowClass, L"", kStartTime);
+    ASSERT_NE(control, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return standin.ReadState().textColor == 0x00FF00u; }, 10s));
+    const RegistryKey key = *RegistryKey::Open(HKEY_LOCAL_MACHINE, kSettingsKeyPath);
+
+    // Cancel: nothing is applied or saved.
+    key.WriteInteger(L"TextColor", 7);
+    ::PostMessageW(control, WM_COMMAND, MAKEWPARAM(kCmdSetDesktopIconTextColor, 0), 0);
+    HWND dialog = program.FindWindowOf(L"#32770", L"", 10s);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(::GetWindow(dialog, GW_OWNER), control);
+    ::PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(dialog); }, 5s));
+    EXPECT_EQ(key.ReadInteger(L"TextColor"), 7);
+
+    // OK at once: the preset colour is chosen, applied on no background and
+    // saved.
+    ::PostMessageW(control, WM_COMMAND, MAKEWPARAM(kCmdSetDesktopIconTextColor, 0), 0);
+    dialog = program.FindWindowOf(L"#32770", L"", 10s);
+    ASSERT_NE(dialog, nullptr);
+    ::PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(WaitUntil([&] { return key.ReadInteger(L"TextColor") == 0x00FF00; }, 5s));
+    EXPECT_EQ(standin.ReadState().textColor, 0x00FF00u);
+    EXPECT_EQ(standin.ReadState().textBackColor, CLR_NONE);
+    ExitAndExpectCleanEnd(program, control);
+}
+
+}  // namespace
+}  // namespace tavrel
