@@ -107,4 +107,37 @@ sleep 2
 
 montage -font /usr/share/fonts/truetype/wqy/wqy-microhei.ttc -pointsize 14 "${shots[@]}" -tile 2x -geometry 640x461+6+6 \
   -background '#202020' -fill white "$out/skins-sheet.png"
+shots=()
+# Custom characters and saved layouts: the input box asking for a layout's
+# name and for a number to delete, and both submenus with their entries.
+for value in "CustomCount 2" "CustomCharacterCount 2" "Arrage 1"; do
+  set -- $value
+  wine reg add 'HKLM\Software\Quorral\Tavrel\2.00' /v "$1" /t REG_DWORD /d "$2" /f >/dev/null 2>&1
+done
+wine reg add 'HKLM\Software\Quorral\Tavrel\2.00\CustomCharacter' /v CustomCharacter1 /d "ABC" /f >/dev/null 2>&1
+wine reg add 'HKLM\Software\Quorral\Tavrel\2.00\CustomCharacter' /v CustomCharacter2 /d "中国" /f >/dev/null 2>&1
+wine reg add 'HKLM\Software\Quorral\Tavrel\2.00\CustomPosition\CustomPosition1' /v CustomMenuName /d "工作" /f \
+  >/dev/null 2>&1
+wine reg add 'HKLM\Software\Quorral\Tavrel\2.00\CustomPosition\CustomPosition2' /v CustomMenuName /d "Home" /f \
+  >/dev/null 2>&1
+wine "$bin/tavrel.exe" >/dev/null 2>&1 &
+sleep 3
+poke command 104
+poke input "周末"
+shot input-save-layout "保存自定排列"
+poke keys enter
+poke command 105
+shot input-delete-layout "删除自定排列方案"
+poke keys escape
+poke tray-left
+poke keys down down down down down down down down down down right
+shot menu-custom-characters "自定字符排列"
+poke keys escape down right
+shot menu-custom-positions "自定义排列"
+poke keys escape escape escape
+poke exit
+sleep 2
+
+montage -font /usr/share/fonts/truetype/wqy/wqy-microhei.ttc -pointsize 14 "${shots[@]}" -tile 2x -geometry 640x461+6+6 \
+  -background '#202020' -fill white "$out/custom-sheet.png"
 echo "screenshots and contact sheets in $out"

@@ -4,6 +4,7 @@
 #include "app/dispatcher.h"
 #include "app/registry_win.h"
 #include "app/settings_store.h"
+#include "textlayouts/custom_positions.h"
 #include "textlayouts/icon_text_win.h"
 
 namespace tavrel {
@@ -21,7 +22,9 @@ public:
             DrawTextWithIcons(desktop_, *text);
         }
     }
-    void RestoreSavedLayout(std::int32_t) override {}
+    void RestoreSavedLayout(std::int32_t k) override {
+        RestoreIconLayout(desktop_, {registry_, root_}, LayoutKeyPath(k));
+    }
     void Pause(std::uint32_t steps) override { BusyCount(steps); }
 
 private:

@@ -59,4 +59,10 @@ constexpr std::int32_t ArrangementOfCommand(std::uint16_t command) {
     return static_cast<std::int32_t>(command) - kArrangementCommand;
 }
 
+// Whether a (custom) arrangement number has a command id of its own; one
+// beyond the ids is listed without a command.
+constexpr bool HasArrangementCommand(std::int64_t number) {
+    return number >= 1 && number <= kLastCommandArrangement;
+}
+
 }  // namespace tavrel

@@ -50,10 +50,12 @@ std::vector<MenuEntry> MakeMainMenu() {
     menu.push_back(Submenu(L"CustomCharacter", L"自定字符排列", 35));
     menu.push_back(Item(L"CustomCharacterSave", L"我要自定义字符", 36, kCmdCustomCharacterSave));
     menu.push_back(Item(L"CustomCharacterDelete", L"删除自定义字符", 37, kCmdCustomCharacterDelete));
+    menu.push_back(Separator());
     menu.push_back(End());
     menu.push_back(Submenu(L"CustomPosition", L"自定义排列", 38));
     menu.push_back(Item(L"CustomPositionSave", L"我要保存自定排列", 39, kCmdCustomPositionSave));
     menu.push_back(Item(L"CustomPositionDelete", L"删除自定排列方案", 40, kCmdCustomPositionDelete));
+    menu.push_back(Separator());
     menu.push_back(End());
     menu.push_back(Separator());
     menu.push_back(Item(L"ShowHideAllIcon", kHideIconsCaption, 34, kCmdShowHideAllIcon));

@@ -22,11 +22,13 @@ Program::Program()
       tweakCommands_({settings_, store_, registry_, settingsRoot_, desktop_, dispatcher_, refresh_,
                       prompts_, control_, ProgramPath()}),
       skins_(settings_, painter_, [this](ColorRef colour) { control_.SetColour(colour); }),
-      windows_(model_, shell_) {}
+      windows_(model_, shell_),
+      customCommands_(desktop_, registry_, settingsRoot_, settings_, prompts_) {}
 
 Program::~Program() {
     // The application window takes the control window with it when it ends,
     // after the hooks have gone.
+    control_.RemoveHook(customCommands_);
     control_.RemoveHook(painter_);
     painter_.SetActive(false);
     control_.RemoveHook(refresh_);
@@ -42,12 +44,15 @@ bool Program::Create(HINSTANCE instance) {
     tray_.Create(instance, control_.hwnd());
     control_.AddHook(tray_);
     control_.AddHook(refresh_);
+    customCommands_.AttachMenu(tray_.MainMenu());
+    control_.AddHook(customCommands_);
     StyleControlWindow();
     appCommands_.Register(commands_, control_.hwnd());
     tweakCommands_.Register(commands_);
     skins_.Register(commands_);
     windows_.Attach(instance, application_.hwnd(), control_.hwnd());
     windows_.Register(commands_);
+    customCommands_.Register(commands_);
     GuardCommand(control_.hwnd(), [this] { FormCreate(); });
     return true;
 }

@@ -21,6 +21,7 @@
 #include "common/command_table.h"
 #include "common/prompts_win.h"
 #include "desktop/desktop_win.h"
+#include "textlayouts/custom_commands_win.h"
 #include "tweaks/tweak_commands_win.h"
 #include "styling/menu_painter_win.h"
 #include "tweaks/skin_commands_win.h"
@@ -80,6 +81,7 @@ private:
     TrayArea tray_;
     RefreshTimer refresh_;
     AppCommands appCommands_;
+    // The input box and notices, owned by the control window.
     Win32Prompts prompts_;
     TweakCommands tweakCommands_;
     // MenuPainter1 of the control window, and the skins that recolour it.
@@ -88,6 +90,7 @@ private:
     // Web and mail requests go to the shell.
     ShellExecuteSeam shell_;
     WindowsCommands windows_;
+    CustomCommands customCommands_;
 };
 
 }  // namespace tavrel

@@ -5,12 +5,14 @@
 //   tavrel_poke.exe keys down|up|right|left|escape|enter...
 //   tavrel_poke.exe move-box X Y
 //   tavrel_poke.exe cursor X Y
+//   tavrel_poke.exe input TEXT
 //
 // show double-clicks the notification-area icon, tray-left and tray-right
 // click it; command sends a command id of the control window; skin N
 // chooses skin N (0 to 4) as its menu item does; move-box moves the open
 // message box out of the way of what lies under it; cursor puts the mouse
-// pointer on a point of the screen.
+// pointer on a point of the screen; input puts TEXT into the open input
+// box, as if typed.
 #include <windows.h>
 
 #include <cwchar>
@@ -18,6 +20,7 @@
 
 #include "app/commands.h"
 #include "app/control_window_win.h"
+#include "common/prompts_win.h"
 
 int wmain(int argc, wchar_t** argv) {
     HWND control = ::FindWindowW(tavrel::kControlWindowClass, nullptr);
@@ -61,6 +64,15 @@ int wmain(int argc, wchar_t** argv) {
         ::SetWindowPos(box, nullptr, static_cast<int>(std::wcstol(argv[2], nullptr, 10)),
                        static_cast<int>(std::wcstol(argv[3], nullptr, 10)), 0, 0,
                        SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return 0;
+    }
+    if (verb == L"input" && argc > 2) {
+        HWND box = ::FindWindowW(tavrel::kInputBoxClass, nullptr);
+        HWND edit = box != nullptr ? ::GetDlgItem(box, tavrel::kInputBoxEditId) : nullptr;
+        if (edit == nullptr) {
+            return 3;
+        }
+        ::SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[2]));
         return 0;
     }
     if (verb == L"show") {

@@ -1,0 +1,72 @@
+// Saved layouts: the caption and position of every desktop icon, stored
+// under a name and put back by matching captions.
+//
+// Layout n (from 1) is the key CustomPosition\CustomPosition<n> of the
+// settings key, with the value "CustomMenuName" and one subkey per icon,
+// named by the icon's index at saving time, holding "IconName", "IconPos.X"
+// and "IconPos.Y". Its arrangement number is 29 + CustomCharacterCount + n.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "app/settings.h"
+#include "common/prompts.h"
+#include "common/registry.h"
+#include "desktop/desktop.h"
+#include "textlayouts/custom_menu.h"
+
+namespace tavrel {
+
+inline constexpr wchar_t kLayoutNameValue[] = L"CustomMenuName";
+inline constexpr wchar_t kIconNameValue[] = L"IconName";
+inline constexpr wchar_t kIconXValue[] = L"IconPos.X";
+inline constexpr wchar_t kIconYValue[] = L"IconPos.Y";
+
+// The key of layout k, relative to the settings root.
+std::wstring LayoutKeyPath(std::int64_t k);
+
+// Writes every readable icon under `path`; an unreadable icon leaves a gap
+// in the numbering, and no icon readable leaves no key at all. Entries
+// already there stay. A registry failure ends it without a word.
+void SaveIconLayout(DesktopAccess& desktop, const CustomStore& store, const std::wstring& path,
+                    const std::wstring& name);
+
+// Moves every icon whose caption matches an entry of the layout at `path`
+// to that entry's position: of the entries numbered below the icon count
+// (read anew for each icon), the lowest-numbered one with exactly that name.
+// Icons without one stay. A matching entry whose position cannot be read,
+// or an entry whose name cannot be read reached before a match, ends the
+// restore there; icons moved before stay moved.
+//
+// The layout's entries are read once, as far as the icon counts reach, and
+// each icon is matched in one step; the desktop sees exactly the messages of
+// searching the entries icon by icon.
+void RestoreIconLayout(DesktopAccess& desktop, const CustomStore& store, const std::wstring& path);
+
+// What the saved-layout commands work on.
+struct CustomPositionContext {
+    DesktopAccess& desktop;
+    CustomStore store;
+    Settings& settings;
+    Prompts& prompts;
+};
+
+// Asks for a name and saves the present layout as the next number, which
+// becomes the current arrangement; a name already stored is refused with a
+// message (once per layout that holds it).
+void CustomPositionSaveClick(CustomPositionContext& context);
+
+// Asks for the arrangement number of a layout and deletes it; the layouts
+// after it close the gap. Cancelling ends the command. A number beyond the
+// 32-bit range fails with "'%s' is not a valid integer value".
+void CustomPositionDeleteClick(CustomPositionContext& context);
+
+// The run-time entries of the "自定义排列" submenu as the registry holds
+// them now: "<number>.<name>" for every layout, nothing when the keys are
+// missing.
+std::vector<CustomMenuEntry> CustomPositionClick(const CustomStore& store,
+                                                 const Settings& settings);
+
+}  // namespace tavrel
