@@ -1,6 +1,8 @@
 // What the dispatcher asks of the running program, on Windows.
 #pragma once
 
+#include <functional>
+
 #include "app/dispatcher.h"
 #include "app/registry_win.h"
 #include "app/settings_store.h"
@@ -26,6 +28,12 @@ public:
         RestoreIconLayout(desktop_, {registry_, root_}, LayoutKeyPath(k));
     }
     void Pause(std::uint32_t steps) override { BusyCount(steps); }
+    void NoticeSelfArrangingDesktop(DesktopListStyles styles) override {
+        if (notice_) {
+            notice_(styles);
+        }
+    }
+    void SetSelfArrangingNotice(std::function<void(DesktopListStyles)> notice) { notice_ = std::move(notice); }
 
 private:
     DesktopAccess& desktop_;
@@ -33,6 +41,7 @@ private:
     SettingsRegistry& store_;
     RegistryAccess& registry_;
     RegistryRoot root_;
+    std::function<void(DesktopListStyles)> notice_;
 };
 
 }  // namespace tavrel

@@ -58,6 +58,11 @@ void Dispatcher::PerformArrangement(std::int32_t number) {
     const std::int64_t layouts = settings_.customCount;
     const std::int64_t firstCustom = kBuiltInArrangementCount;
 
+    const bool arranges = (number >= 1 && number <= kBuiltInArrangementCount) ||
+                          (number > firstCustom && number <= firstCustom + characters + layouts);
+    if (arranges) {
+        CheckSelfArranging();
+    }
     if (number >= 1 && number <= kBuiltInArrangementCount) {
         PerformBuiltIn(number);
     }
@@ -71,6 +76,20 @@ void Dispatcher::PerformArrangement(std::int32_t number) {
     // demonstration the user's colour goes over the figures' own colours.
     if (!ColorsItsOwnCaptions(settings_.arrage)) {
         ApplyUserCaptionColor();
+    }
+}
+
+void Dispatcher::CheckSelfArranging() {
+    // With auto-arrange or align-to-grid on, today's shells ignore or snap
+    // every move, and the user sees nothing happen; the arrangement is
+    // performed all the same.
+    if (toldOfSelfArranging_) {
+        return;
+    }
+    const DesktopListStyles styles = desktop_.GetDesktopListStyles(desktop_.FindDesktopListView());
+    if (styles.autoArrange || styles.snapToGrid) {
+        toldOfSelfArranging_ = true;
+        host_.NoticeSelfArrangingDesktop(styles);
     }
 }
 

@@ -34,6 +34,9 @@ public:
     virtual void DrawCustomCharacter(std::int32_t k) = 0;
     virtual void RestoreSavedLayout(std::int32_t k) = 0;
     virtual void Pause(std::uint32_t steps) = 0;
+    // The desktop snaps or arranges the icons itself, so no figure can
+    // appear: the user is told how to switch that off. Asked once per run.
+    virtual void NoticeSelfArrangingDesktop(DesktopListStyles) {}
 };
 
 class Dispatcher {
@@ -53,11 +56,14 @@ public:
 
 private:
     void PerformBuiltIn(std::int32_t number);
+    // Looks at the desktop's own arranging until it has been found on once.
+    void CheckSelfArranging();
     void ApplyUserCaptionColor();
 
     DesktopAccess& desktop_;
     Settings& settings_;
     ArrangementHost& host_;
+    bool toldOfSelfArranging_ = false;
 };
 
 }  // namespace tavrel

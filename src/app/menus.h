@@ -37,6 +37,14 @@ inline constexpr wchar_t kHideIconsCaption[] = L"隐藏图标";
 inline constexpr wchar_t kAutoRunOnCaption[] = L"系统启动时自动运行";
 inline constexpr wchar_t kAutoRunOffCaption[] = L"取消自动运行功能";
 
+// The balloon of a desktop that arranges its icons itself (auto-arrange or
+// align-to-grid on): no figure can show until the user clears both options
+// in the desktop's context menu, under "查看" on today's systems.
+inline constexpr wchar_t kSelfArrangingNoticeTitle[] = L"Tavrel - 温馨提示";
+inline constexpr wchar_t kSelfArrangingNoticeText[] =
+    L"桌面正在自动排列图标或将图标与网格对齐，排列效果因此看不出来。"
+    L"请在桌面空白处单击鼠标右键，在“查看”下清除“自动排列图标”和“将图标与网格对齐”两项的对勾。";
+
 // The show/hide item names what a click will do.
 constexpr const wchar_t* ShowHideCaption(std::int32_t showHideIcon) {
     return showHideIcon == 0 ? kShowIconsCaption : kHideIconsCaption;

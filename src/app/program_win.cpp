@@ -1,5 +1,7 @@
 #include "app/program_win.h"
 
+#include "app/menus.h"
+
 #include "app/control_layout.h"
 #include "common/error_report_win.h"
 #include "styling/gdi_plan_win.h"
@@ -41,6 +43,8 @@ bool Program::Create(HINSTANCE instance) {
         return false;
     }
     application_.SetControlWindow(control_.hwnd());
+    host_.SetSelfArrangingNotice(
+        [this](DesktopListStyles) { tray_.Notify(kSelfArrangingNoticeTitle, kSelfArrangingNoticeText); });
     tray_.Create(instance, control_.hwnd());
     control_.AddHook(tray_);
     control_.AddHook(refresh_);

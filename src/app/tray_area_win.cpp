@@ -39,7 +39,25 @@ void TrayArea::StartAnimation() {
 
 void TrayArea::StopAnimation() { ::KillTimer(owner_, kTimer1); }
 
-void TrayArea::AddIcon() { TrayIcon(owner_).Add(::LoadIconW(instance_, MAKEINTRESOURCEW(IDI_TAVREL))); }
+void TrayArea::AddIcon() {
+    TrayIcon(owner_).Add(::LoadIconW(instance_, MAKEINTRESOURCEW(IDI_TAVREL)));
+    iconAdded_ = true;
+    if (!pendingText_.empty()) {
+        TrayIcon(owner_).Notify(pendingTitle_, pendingText_);
+        pendingTitle_.clear();
+        pendingText_.clear();
+    }
+}
+
+void TrayArea::Notify(const std::wstring& title, const std::wstring& text) {
+    // Start-up performs the stored arrangement before the icon exists.
+    if (!iconAdded_) {
+        pendingTitle_ = title;
+        pendingText_ = text;
+        return;
+    }
+    TrayIcon(owner_).Notify(title, text);
+}
 
 void TrayArea::DeleteIcon() { TrayIcon(owner_).Delete(); }
 

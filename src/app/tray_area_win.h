@@ -29,6 +29,9 @@ public:
     void StartAnimation();
     void StopAnimation();
     void AddIcon();
+    // A balloon beside the icon; one asked for before the icon is there
+    // comes when it is added.
+    void Notify(const std::wstring& title, const std::wstring& text);
     void DeleteIcon();
 
     HMENU MainMenu() const { return ppmMain_.get(); }
@@ -54,6 +57,9 @@ private:
     unique_hmenu ppmSystem_;
     std::int32_t trayFrame_ = 0;
     UINT taskbarCreated_ = 0;
+    bool iconAdded_ = false;
+    std::wstring pendingTitle_;
+    std::wstring pendingText_;
 };
 
 }  // namespace tavrel

@@ -33,6 +33,15 @@ bool TrayIcon::Modify(HICON icon) const {
     return ::Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
 }
 
+bool TrayIcon::Notify(const std::wstring& title, const std::wstring& text) const {
+    NOTIFYICONDATAW data = Record(nullptr);
+    data.uFlags = NIF_INFO;
+    ::lstrcpynW(data.szInfoTitle, title.c_str(), ARRAYSIZE(data.szInfoTitle));
+    ::lstrcpynW(data.szInfo, text.c_str(), ARRAYSIZE(data.szInfo));
+    data.dwInfoFlags = NIIF_INFO;
+    return ::Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
+}
+
 bool TrayIcon::Delete() const {
     NOTIFYICONDATAW data = Record(nullptr);
     data.uFlags = NIF_MESSAGE;

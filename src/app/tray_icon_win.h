@@ -5,6 +5,8 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <string>
+
 namespace tavrel {
 
 inline constexpr UINT kTrayIconId = 100;
@@ -19,6 +21,8 @@ public:
     bool Add(HICON icon) const;
     bool Modify(HICON icon) const;
     bool Delete() const;
+    // A balloon notification beside the icon.
+    bool Notify(const std::wstring& title, const std::wstring& text) const;
 
 private:
     NOTIFYICONDATAW Record(HICON icon) const;

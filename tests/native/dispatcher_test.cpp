@@ -25,6 +25,10 @@ public:
         events_.push_back("layout " + std::to_string(k));
     }
     void Pause(std::uint32_t steps) override { events_.push_back("pause " + std::to_string(steps)); }
+    void NoticeSelfArrangingDesktop(DesktopListStyles styles) override {
+        events_.push_back(std::string("notice") + (styles.autoArrange ? " auto-arrange" : "") +
+                          (styles.snapToGrid ? " grid" : ""));
+    }
 
 private:
     std::vector<std::string>& events_;
@@ -179,6 +183,36 @@ TEST_F(DispatcherTest, DemonstrationWithNoArrangementsOnlyHidesAndShows) {
     dispatcher.DemonstrateAll();
     EXPECT_EQ(WithoutMoves(), (std::vector<std::string>{"hide", "pause 2000000001", "show",
                                                         "pause 2000000001"}));
+}
+
+}  // namespace
+}  // namespace tavrel
+
+namespace tavrel {
+namespace {
+
+TEST_F(DispatcherTest, ADesktopThatArrangesItselfIsToldOfOnceAndArrangedAllTheSame) {
+    EXPECT_EQ(Perform(1), kUserColour) << "no notice while the desktop leaves the icons alone";
+    EXPECT_EQ(desktop.styleQueries, 1);
+
+    desktop.SetListStyles({true, false});
+    std::vector<std::string> expected = {"notice auto-arrange"};
+    expected.insert(expected.end(), kUserColour.begin(), kUserColour.end());
+    EXPECT_EQ(Perform(1), expected);
+    EXPECT_EQ(desktop.moves.size(), 6u) << "the icons are moved as always";
+
+    desktop.SetListStyles({true, true});
+    EXPECT_EQ(Perform(2), kUserColour) << "once per run";
+    EXPECT_EQ(desktop.styleQueries, 2) << "and no more asking after it";
+}
+
+TEST_F(DispatcherTest, AlignToGridAloneIsToldOfToo) {
+    desktop.SetListStyles({false, true});
+    EXPECT_EQ(Perform(0), kUserColour) << "a number that arranges nothing does not ask";
+    EXPECT_EQ(desktop.styleQueries, 0);
+    const std::vector<std::string> events = Perform(29);
+    ASSERT_FALSE(events.empty());
+    EXPECT_EQ(events.front(), "notice grid");
 }
 
 }  // namespace

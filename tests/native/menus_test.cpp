@@ -75,6 +75,14 @@ TEST(MenuTables, ShowHideAndAutoRunCaptionsNameWhatAClickDoes) {
     EXPECT_STREQ(AutoRunCaption(true), L"取消自动运行功能");
 }
 
+TEST(Notices, TheSelfArrangingBalloonNamesBothOptionsAndFitsTheBalloon) {
+    const std::wstring text = kSelfArrangingNoticeText;
+    EXPECT_NE(text.find(L"“自动排列图标”"), std::wstring::npos);
+    EXPECT_NE(text.find(L"“将图标与网格对齐”"), std::wstring::npos);
+    EXPECT_NE(text.find(L"“查看”"), std::wstring::npos);
+    EXPECT_LT(text.size(), 256u) << "a notification's text holds 255 characters";
+}
+
 TEST(MenuTables, SystemMenuEndsWithASeparatorAfterExit) {
     const std::vector<Flat> flat = Flatten(SystemMenuEntries());
     ASSERT_GE(flat.size(), 2u);
