@@ -11,7 +11,18 @@
 
 namespace tavrel {
 
-enum class RegistryRoot { kLocalMachine, kCurrentUser };
+enum class RegistryRoot {
+    kLocalMachine,
+    kCurrentUser,
+    // HKEY_LOCAL_MACHINE as the system's own shell reads it: a 32-bit
+    // program on 64-bit Windows otherwise writes into its own redirected
+    // view, which the 64-bit shell never looks at.
+    kLocalMachineShellView,
+};
+
+constexpr bool IsMachineRoot(RegistryRoot root) {
+    return root == RegistryRoot::kLocalMachine || root == RegistryRoot::kLocalMachineShellView;
+}
 
 // A value as the registry holds it, sizes counted as the ANSI API counts
 // them (a string with its terminating zero).

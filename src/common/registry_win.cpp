@@ -23,25 +23,25 @@ std::string AsciiName(const std::wstring& name) {
 
 }  // namespace
 
-std::optional<RegistryKey> RegistryKey::Open(HKEY root, const std::wstring& path) {
+std::optional<RegistryKey> RegistryKey::Open(HKEY root, const std::wstring& path, REGSAM view) {
     HKEY key = nullptr;
-    if (::RegOpenKeyExW(root, path.c_str(), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) {
+    if (::RegOpenKeyExW(root, path.c_str(), 0, KEY_ALL_ACCESS | view, &key) != ERROR_SUCCESS) {
         return std::nullopt;
     }
     return RegistryKey(key);
 }
 
-std::optional<RegistryKey> RegistryKey::OpenForReading(HKEY root, const std::wstring& path) {
+std::optional<RegistryKey> RegistryKey::OpenForReading(HKEY root, const std::wstring& path, REGSAM view) {
     HKEY key = nullptr;
-    if (::RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
+    if (::RegOpenKeyExW(root, path.c_str(), 0, KEY_READ | view, &key) != ERROR_SUCCESS) {
         return std::nullopt;
     }
     return RegistryKey(key);
 }
 
-RegistryKey RegistryKey::Create(HKEY root, const std::wstring& path) {
+RegistryKey RegistryKey::Create(HKEY root, const std::wstring& path, REGSAM view) {
     HKEY key = nullptr;
-    if (::RegCreateKeyExW(root, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
+    if (::RegCreateKeyExW(root, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS | view,
                           nullptr, &key, nullptr) != ERROR_SUCCESS) {
         throw FailedToCreateKey(path);
     }
@@ -106,16 +106,16 @@ bool RegistryKey::ValueExists(const std::wstring& name) const {
     return ::RegQueryValueExW(key_.get(), name.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
 }
 
-HKEY RootKey(RegistryRoot root) {
-    return root == RegistryRoot::kLocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
-}
+HKEY RootKey(RegistryRoot root) { return IsMachineRoot(root) ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER; }
+
+REGSAM RootView(RegistryRoot root) { return root == RegistryRoot::kLocalMachineShellView ? KEY_WOW64_64KEY : 0; }
 
 bool Win32Registry::OpenKey(RegistryRoot root, const std::wstring& path) {
-    return RegistryKey::Open(RootKey(root), path).has_value();
+    return RegistryKey::Open(RootKey(root), path, RootView(root)).has_value();
 }
 
 bool Win32Registry::KeyExists(RegistryRoot root, const std::wstring& path) {
-    return RegistryKey::OpenForReading(RootKey(root), path).has_value();
+    return RegistryKey::OpenForReading(RootKey(root), path, RootView(root)).has_value();
 }
 
 bool Win32Registry::CanCreateKey(RegistryRoot root, const std::wstring& path) {
@@ -130,7 +130,7 @@ bool Win32Registry::CanCreateKey(RegistryRoot root, const std::wstring& path) {
         parent = slash == std::wstring::npos ? std::wstring() : parent.substr(0, slash);
         unique_hkey probe;
         const LONG opened = ::RegOpenKeyExW(RootKey(root), parent.empty() ? nullptr : parent.c_str(), 0,
-                                            KEY_CREATE_SUB_KEY, probe.put());
+                                            KEY_CREATE_SUB_KEY | RootView(root), probe.put());
         if (opened == ERROR_SUCCESS) {
             return true;
         }
@@ -142,18 +142,19 @@ bool Win32Registry::CanCreateKey(RegistryRoot root, const std::wstring& path) {
 
 bool Win32Registry::CreateKey(RegistryRoot root, const std::wstring& path) {
     unique_hkey key;
-    return ::RegCreateKeyExW(RootKey(root), path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
+    return ::RegCreateKeyExW(RootKey(root), path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                             KEY_ALL_ACCESS | RootView(root),
                              nullptr, key.put(), nullptr) == ERROR_SUCCESS;
 }
 
 std::wstring Win32Registry::ReadString(RegistryRoot root, const std::wstring& path, const std::wstring& name) {
-    const std::optional<RegistryKey> key = RegistryKey::OpenForReading(RootKey(root), path);
+    const std::optional<RegistryKey> key = RegistryKey::OpenForReading(RootKey(root), path, RootView(root));
     return key ? key->ReadString(name) : std::wstring();
 }
 
 void Win32Registry::WriteString(RegistryRoot root, const std::wstring& path, const std::wstring& name,
                                 const std::wstring& value) {
-    const std::optional<RegistryKey> key = RegistryKey::Open(RootKey(root), path);
+    const std::optional<RegistryKey> key = RegistryKey::Open(RootKey(root), path, RootView(root));
     if (!key) {
         throw FailedToSetData(name);
     }
@@ -161,7 +162,7 @@ void Win32Registry::WriteString(RegistryRoot root, const std::wstring& path, con
 }
 
 std::int32_t Win32Registry::ReadInteger(RegistryRoot root, const std::wstring& path, const std::wstring& name) {
-    const std::optional<RegistryKey> key = RegistryKey::OpenForReading(RootKey(root), path);
+    const std::optional<RegistryKey> key = RegistryKey::OpenForReading(RootKey(root), path, RootView(root));
     if (!key) {
         throw FailedToGetData(name);
     }
@@ -170,7 +171,7 @@ std::int32_t Win32Registry::ReadInteger(RegistryRoot root, const std::wstring& p
 
 void Win32Registry::WriteInteger(RegistryRoot root, const std::wstring& path, const std::wstring& name,
                                  std::int32_t value) {
-    const std::optional<RegistryKey> key = RegistryKey::Open(RootKey(root), path);
+    const std::optional<RegistryKey> key = RegistryKey::Open(RootKey(root), path, RootView(root));
     if (!key) {
         throw FailedToSetData(name);
     }
@@ -178,27 +179,36 @@ void Win32Registry::WriteInteger(RegistryRoot root, const std::wstring& path, co
 }
 
 bool Win32Registry::ValueExists(RegistryRoot root, const std::wstring& path, const std::wstring& name) {
-    const std::optional<RegistryKey> key = RegistryKey::OpenForReading(RootKey(root), path);
+    const std::optional<RegistryKey> key = RegistryKey::OpenForReading(RootKey(root), path, RootView(root));
     return key && key->ValueExists(name);
 }
 
 bool Win32Registry::DeleteValue(RegistryRoot root, const std::wstring& path, const std::wstring& name) {
-    const std::optional<RegistryKey> key = RegistryKey::Open(RootKey(root), path);
+    const std::optional<RegistryKey> key = RegistryKey::Open(RootKey(root), path, RootView(root));
     return key && ::RegDeleteValueW(key->get(), name.c_str()) == ERROR_SUCCESS;
 }
 
 bool Win32Registry::DeleteTree(RegistryRoot root, const std::wstring& path) {
-    return ::SHDeleteKeyW(RootKey(root), path.c_str()) == ERROR_SUCCESS;
+    if (RootView(root) == 0) {
+        return ::SHDeleteKeyW(RootKey(root), path.c_str()) == ERROR_SUCCESS;
+    }
+    // The shell's tree operation knows no views: empty the key in its view,
+    // then remove it there.
+    if (const std::optional<RegistryKey> key = RegistryKey::Open(RootKey(root), path, RootView(root))) {
+        ::RegDeleteTreeW(key->get(), nullptr);
+    }
+    return ::RegDeleteKeyExW(RootKey(root), path.c_str(), RootView(root), 0) == ERROR_SUCCESS;
 }
 
 bool Win32Registry::CopyTree(RegistryRoot fromRoot, const std::wstring& from, RegistryRoot toRoot,
                              const std::wstring& to) {
-    const std::optional<RegistryKey> source = RegistryKey::OpenForReading(RootKey(fromRoot), from);
+    const std::optional<RegistryKey> source = RegistryKey::OpenForReading(RootKey(fromRoot), from, RootView(fromRoot));
     if (!source) {
         return false;
     }
     unique_hkey target;
-    if (::RegCreateKeyExW(RootKey(toRoot), to.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
+    if (::RegCreateKeyExW(RootKey(toRoot), to.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                          KEY_ALL_ACCESS | RootView(toRoot),
                           nullptr, target.put(), nullptr) != ERROR_SUCCESS) {
         return false;
     }

@@ -17,11 +17,11 @@ namespace tavrel {
 class RegistryKey {
 public:
     // Nothing when the key does not exist or cannot be opened.
-    static std::optional<RegistryKey> Open(HKEY root, const std::wstring& path);
+    static std::optional<RegistryKey> Open(HKEY root, const std::wstring& path, REGSAM view = 0);
     // Read access only: what a standard user gets of a machine-wide key.
-    static std::optional<RegistryKey> OpenForReading(HKEY root, const std::wstring& path);
+    static std::optional<RegistryKey> OpenForReading(HKEY root, const std::wstring& path, REGSAM view = 0);
     // Creates the key and any missing parents; "Failed to create key %s".
-    static RegistryKey Create(HKEY root, const std::wstring& path);
+    static RegistryKey Create(HKEY root, const std::wstring& path, REGSAM view = 0);
 
     // Strict: "Failed to get data for '%s'" when missing or longer than four
     // bytes, "Invalid data type for '%s'" for another type.
@@ -42,6 +42,9 @@ private:
 };
 
 HKEY RootKey(RegistryRoot root);
+// The registry view a root asks for (KEY_WOW64_64KEY for the shell's view of
+// the machine), to be added to the access wanted.
+REGSAM RootView(RegistryRoot root);
 
 // RegistryAccess on the real registry. Copying and deleting whole trees are
 // the platform's own tree operations.

@@ -62,7 +62,7 @@ void DesktopTweaks::AutoRunClick() {
 
 void DesktopTweaks::RemoveShortcutArrow() {
     RegistryAccess& registry = services_.registry;
-    if (!registry.CreateKey(RegistryRoot::kLocalMachine, kShellIconsKeyPath)) {
+    if (!registry.CreateKey(RegistryRoot::kLocalMachineShellView, kShellIconsKeyPath)) {
         return;
     }
     // Without the system directory the value would name a library that is
@@ -71,7 +71,7 @@ void DesktopTweaks::RemoveShortcutArrow() {
     if (systemDirectory.empty()) {
         return;
     }
-    registry.WriteString(RegistryRoot::kLocalMachine, kShellIconsKeyPath, kShortcutArrowIconValue,
+    registry.WriteString(RegistryRoot::kLocalMachineShellView, kShellIconsKeyPath, kShortcutArrowIconValue,
                          systemDirectory + kArrowlessIcon);
 }
 

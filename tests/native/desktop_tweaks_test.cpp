@@ -218,6 +218,9 @@ TEST_F(DesktopTweaksTest, ArrowRemovalWritesTheIconThenRebuildsPausesAndRefreshe
     EXPECT_EQ(Run(&DesktopTweaks::DelelteShortCutClick), expected);
     EXPECT_EQ(Stored(kMachine, kShellIcons, L"29"), L"C:\\WINDOWS\\system32\\docprop.dll,1");
     EXPECT_EQ(registry.Find(kMachine, kShellIcons, L"29")->type, FakeRegistry::kString);
+    ASSERT_FALSE(registry.stringWriteRoots.empty());
+    EXPECT_EQ(registry.stringWriteRoots.front(), RegistryRoot::kLocalMachineShellView)
+        << "where the system's own shell reads it, also from a 32-bit program on 64-bit Windows";
 }
 
 TEST_F(DesktopTweaksTest, ALongSystemDirectoryIsWrittenWhole) {

@@ -13,21 +13,21 @@ public:
     DenyingRegistry(RegistryAccess& inner, RegistryRoot denied) : inner_(inner), denied_(denied) {}
 
     bool OpenKey(RegistryRoot root, const std::wstring& path) override {
-        return root != denied_ && inner_.OpenKey(root, path);
+        return !Denied(root) && inner_.OpenKey(root, path);
     }
     bool KeyExists(RegistryRoot root, const std::wstring& path) override { return inner_.KeyExists(root, path); }
     bool CanCreateKey(RegistryRoot root, const std::wstring& path) override {
-        return root != denied_ && inner_.CanCreateKey(root, path);
+        return !Denied(root) && inner_.CanCreateKey(root, path);
     }
     bool CreateKey(RegistryRoot root, const std::wstring& path) override {
-        return root != denied_ && inner_.CreateKey(root, path);
+        return !Denied(root) && inner_.CreateKey(root, path);
     }
     std::wstring ReadString(RegistryRoot root, const std::wstring& path, const std::wstring& name) override {
         return inner_.ReadString(root, path, name);
     }
     void WriteString(RegistryRoot root, const std::wstring& path, const std::wstring& name,
                      const std::wstring& value) override {
-        if (root == denied_) {
+        if (Denied(root)) {
             throw FailedToSetData(name);
         }
         inner_.WriteString(root, path, name, value);
@@ -37,7 +37,7 @@ public:
     }
     void WriteInteger(RegistryRoot root, const std::wstring& path, const std::wstring& name,
                       std::int32_t value) override {
-        if (root == denied_) {
+        if (Denied(root)) {
             throw FailedToSetData(name);
         }
         inner_.WriteInteger(root, path, name, value);
@@ -46,17 +46,20 @@ public:
         return inner_.ValueExists(root, path, name);
     }
     bool DeleteValue(RegistryRoot root, const std::wstring& path, const std::wstring& name) override {
-        return root != denied_ && inner_.DeleteValue(root, path, name);
+        return !Denied(root) && inner_.DeleteValue(root, path, name);
     }
     bool DeleteTree(RegistryRoot root, const std::wstring& path) override {
-        return root != denied_ && inner_.DeleteTree(root, path);
+        return !Denied(root) && inner_.DeleteTree(root, path);
     }
     bool CopyTree(RegistryRoot fromRoot, const std::wstring& from, RegistryRoot toRoot,
                   const std::wstring& to) override {
-        return toRoot != denied_ && inner_.CopyTree(fromRoot, from, toRoot, to);
+        return !Denied(toRoot) && inner_.CopyTree(fromRoot, from, toRoot, to);
     }
 
 private:
+    bool Denied(RegistryRoot root) const {
+        return root == denied_ || (IsMachineRoot(root) && IsMachineRoot(denied_));
+    }
     RegistryAccess& inner_;
     RegistryRoot denied_;
 };

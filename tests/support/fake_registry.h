@@ -8,6 +8,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "common/error.h"
 #include "common/registry.h"
@@ -32,6 +33,9 @@ public:
 
     // Every create, write and delete under this root fails.
     std::set<RegistryRoot> readOnlyRoots;
+    // The root of each string written, in order (the machine's views share
+    // one store here, so this is where they show).
+    std::vector<RegistryRoot> stringWriteRoots;
 
     // Direct access for arranging and checking a test.
     void PutString(RegistryRoot root, const std::wstring& path, const std::wstring& name,
@@ -64,17 +68,17 @@ public:
     std::size_t KeyCount() const { return keys_.size(); }
 
     bool OpenKey(RegistryRoot root, const std::wstring& path) override {
-        return HasKey(root, path) && readOnlyRoots.count(root) == 0;
+        return HasKey(root, path) && !ReadOnly(root);
     }
     bool KeyExists(RegistryRoot root, const std::wstring& path) override { return HasKey(root, path); }
     bool CanCreateKey(RegistryRoot root, const std::wstring&) override {
-        return readOnlyRoots.count(root) == 0;
+        return !ReadOnly(root);
     }
     bool CreateKey(RegistryRoot root, const std::wstring& path) override {
         if (HasKey(root, path)) {
             return true;
         }
-        if (readOnlyRoots.count(root) != 0) {
+        if (ReadOnly(root)) {
             return false;
         }
         keys_[Name(root, path)];
@@ -94,9 +98,10 @@ public:
     }
     void WriteString(RegistryRoot root, const std::wstring& path, const std::wstring& name,
                      const std::wstring& text) override {
-        if (readOnlyRoots.count(root) != 0 || !HasKey(root, path)) {
+        if (ReadOnly(root) || !HasKey(root, path)) {
             throw FailedToSetData(name);
         }
+        stringWriteRoots.push_back(root);
         PutString(root, path, name, text);
     }
     std::int32_t ReadInteger(RegistryRoot root, const std::wstring& path,
@@ -112,7 +117,7 @@ public:
     }
     void WriteInteger(RegistryRoot root, const std::wstring& path, const std::wstring& name,
                       std::int32_t value) override {
-        if (readOnlyRoots.count(root) != 0 || !HasKey(root, path)) {
+        if (ReadOnly(root) || !HasKey(root, path)) {
             throw FailedToSetData(name);
         }
         PutInteger(root, path, name, value);
@@ -121,14 +126,14 @@ public:
         return Find(root, path, name) != nullptr;
     }
     bool DeleteValue(RegistryRoot root, const std::wstring& path, const std::wstring& name) override {
-        if (readOnlyRoots.count(root) != 0) {
+        if (ReadOnly(root)) {
             return false;
         }
         const auto key = keys_.find(Name(root, path));
         return key != keys_.end() && key->second.values.erase(Lower(name)) != 0;
     }
     bool DeleteTree(RegistryRoot root, const std::wstring& path) override {
-        if (readOnlyRoots.count(root) != 0 || !HasKey(root, path)) {
+        if (ReadOnly(root) || !HasKey(root, path)) {
             return false;
         }
         const std::wstring top = Name(root, path);
@@ -139,7 +144,7 @@ public:
     }
     bool CopyTree(RegistryRoot fromRoot, const std::wstring& from, RegistryRoot toRoot,
                   const std::wstring& to) override {
-        if (readOnlyRoots.count(toRoot) != 0 || !HasKey(fromRoot, from)) {
+        if (ReadOnly(toRoot) || !HasKey(fromRoot, from)) {
             return false;
         }
         const std::wstring source = Name(fromRoot, from);
@@ -160,13 +165,18 @@ public:
     }
 
 private:
+    // The machine's views are one store here: the question of views only
+    // arises for a program of another word size than the system.
+    bool ReadOnly(RegistryRoot root) const {
+        return readOnlyRoots.count(IsMachineRoot(root) ? RegistryRoot::kLocalMachine : root) != 0;
+    }
     static std::wstring Lower(std::wstring text) {
         std::transform(text.begin(), text.end(), text.begin(),
                        [](wchar_t c) { return static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c))); });
         return text;
     }
     static std::wstring Name(RegistryRoot root, const std::wstring& path) {
-        return (root == RegistryRoot::kLocalMachine ? L"hklm\\" : L"hkcu\\") + Lower(path);
+        return (IsMachineRoot(root) ? L"hklm\\" : L"hkcu\\") + Lower(path);
     }
     static bool IsWithin(const std::wstring& name, const std::wstring& top) {
         return name == top || (name.size() > top.size() && name.compare(0, top.size(), top) == 0 &&

@@ -134,8 +134,8 @@ bool IconAt(const StandinDesktop& standin, std::size_t index, int x, int y) {
     return index < state.items.size() && state.items[index].x == x && state.items[index].y == y;
 }
 
-std::wstring StoredString(HKEY root, const std::wstring& path, const std::wstring& name) {
-    std::optional<RegistryKey> key = RegistryKey::Open(root, path);
+std::wstring StoredString(HKEY root, const std::wstring& path, const std::wstring& name, REGSAM view = 0) {
+    std::optional<RegistryKey> key = RegistryKey::Open(root, path, view);
     return key ? key->ReadString(name) : L"(no key)";
 }
 
@@ -391,7 +391,9 @@ TEST_F(Tweaks, ArrowRemovalWritesTheIconLeavesTheIconSizeAndRefreshes) {
     Command(control, kCmdDeleteShortcutArrow);
     wchar_t system[MAX_PATH] = {};
     ::GetSystemDirectoryW(system, MAX_PATH);
-    EXPECT_EQ(StoredString(HKEY_LOCAL_MACHINE, kShellIconsKeyPath, L"29"),
+    // Where the system's own shell reads it, whatever the program's word
+    // size: the 64-bit view of a 64-bit system.
+    EXPECT_EQ(StoredString(HKEY_LOCAL_MACHINE, kShellIconsKeyPath, L"29", KEY_WOW64_64KEY),
               std::wstring(system) + L"\\docprop.dll,1");
     EXPECT_EQ(IconSize(), L"48") << "as it began";
     EXPECT_TRUE(IconAt(standin, 0, 22, 2)) << "the refresh after the pause";
