@@ -165,10 +165,13 @@ private:
     Interface* pointer_ = nullptr;
 };
 
-// GetDC / ReleaseDC as a pair.
+// GetDC (or GetWindowDC, for the whole window with its frame) and
+// ReleaseDC as a pair.
 class window_dc {
 public:
-    explicit window_dc(HWND window) : window_(window), dc_(::GetDC(window)) {}
+    enum class Area { kClient, kWhole };
+    explicit window_dc(HWND window, Area area = Area::kClient)
+        : window_(window), dc_(area == Area::kWhole ? ::GetWindowDC(window) : ::GetDC(window)) {}
     window_dc(const window_dc&) = delete;
     window_dc& operator=(const window_dc&) = delete;
     ~window_dc() {

@@ -170,22 +170,7 @@ ButtonPlan PlanBitmapButton(const MenuPainterProperties& properties, ColorDevice
     const ColorRef colour =
         button.enabled ? ResolveColor(device, button.fontColor) : c.disabledText;
     if (button.isDefault && button.enabled) {
-        struct Pass {
-            int dx;
-            int dy;
-            int darken;
-        };
-        constexpr Pass kPasses[] = {{-1, -1, 30}, {1, -1, 30}, {-1, 1, 40}, {1, 1, 60}};
-        for (const Pass& pass : kPasses) {
-            ops.push_back(TextOp{{drawn.left + pass.dx, drawn.top + pass.dy, drawn.right + pass.dx,
-                                  drawn.bottom + pass.dy},
-                                 button.caption,
-                                 0,
-                                 false,
-                                 button.rightToLeft,
-                                 pass.darken,
-                                 {drawn.left, drawn.top}});
-        }
+        AddTextRelief(ops, drawn, button.caption, false, button.rightToLeft);
     }
     ops.push_back(
         TextOp{drawn, button.caption, colour, false, button.rightToLeft, std::nullopt, {}});

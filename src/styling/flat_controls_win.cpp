@@ -57,24 +57,6 @@ PixelImage FirstGlyph(const FlatButtonSpec& spec) {
     return first;
 }
 
-// GetWindowDC / ReleaseDC.
-class whole_window_dc {
-  public:
-    explicit whole_window_dc(HWND window) : window_(window), dc_(::GetWindowDC(window)) {}
-    whole_window_dc(const whole_window_dc&) = delete;
-    whole_window_dc& operator=(const whole_window_dc&) = delete;
-    ~whole_window_dc() {
-        if (dc_ != nullptr) {
-            ::ReleaseDC(window_, dc_);
-        }
-    }
-    HDC get() const { return dc_; }
-
-  private:
-    HWND window_;
-    HDC dc_;
-};
-
 }  // namespace
 
 void FlatControls::AddBitmapButton(HWND button, FlatButtonSpec spec) {
@@ -353,7 +335,7 @@ void FlatControls::DrawButton(HWND button, HDC dc) {
 }
 
 void FlatControls::DrawTextArea(HWND edit, const Record& record) {
-    whole_window_dc dc(edit);
+    window_dc dc(edit, window_dc::Area::kWhole);
     if (dc.get() == nullptr) {
         return;
     }

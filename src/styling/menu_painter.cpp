@@ -153,6 +153,25 @@ void PlanCheckMark(std::vector<DrawOp>& ops, const DerivedColors& colors, const 
 
 }  // namespace
 
+void AddTextRelief(std::vector<DrawOp>& ops, const Rect& text, const std::wstring& caption, bool alignRight,
+                   bool rtlReading) {
+    struct Pass {
+        int dx;
+        int dy;
+        int darken;
+    };
+    constexpr Pass kPasses[] = {{-1, -1, 30}, {1, -1, 30}, {-1, 1, 40}, {1, 1, 60}};
+    for (const Pass& pass : kPasses) {
+        ops.push_back(TextOp{{text.left + pass.dx, text.top + pass.dy, text.right + pass.dx, text.bottom + pass.dy},
+                             caption,
+                             0,
+                             alignRight,
+                             rtlReading,
+                             pass.darken,
+                             {text.left, text.top}});
+    }
+}
+
 ItemPlan PlanMenuItem(MenuPainterProperties& properties, ColorDevice& device,
                       TextMeasurer& measurer, const MenuItemLook& item, Rect itemRect,
                       bool selected, bool canvasIsMenuWindow) {
@@ -287,25 +306,7 @@ ItemPlan PlanMenuItem(MenuPainterProperties& properties, ColorDevice& device,
             colour = c.disabledText;
         }
         if (item.isDefault && item.enabled) {
-            // A soft relief: four passes around the text in colours darkened
-            // from the background under it.
-            struct Pass {
-                int dx;
-                int dy;
-                int darken;
-            };
-            constexpr Pass kPasses[] = {{-1, -1, 30}, {1, -1, 30}, {-1, 1, 40}, {1, 1, 60}};
-            for (const Pass& pass : kPasses) {
-                TextOp relief{{text.left + pass.dx, text.top + pass.dy, text.right + pass.dx,
-                               text.bottom + pass.dy},
-                              plan.caption,
-                              0,
-                              rtl,
-                              rtl,
-                              pass.darken,
-                              {text.left, text.top}};
-                ops.push_back(relief);
-            }
+            AddTextRelief(ops, text, plan.caption, rtl, rtl);
         }
         ops.push_back(TextOp{text, plan.caption, colour, rtl, rtl, std::nullopt, {}});
         if (!item.shortcut.empty()) {

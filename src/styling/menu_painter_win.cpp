@@ -71,24 +71,6 @@ std::wstring ItemText(HMENU menu, int position) {
     return text;
 }
 
-// GetWindowDC / ReleaseDC.
-class whole_window_dc {
-  public:
-    explicit whole_window_dc(HWND window) : window_(window), dc_(::GetWindowDC(window)) {}
-    whole_window_dc(const whole_window_dc&) = delete;
-    whole_window_dc& operator=(const whole_window_dc&) = delete;
-    ~whole_window_dc() {
-        if (dc_ != nullptr) {
-            ::ReleaseDC(window_, dc_);
-        }
-    }
-    HDC get() const { return dc_; }
-
-  private:
-    HWND window_;
-    HDC dc_;
-};
-
 // A platform-drawn item shows its picture beside its text, as large as the
 // picture itself.
 constexpr int kPlatformPictureMargin = 2;
@@ -377,7 +359,7 @@ void MenuPainter::DrawFlatFrame(HWND menuWindow, HMENU menu, const ItemPlan& pla
     // Drawn through the menu window's own window device context, in its
     // coordinates: a device context of the whole screen paints beneath the
     // other top-level windows where each has a surface of its own (Wine).
-    whole_window_dc dc(menuWindow);
+    window_dc dc(menuWindow, window_dc::Area::kWhole);
     if (dc.get() == nullptr) {
         return;
     }

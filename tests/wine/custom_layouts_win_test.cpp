@@ -24,6 +24,7 @@
 #include "desktop/desktop_win.h"
 #include "standin_desktop/standin_client_win.h"
 #include "textlayouts/custom_commands_win.h"
+#include "support/owner_window_win.h"
 #include "textlayouts/custom_positions.h"
 
 namespace tavrel {
@@ -176,17 +177,6 @@ class BoxScript {
     std::thread thread_;
 };
 
-class OwnerWindow final : public Window {
-  public:
-    OwnerWindow() {
-        WNDCLASSEXW ownerClass{};
-        ownerClass.hInstance = ::GetModuleHandleW(nullptr);
-        ownerClass.lpszClassName = L"TavrelLayoutsOwner";
-        RegisterWindowClass(ownerClass);
-        CreateFor(0, L"TavrelLayoutsOwner", L"Tavrel", WS_POPUP, 0, 0, 10, 10, nullptr,
-                  ownerClass.hInstance);
-    }
-};
 
 const std::wstring kLong259(259, L'长');
 const std::wstring kLong300(300, L'x');
@@ -250,7 +240,7 @@ class CustomLayoutsTest : public ::testing::Test {
     Win32Desktop desktop_;
     Win32Registry registry_;
     Settings settings_;
-    OwnerWindow owner_;
+    testing::HiddenOwnerWindow owner_;
     Win32Prompts prompts_{owner_};
     RegistrySettings store_{registry_, kRoot, L"tavrel.exe"};
     AppHost host_{desktop_, settings_, store_, registry_, kRoot};

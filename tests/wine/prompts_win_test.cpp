@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "common/error_report_win.h"
+#include "support/owner_window_win.h"
 #include "support/program_win.h"
 #include "tweaks/desktop_tweaks.h"
 
@@ -17,19 +18,8 @@ namespace tavrel {
 namespace {
 
 using namespace std::chrono_literals;
+using testing::OwnerWindow;
 
-class OwnerWindow final : public Window {
-  public:
-    bool Create() {
-        WNDCLASSEXW ownerClass{};
-        ownerClass.hInstance = ::GetModuleHandleW(nullptr);
-        ownerClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-        ownerClass.lpszClassName = L"TavrelPromptOwner";
-        RegisterWindowClass(ownerClass);
-        return CreateFor(0, L"TavrelPromptOwner", L"Tavrel", WS_POPUP | WS_VISIBLE, 20, 20, 60, 40,
-                         nullptr, ownerClass.hInstance) != nullptr;
-    }
-};
 
 // A top-level window of this process with this class, once it is shown.
 HWND FindShown(const wchar_t* className) {

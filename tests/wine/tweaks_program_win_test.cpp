@@ -16,6 +16,7 @@
 #include "common/error_report_win.h"
 #include "common/prompts_win.h"
 #include "standin_desktop/standin_client_win.h"
+#include "support/link_reader_win.h"
 #include "support/program_win.h"
 #include "tweaks/desktop_tweaks.h"
 #include "tweaks/shortcuts.h"
@@ -27,6 +28,8 @@ using namespace std::chrono_literals;
 using standin::StandinDesktop;
 using testing::RunningProgram;
 using testing::WaitUntil;
+using testing::LinkContents;
+using testing::ReadLink;
 
 constexpr auto kStartTime = 20s;
 const std::wstring kLinks = L"C:\\tavrel-links";
@@ -70,34 +73,6 @@ void RemoveTree(const std::wstring& path) {
     ::SHFileOperationW(&operation);
 }
 
-struct LinkContents {
-    std::wstring target;
-    std::wstring directory;
-    std::wstring arguments;
-};
-
-std::optional<LinkContents> ReadLink(const std::wstring& path) {
-    com_ptr<IShellLinkW> link;
-    if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                  link.put_void()))) {
-        return std::nullopt;
-    }
-    com_ptr<IPersistFile> file = link.query<IPersistFile>(IID_IPersistFile);
-    if (!file || FAILED(file->Load(path.c_str(), STGM_READ))) {
-        return std::nullopt;
-    }
-    LinkContents contents;
-    wchar_t text[1024] = {};
-    link->GetPath(text, 1024, nullptr, 0);
-    contents.target = text;
-    text[0] = L'\0';
-    link->GetWorkingDirectory(text, 1024);
-    contents.directory = text;
-    text[0] = L'\0';
-    link->GetArguments(text, 1024);
-    contents.arguments = text;
-    return contents;
-}
 
 // A link to the running program's file, started in its folder, without
 // arguments.

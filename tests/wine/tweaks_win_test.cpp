@@ -15,6 +15,8 @@
 #include "common/error.h"
 #include "common/unique_handle_win.h"
 #include "common/window_win.h"
+#include "support/link_reader_win.h"
+#include "support/owner_window_win.h"
 #include "support/program_win.h"
 
 namespace tavrel {
@@ -22,6 +24,9 @@ namespace {
 
 using testing::SaveScreenshot;
 using testing::WaitUntil;
+using testing::LinkContents;
+using testing::OwnerWindow;
+using testing::ReadLink;
 using namespace std::chrono_literals;
 
 std::wstring TempDirectory(const std::wstring& name) {
@@ -38,53 +43,11 @@ std::wstring ThisProgram() {
     return path;
 }
 
-// What a link file says, read through a fresh shell link object.
-struct LinkContents {
-    std::wstring target;
-    std::wstring directory;
-    std::wstring arguments;
-};
-
-std::optional<LinkContents> ReadLink(const std::wstring& path) {
-    com_ptr<IShellLinkW> link;
-    if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                  link.put_void()))) {
-        return std::nullopt;
-    }
-    com_ptr<IPersistFile> file = link.query<IPersistFile>(IID_IPersistFile);
-    if (!file || FAILED(file->Load(path.c_str(), STGM_READ))) {
-        return std::nullopt;
-    }
-    LinkContents contents;
-    wchar_t text[MAX_PATH * 2] = {};
-    link->GetPath(text, MAX_PATH * 2, nullptr, 0);
-    contents.target = text;
-    text[0] = L'\0';
-    link->GetWorkingDirectory(text, MAX_PATH * 2);
-    contents.directory = text;
-    text[0] = L'\0';
-    link->GetArguments(text, MAX_PATH * 2);
-    contents.arguments = text;
-    return contents;
-}
 
 bool FileExists(const std::wstring& path) {
     return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-// A small shown window standing in for the control window.
-class OwnerWindow final : public Window {
-  public:
-    bool Create() {
-        WNDCLASSEXW ownerClass{};
-        ownerClass.hInstance = ::GetModuleHandleW(nullptr);
-        ownerClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-        ownerClass.lpszClassName = L"TavrelTestOwner";
-        RegisterWindowClass(ownerClass);
-        return CreateFor(0, L"TavrelTestOwner", L"Tavrel", WS_POPUP | WS_VISIBLE, 100, 100, 50, 50,
-                         nullptr, ownerClass.hInstance) != nullptr;
-    }
-};
 
 class ComTest : public ::testing::Test {
   protected:
