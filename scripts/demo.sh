@@ -12,16 +12,23 @@ out="${1:-out/demo}"
 mkdir -p "$out"
 out="$(cd "$out" && pwd)"
 
+# The 32-bit build, or the 64-bit one on a machine that cannot run 32-bit
+# programs.
+preset="${TAVREL_DEMO_PRESET:-win32}"
 if [ "${TAVREL_DEMO_INNER:-}" != 1 ]; then
   bash scripts/setup.sh
-  cmake --preset win32 >/dev/null
-  cmake --build --preset win32 --target standin_desktop tavrel_arrange tavrel tavrel_poke
-  TAVREL_DEMO_INNER=1 exec bash scripts/wine-run.sh --prefix build/win32/wineprefix --use-display \
-    bash "$root/scripts/demo.sh" "$out"
+  if ! bash scripts/runs-32bit.sh; then
+    echo "demo: this machine cannot run 32-bit programs; showing the 64-bit build"
+    preset=win64
+  fi
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset" --target standin_desktop tavrel_arrange tavrel tavrel_poke
+  TAVREL_DEMO_INNER=1 TAVREL_DEMO_PRESET="$preset" exec bash scripts/wine-run.sh \
+    --prefix "build/$preset/wineprefix" --use-display bash "$root/scripts/demo.sh" "$out"
 fi
 
 # From here on: inside the Wine session, with DISPLAY set.
-bin="$root/build/win32/bin"
+bin="$root/build/$preset/bin"
 start_standin() {  # icons
   wine "$bin/standin_desktop.exe" --icons "$1" --state 'C:\standin-state.txt' >/dev/null 2>&1 &
   sleep 3
@@ -140,4 +147,39 @@ sleep 2
 
 montage -font /usr/share/fonts/truetype/wqy/wqy-microhei.ttc -pointsize 14 "${shots[@]}" -tile 2x -geometry 640x461+6+6 \
   -background '#202020' -fill white "$out/custom-sheet.png"
+shots=()
+# The splash, the about window with a link lit, both help pages with a
+# balloon over a button, and the control window's balloons on all four
+# sides of the pointer (above it in the middle of the screen, to its left at
+# the right edge, below it at the top edge).
+wine "$bin/tavrel.exe" >/dev/null 2>&1 &
+sleep 0.8
+shot splash "启动画面"
+sleep 2.5
+poke command 130
+poke cursor 505 454
+shot about-link "关于：链接高亮"
+poke command 129
+poke cursor-in THelpMe 165 394
+shot help-page "帮帮我?"
+poke command 128
+poke cursor-in THelpMe 272 394
+shot whatsnew-page "有啥新东东?"
+wine taskkill /f /im tavrel.exe >/dev/null 2>&1
+sleep 1
+wine "$bin/tavrel.exe" >/dev/null 2>&1 &
+sleep 3
+poke show
+for place in "320 250 57 29 上右" "651 250 347 29 上左" "320 0 57 29 下右" "651 0 347 29 下左"; do
+  set -- $place
+  poke move TMainCtr "$1" "$2"
+  poke cursor 0 737
+  poke cursor-in TMainCtr "$3" "$4"
+  shot "balloon-$5" "气球提示：$5"
+done
+poke exit
+sleep 2
+
+montage -font /usr/share/fonts/truetype/wqy/wqy-microhei.ttc -pointsize 14 "${shots[@]}" -tile 2x -geometry 640x461+6+6 \
+  -background '#202020' -fill white "$out/windows-sheet.png"
 echo "screenshots and contact sheets in $out"

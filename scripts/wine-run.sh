@@ -39,12 +39,25 @@ export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
 # Crisp, un-smoothed text as on the target desktops (see the file).
 export FONTCONFIG_FILE="$(cd "$(dirname "$0")" && pwd)/wine/fonts.conf"
 
+# Where the kernel cannot run 32-bit programs, Debian's `wine` still picks
+# the 32-bit loader when it is installed and fails: every program then goes
+# to the 64-bit loader, and the tests hear that the other word size cannot
+# run (TAVREL_NO_32BIT).
+shim=""
+if ! bash "$(dirname "$0")/runs-32bit.sh"; then
+  shim="$(mktemp -d)"
+  printf '#!/bin/sh\nexport WINELOADER=/usr/lib/wine/wine64\nexec /usr/lib/wine/wine64 "$@"\n' > "$shim/wine"
+  chmod +x "$shim/wine"
+  export PATH="$shim:$PATH" WINELOADER=/usr/lib/wine/wine64 TAVREL_NO_32BIT=1
+fi
+
 xvfb_pid=""
 cleanup() {
   wineserver -k >/dev/null 2>&1 || true
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" >/dev/null 2>&1
   [ -n "$xvfb_pid" ] && wait "$xvfb_pid" 2>/dev/null
   [ -n "${fdfile:-}" ] && rm -f "$fdfile"
+  [ -n "$shim" ] && rm -rf "$shim"
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM

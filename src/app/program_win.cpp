@@ -24,7 +24,7 @@ Program::Program()
       tweakCommands_({settings_, store_, registry_, settingsRoot_, desktop_, dispatcher_, refresh_,
                       prompts_, control_, ProgramPath()}),
       skins_(settings_, painter_, [this](ColorRef colour) { control_.SetColour(colour); }),
-      windows_(model_, shell_),
+      windows_(model_, shell_, hints_),
       customCommands_(desktop_, registry_, settingsRoot_, settings_, prompts_) {}
 
 Program::~Program() {
@@ -43,8 +43,9 @@ bool Program::Create(HINSTANCE instance) {
         return false;
     }
     application_.SetControlWindow(control_.hwnd());
-    host_.SetSelfArrangingNotice(
-        [this](DesktopListStyles) { tray_.Notify(kSelfArrangingNoticeTitle, kSelfArrangingNoticeText); });
+    host_.SetSelfArrangingNotice([this](DesktopListStyles) {
+        tray_.Notify(kSelfArrangingNoticeTitle, kSelfArrangingNoticeText);
+    });
     tray_.Create(instance, control_.hwnd());
     control_.AddHook(tray_);
     control_.AddHook(refresh_);
@@ -77,11 +78,17 @@ void Program::ApplyTextColor() {
     ApplyIconTextColors(desktop_, static_cast<ColorRef>(settings_.textColor), kClrNone);
 }
 
-void Program::PerformArrangement() { dispatcher_.PerformArrangement(settings_.arrage); }
+void Program::PerformArrangement() {
+    dispatcher_.PerformArrangement(settings_.arrage);
+}
 
-void Program::SetRefreshInterval() { refresh_.SetPeriod(settings_.flashScreen); }
+void Program::SetRefreshInterval() {
+    refresh_.SetPeriod(settings_.flashScreen);
+}
 
-void Program::SetShowHideCaption() { tray_.SetShowHideCaption(settings_.showHideIcon); }
+void Program::SetShowHideCaption() {
+    tray_.SetShowHideCaption(settings_.showHideIcon);
+}
 
 void Program::StyleControlWindow() {
     painter_.SetOwner(control_.hwnd());
@@ -101,17 +108,21 @@ void Program::StyleControlWindow() {
     control_.SetColour(kDesignedControlColor);
 }
 
-void Program::ApplySkin() { skins_.ApplyStoredSkin(); }
+void Program::ApplySkin() {
+    skins_.ApplyStoredSkin();
+}
 
 void Program::CreateShortcut(int folder, const std::wstring& name) {
     tweakCommands_.CreateShortcut(folder, name);
 }
 
 bool Program::AskWelcome(const std::wstring& text) {
-    return ::MessageBoxW(control_.hwnd(), text.c_str(), kNoticeCaption, MB_YESNO | MB_ICONINFORMATION) ==
-           IDYES;
+    return ::MessageBoxW(control_.hwnd(), text.c_str(), kNoticeCaption,
+                         MB_YESNO | MB_ICONINFORMATION) == IDYES;
 }
 
-void Program::DemonstrateAll() { dispatcher_.DemonstrateAll(); }
+void Program::DemonstrateAll() {
+    dispatcher_.DemonstrateAll();
+}
 
 }  // namespace tavrel

@@ -372,6 +372,14 @@ void BalloonHints::SetToolText(HintToolId tool, std::wstring text) {
     }
 }
 
+void BalloonHints::SetToolRect(HintToolId tool, const RECT& rect) {
+    for (Tool& entry : tools_) {
+        if (entry.id == tool && !entry.isControl) {
+            entry.rect = rect;
+        }
+    }
+}
+
 void BalloonHints::RemoveTools(HWND window) {
     const auto goes = [window](const Tool& tool) {
         return tool.owner == window || tool.window == window;

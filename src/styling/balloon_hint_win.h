@@ -96,6 +96,8 @@ class BalloonHints {
     // rectangles overlap, the one added first counts.
     HintToolId AddTool(HWND window, const RECT& rect, std::wstring text);
     void SetToolText(HintToolId tool, std::wstring text);
+    // A rectangle tool's new place (a label that grew or shrank).
+    void SetToolRect(HintToolId tool, const RECT& rect);
 
     // Hides the hint shown; it comes back only over another tool.
     void CancelHint();

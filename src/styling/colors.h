@@ -30,6 +30,7 @@ enum class SysColor : std::uint8_t {
     kBtnShadow = 16,
     kGrayText = 17,
     kBtnText = 18,
+    kGradientActiveCaption = 27,
 };
 
 inline constexpr ColorRef kSystemColorFlag = 0x80000000;
@@ -49,6 +50,8 @@ inline constexpr ColorRef kClWindowText = SystemColorRef(SysColor::kWindowText);
 inline constexpr ColorRef kClHighlight = SystemColorRef(SysColor::kHighlight);
 inline constexpr ColorRef kClBtnFace = SystemColorRef(SysColor::kBtnFace);
 inline constexpr ColorRef kClBtnShadow = SystemColorRef(SysColor::kBtnShadow);
+inline constexpr ColorRef kClGradientActiveCaption =
+    SystemColorRef(SysColor::kGradientActiveCaption);
 
 inline constexpr ColorRef kWhite = 0xFFFFFF;
 inline constexpr ColorRef kSilver = 0xC0C0C0;

@@ -62,6 +62,7 @@ class MenuPainter final : public MessageHook {
     void ItemsAdded();
 
     FlatControls& controls() { return controls_; }
+    const FlatControls& controls() const { return controls_; }
 
     // The owner's menu messages.
     bool Handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;

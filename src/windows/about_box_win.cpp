@@ -60,21 +60,11 @@ bool AboutBox::Create(HINSTANCE instance, HWND owner) {
     // Pixels of colour 0 show what lies behind the window.
     ::SetLayeredWindowAttributes(hwnd(), RGB(0, 0, 0), 255, LWA_COLORKEY);
 
-    tooltip_ =
-        ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                          WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
-                          CW_USEDEFAULT, CW_USEDEFAULT, hwnd(), nullptr, instance, nullptr);
-    for (const Link link : {Link::kUrl, Link::kEmail}) {
-        TOOLINFOW info{};
-        info.cbSize = sizeof(info);
-        info.uFlags = TTF_SUBCLASS;
-        info.hwnd = hwnd();
-        info.uId = static_cast<UINT_PTR>(link);
-        info.rect = LinkRect(link);
-        info.lpszText = const_cast<wchar_t*>(Hint(link));
-        ::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+    if (hints_ != nullptr) {
+        hints_->Attach(*this);
+        urlHint_ = hints_->AddTool(hwnd(), LinkRect(Link::kUrl), Hint(Link::kUrl));
+        emailHint_ = hints_->AddTool(hwnd(), LinkRect(Link::kEmail), Hint(Link::kEmail));
     }
-    ::SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 300);
 
     ::ShowWindow(hwnd(), SW_SHOW);
     // The activation is to be seen now, not when the platform gets round
@@ -96,6 +86,13 @@ void AboutBox::FormCreate(HINSTANCE instance) {
     versionFont_ = MakeFont(12, false);
     labelFont_ = MakeFont(11, false);
     linkHighlightFont_ = MakeFont(11, true);
+}
+
+AboutBox::~AboutBox() {
+    if (hints_ != nullptr) {
+        hints_->Detach(*this);
+    }
+    Destroy();
 }
 
 void AboutBox::Close() {
@@ -257,16 +254,9 @@ void AboutBox::Click(POINT point) {
 }
 
 void AboutBox::UpdateHintRects() {
-    if (tooltip_ == nullptr) {
-        return;
-    }
-    for (const Link link : {Link::kUrl, Link::kEmail}) {
-        TOOLINFOW info{};
-        info.cbSize = sizeof(info);
-        info.hwnd = hwnd();
-        info.uId = static_cast<UINT_PTR>(link);
-        info.rect = LinkRect(link);
-        ::SendMessageW(tooltip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&info));
+    if (hints_ != nullptr) {
+        hints_->SetToolRect(urlHint_, LinkRect(Link::kUrl));
+        hints_->SetToolRect(emailHint_, LinkRect(Link::kEmail));
     }
 }
 

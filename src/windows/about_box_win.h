@@ -13,6 +13,7 @@
 #include "app/control_window_model.h"
 #include "common/unique_handle_win.h"
 #include "common/window_win.h"
+#include "styling/balloon_hint_win.h"
 #include "windows/about_me.h"
 #include "windows/contact.h"
 
@@ -26,11 +27,13 @@ class AboutBox final : public Window {
     using Link = AboutLinks::Link;
 
     // `kind` tells the program's focus record what this window is: the
-    // splash or an about window.
-    AboutBox(ControlWindowModel& model, ShellSeam& shell, ProgramWindow kind)
-        : model_(model), shell_(shell), kind_(kind) {}
+    // splash or an about window. The links' hints show as balloons of
+    // `hints`; the splash, made before the hints exist, has none.
+    AboutBox(ControlWindowModel& model, ShellSeam& shell, ProgramWindow kind,
+             BalloonHints* hints = nullptr)
+        : model_(model), shell_(shell), kind_(kind), hints_(hints) {}
     // The focus record hears of the end while this object still exists.
-    ~AboutBox() override { Destroy(); }
+    ~AboutBox() override;
 
     // Creates the window, shows it and paints it at once, without waiting
     // for the message loop. False when the window could not be made.
@@ -46,8 +49,7 @@ class AboutBox final : public Window {
     // the label turns italic.
     RECT LinkRect(Link link) const;
 
-    // The hint of each link. The balloon hints take them from here; until
-    // then a plain tooltip shows them.
+    // The hint of each link.
     static const wchar_t* Hint(Link link) { return link == Link::kUrl ? kUrlHint : kEmailHint; }
 
   private:
@@ -76,7 +78,9 @@ class AboutBox final : public Window {
     unique_hfont versionFont_;
     unique_hfont labelFont_;
     unique_hfont linkHighlightFont_;
-    HWND tooltip_ = nullptr;
+    BalloonHints* hints_;
+    HintToolId urlHint_ = kNoHintTool;
+    HintToolId emailHint_ = kNoHintTool;
 };
 
 }  // namespace tavrel

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "resources/resource_ids.h"
+#include "styling/gdi_plan_win.h"
 #include "windows/resources_win.h"
 
 namespace tavrel {
@@ -24,7 +25,6 @@ constexpr int kBookPicture = 52;
 constexpr int kGlobePicture = 48;
 constexpr int kLifebuoyPicture = 46;
 constexpr int kEnvelopePicture = 47;
-constexpr COLORREF kPictureTransparent = RGB(255, 0, 255);
 // Shown smaller than in the menus, so that the captions keep their room.
 constexpr int kGlyphSize = 24;
 
@@ -32,19 +32,6 @@ unique_hfont MakeFont(int pixelHeight) {
     return unique_hfont(::CreateFontW(
         -pixelHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
         CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"MS Sans Serif"));
-}
-
-// A plain tooltip cannot break a line at a lone CR; it shows the same two
-// lines with CR LF.
-std::wstring TooltipText(const wchar_t* hint) {
-    std::wstring text;
-    for (const wchar_t* c = hint; *c != L'\0'; ++c) {
-        text += *c;
-        if (*c == L'\r') {
-            text += L'\n';
-        }
-    }
-    return text;
 }
 
 }  // namespace
@@ -60,6 +47,13 @@ const wchar_t* HelpMe::Hint(ButtonId id) {
         default:
             return kHelpHint;
     }
+}
+
+HelpMe::~HelpMe() {
+    hints_.Detach(*this);
+    RemoveHook(painter_);
+    painter_.SetActive(false);
+    Destroy();
 }
 
 bool HelpMe::Create(HINSTANCE instance, HWND owner, HelpPage page) {
@@ -96,11 +90,7 @@ void HelpMe::FormCreate(HINSTANCE instance) {
     memoFont_ = MakeFont(15);
     buttonFont_ = MakeFont(15);
     memoBrush_.reset(::CreateSolidBrush(kMemoBack));
-    tooltip_ =
-        ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                          WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
-                          CW_USEDEFAULT, CW_USEDEFAULT, hwnd(), nullptr, instance, nullptr);
-    ::SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 300);
+    hints_.Attach(*this);
 
     // The two pages; the tab strip of the page control lies out of sight,
     // so only the page the command chose is ever shown.
@@ -111,7 +101,8 @@ void HelpMe::FormCreate(HINSTANCE instance) {
                               3, 1, 440, 370, hwnd(), nullptr, instance, nullptr);
         ::SendMessageW(memo, WM_SETFONT, reinterpret_cast<WPARAM>(memoFont_.get()), FALSE);
         ::SetWindowTextW(memo, LoadHelpPage(instance, resource).c_str());
-        AddHint(memo, kHelpHint);
+        hints_.AddTool(memo, kHelpHint);
+        painter_.controls().AddTextArea(memo);
         return memo;
     };
     memo2_ = makeMemo(IDR_HELP_PAGE);
@@ -121,18 +112,16 @@ void HelpMe::FormCreate(HINSTANCE instance) {
     AddButton(instance, kWWWUrl, L"软件主页", 115, 100, kGlobePicture);
     AddButton(instance, kEMailTo, L"技术支持", 221, 100, kLifebuoyPicture);
     AddButton(instance, kTakeToFirend, L"推荐给好友", 327, 110, kEnvelopePicture);
-    // The contact buttons' hints are set here, two lines each.
-    for (const ButtonId id : {kWWWUrl, kEMailTo, kTakeToFirend}) {
-        AddHint(button(id), Hint(id));
-    }
-    TOOLINFOW info{};
-    info.cbSize = sizeof(info);
-    info.uFlags = TTF_SUBCLASS;
-    info.hwnd = hwnd();
-    info.uId = 1;
-    info.rect = {0, 0, kClientWidth, kClientHeight};
-    info.lpszText = const_cast<wchar_t*>(kHelpHint);
-    ::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+    hints_.AddTool(hwnd(), RECT{0, 0, kClientWidth, kClientHeight}, kHelpHint);
+
+    // The painter's background is the window's; it has no menus to take
+    // over, only the buttons and memos.
+    MenuPainterProperties properties;
+    properties.iconBackColor = kClGradientActiveCaption;
+    properties.active = true;
+    painter_.SetOwner(hwnd());
+    AddHook(painter_);
+    painter_.SetProperties(properties);
 }
 
 HWND HelpMe::AddButton(HINSTANCE instance, ButtonId id, const wchar_t* caption, int x, int width,
@@ -142,32 +131,17 @@ HWND HelpMe::AddButton(HINSTANCE instance, ButtonId id, const wchar_t* caption, 
         WS_CHILD | WS_VISIBLE | WS_TABSTOP | (id == kOk ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), x, 376,
         width, 36, hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
     ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(buttonFont_.get()), FALSE);
-    // The glyph beside the caption (common controls 6).
-    auto& list = glyphs_[static_cast<std::size_t>(id - kOk)];
-    list.reset(::ImageList_Create(kGlyphSize, kGlyphSize, ILC_COLOR24 | ILC_MASK, 1, 0));
-    unique_hbitmap bitmap(
-        static_cast<HBITMAP>(::LoadImageW(instance, MAKEINTRESOURCEW(kMenuPictures + picture),
-                                          IMAGE_BITMAP, kGlyphSize, kGlyphSize, LR_CREATEDIBSECTION)));
-    if (bitmap) {
-        ::ImageList_AddMasked(list.get(), bitmap.get(), kPictureTransparent);
-    }
-    BUTTON_IMAGELIST image{};
-    image.himl = list.get();
-    image.margin = {4, 0, 0, 0};
-    image.uAlign = BUTTON_IMAGELIST_ALIGN_LEFT;
-    ::SendMessageW(control, BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&image));
+    // The glyph left of the caption, drawn by the flat take-over; its
+    // magenta is transparent.
+    unique_hbitmap bitmap(static_cast<HBITMAP>(
+        ::LoadImageW(instance, MAKEINTRESOURCEW(kMenuPictures + picture), IMAGE_BITMAP, kGlyphSize,
+                     kGlyphSize, LR_CREATEDIBSECTION)));
+    FlatButtonSpec spec;
+    spec.glyph = BitmapPixels(bitmap.get());
+    spec.layout = GlyphLayout::kLeft;
+    painter_.controls().AddBitmapButton(control, std::move(spec));
+    hints_.AddTool(control, Hint(id));
     return control;
-}
-
-void HelpMe::AddHint(HWND control, const wchar_t* text) {
-    const std::wstring shown = TooltipText(text);
-    TOOLINFOW info{};
-    info.cbSize = sizeof(info);
-    info.uFlags = TTF_SUBCLASS | TTF_IDISHWND;
-    info.hwnd = hwnd();
-    info.uId = reinterpret_cast<UINT_PTR>(control);
-    info.lpszText = const_cast<wchar_t*>(shown.c_str());  // the tooltip keeps its own copy
-    ::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
 }
 
 void HelpMe::SelectPage(HelpPage page) {
@@ -236,6 +210,10 @@ LRESULT HelpMe::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 return 0;
             }
             break;
+        case WM_CTLCOLORBTN:
+            // The buttons' corners show the window's colour.
+            ::SetTextColor(reinterpret_cast<HDC>(wParam), ::GetSysColor(COLOR_BTNTEXT));
+            return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_GRADIENTACTIVECAPTION));
         case WM_CTLCOLORSTATIC:  // read-only memos ask for these
         case WM_CTLCOLOREDIT: {
             const auto control = reinterpret_cast<HWND>(lParam);

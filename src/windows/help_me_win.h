@@ -5,11 +5,11 @@
 
 #include <windows.h>
 
-#include <array>
-
 #include "app/control_window_model.h"
 #include "common/unique_handle_win.h"
 #include "common/window_win.h"
+#include "styling/balloon_hint_win.h"
+#include "styling/menu_painter_win.h"
 #include "windows/contact.h"
 #include "windows/help.h"
 
@@ -22,8 +22,10 @@ class HelpMe final : public Window {
     // The buttons' control ids.
     enum ButtonId : int { kOk = 1, kWWWUrl, kEMailTo, kTakeToFirend };
 
-    HelpMe(ControlWindowModel& model, ShellSeam& shell) : model_(model), shell_(shell) {}
-    ~HelpMe() override { Destroy(); }
+    // The controls' hints show as balloons of `hints`.
+    HelpMe(ControlWindowModel& model, ShellSeam& shell, BalloonHints& hints)
+        : model_(model), shell_(shell), hints_(hints) {}
+    ~HelpMe() override;
 
     // Creates the window on `page` with that page's caption, shows it and
     // paints it at once. False when the window could not be made.
@@ -37,13 +39,13 @@ class HelpMe final : public Window {
     HWND memo(HelpPage page) const { return page == HelpPage::kHelp ? memo2_ : memo1_; }
     HWND button(ButtonId id) const { return ::GetDlgItem(hwnd(), id); }
 
-    // The window's and its painter's background colour. The menu painter
-    // (IconBackColor) and the flat-control take-over attach to this window
-    // as message hooks and draw its buttons and memos flat.
+    // The window's and its painter's background colour.
     static COLORREF BackgroundColour() { return ::GetSysColor(COLOR_GRADIENTACTIVECAPTION); }
-    // Each control's hint; the balloon hints take them from here, until then
-    // a plain tooltip shows them.
+    // Each button's hint.
     static const wchar_t* Hint(ButtonId id);
+    // The window's own painter: it has no menus to paint, but draws the
+    // buttons and memos flat.
+    const MenuPainter& painter() const { return painter_; }
 
   private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -52,20 +54,19 @@ class HelpMe final : public Window {
     void OnCommand(int id);
     HWND AddButton(HINSTANCE instance, ButtonId id, const wchar_t* caption, int x, int width,
                    int picture);
-    void AddHint(HWND control, const wchar_t* text);
     bool SetControlCursor(HWND control);
 
     ControlWindowModel& model_;
     ShellSeam& shell_;
+    BalloonHints& hints_;
     HelpPage page_ = HelpPage::kHelp;
     HWND memo1_ = nullptr;
     HWND memo2_ = nullptr;
-    HWND tooltip_ = nullptr;
     HWND focused_ = nullptr;
     unique_hfont memoFont_;
     unique_hfont buttonFont_;
     unique_hbrush memoBrush_;
-    std::array<unique_himagelist, 4> glyphs_;
+    MenuPainter painter_;
 };
 
 }  // namespace tavrel

@@ -53,14 +53,14 @@ void WindowsCommands::HelpClick(const CommandEvent&) {
 }
 
 void WindowsCommands::AboutClick(const CommandEvent&) {
-    auto window = std::make_unique<AboutBox>(model_, shell_, ProgramWindow::kAbout);
+    auto window = std::make_unique<AboutBox>(model_, shell_, ProgramWindow::kAbout, &hints_);
     if (window->Create(instance_, application_)) {
         about_.push_back(std::move(window));
     }
 }
 
 void WindowsCommands::OpenHelp(HelpPage page) {
-    auto window = std::make_unique<HelpMe>(model_, shell_);
+    auto window = std::make_unique<HelpMe>(model_, shell_, hints_);
     if (window->Create(instance_, application_, page)) {
         help_.push_back(std::move(window));
     }

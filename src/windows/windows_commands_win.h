@@ -18,7 +18,8 @@ namespace tavrel {
 
 class WindowsCommands {
   public:
-    WindowsCommands(ControlWindowModel& model, ShellSeam& shell) : model_(model), shell_(shell) {}
+    WindowsCommands(ControlWindowModel& model, ShellSeam& shell, BalloonHints& hints)
+        : model_(model), shell_(shell), hints_(hints) {}
 
     void Register(CommandTable& table);
     // The windows these commands open belong to `application`; the control
@@ -51,6 +52,7 @@ class WindowsCommands {
 
     ControlWindowModel& model_;
     ShellSeam& shell_;
+    BalloonHints& hints_;
     HINSTANCE instance_ = nullptr;
     HWND application_ = nullptr;
     HWND control_ = nullptr;

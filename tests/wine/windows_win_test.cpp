@@ -11,6 +11,9 @@
 #include "app/commands.h"
 #include "app/control_window_model.h"
 #include "common/command_table.h"
+#include "styling/balloon_hint_win.h"
+#include "support/gui_objects_win.h"
+#include "support/program_win.h"
 #include "windows/about_box_win.h"
 #include "windows/help_me_win.h"
 #include "windows/shell_seam_win.h"
@@ -71,14 +74,59 @@ POINT Middle(const RECT& rect) {
     return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
 
+COLORREF PixelAt(HWND window, POINT point) {
+    window_dc dc(window);
+    return ::GetPixel(dc.get(), point.x, point.y);
+}
+
 class WindowsTest : public ::testing::Test {
   protected:
+    WindowsTest() : styler_(hints_.application()) {
+        ConfigureControlWindowHintStyler(styler_);
+        hints_.Install(instance_, styler_);
+    }
     void TearDown() override { Pump(); }
+
+    // The text of the balloon that shows with the pointer resting at a
+    // point of the screen; empty when none shows.
+    std::wstring HintAt(POINT screenPoint) {
+        // Away from every tool first, so that a hint of the same tool shows
+        // anew.
+        testing::PointerTo(
+            {::GetSystemMetrics(SM_CXSCREEN) - 1, ::GetSystemMetrics(SM_CYSCREEN) - 1});
+        testing::WaitUntil(
+            [&] {
+                Pump();
+                return !hints_.hintWindow()->Showing();
+            },
+            std::chrono::milliseconds(1000));
+        testing::PointerTo(screenPoint);
+        testing::WaitUntil(
+            [&] {
+                Pump();
+                return hints_.hintWindow()->Showing();
+            },
+            std::chrono::milliseconds(2000));
+        return hints_.hintWindow()->Showing() ? hints_.hintWindow()->text() : std::wstring();
+    }
+
     HINSTANCE instance_ = ::GetModuleHandleW(nullptr);
     RecordingShell shell_;
     NoControlWindow ops_;
     ControlWindowModel model_{ops_};
+    BalloonHints hints_;
+    THintStyler styler_;
 };
+
+POINT ScreenMiddle(HWND window) {
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    return Middle(rect);
+}
+POINT ToScreen(HWND window, POINT point) {
+    ::ClientToScreen(window, &point);
+    return point;
+}
 
 TEST_F(WindowsTest, AboutWindowShowsThePictureAndTheVersionKeyedOnTop) {
     AboutBox about(model_, shell_, ProgramWindow::kAbout);
@@ -157,7 +205,7 @@ TEST_F(WindowsTest, AboutLinksIssueTheirRequestsAndThePictureCloses) {
 }
 
 TEST_F(WindowsTest, HelpWindowLayout) {
-    HelpMe help(model_, shell_);
+    HelpMe help(model_, shell_, hints_);
     ASSERT_TRUE(help.Create(instance_, nullptr, HelpPage::kHelp));
     EXPECT_EQ(ClassOf(help.hwnd()), L"THelpMe");
     EXPECT_EQ(TextOf(help.hwnd()), L"帮帮我?");
@@ -209,8 +257,99 @@ TEST_F(WindowsTest, HelpWindowLayout) {
                  L"      如果您觉得这软件还不\r错，那么请告诉给您的朋友！");
 }
 
+TEST_F(WindowsTest, TheHelpWindowsPainterDrawsItsButtonsAndMemosFlat) {
+    HelpMe help(model_, shell_, hints_);
+    ASSERT_TRUE(help.Create(instance_, nullptr, HelpPage::kHelp));
+    Pump();
+    EXPECT_EQ(help.painter().properties().iconBackColor, 0x8000001Bu);
+    EXPECT_TRUE(help.painter().properties().active);
+    const FlatControls& controls = help.painter().controls();
+    for (const HelpMe::ButtonId id :
+         {HelpMe::kOk, HelpMe::kWWWUrl, HelpMe::kEMailTo, HelpMe::kTakeToFirend}) {
+        EXPECT_TRUE(controls.IsTakenOver(help.button(id))) << id;
+    }
+    HWND memo = help.memo(HelpPage::kHelp);
+    EXPECT_TRUE(controls.IsTakenOver(memo));
+    EXPECT_TRUE(controls.IsTakenOver(help.memo(HelpPage::kWhatIsNew)));
+    EXPECT_FALSE(::GetWindowLongPtrW(memo, GWL_EXSTYLE) & WS_EX_CLIENTEDGE)
+        << "the memo's sunken edge gives way to a flat frame";
+
+    // A button's rounded corner shows the window's colour, its idle frame
+    // lies inside it, and the glyph left of the caption is drawn (neither
+    // the fill nor the frame colour somewhere in its left third).
+    ::RedrawWindow(help.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    Pump();
+    HWND www = help.button(HelpMe::kWWWUrl);
+    const COLORREF background = ::GetSysColor(COLOR_GRADIENTACTIVECAPTION);
+    EXPECT_EQ(PixelAt(www, {0, 0}), background);
+    EXPECT_NE(PixelAt(www, {0, 18}), background) << "the frame";
+    const COLORREF fill = PixelAt(www, {50, 3});
+    bool glyph = false;
+    for (int x = 4; x < 34 && !glyph; ++x) {
+        for (int y = 6; y < 30 && !glyph; ++y) {
+            const COLORREF pixel = PixelAt(www, {x, y});
+            glyph = pixel != fill && pixel != background;
+        }
+    }
+    EXPECT_TRUE(glyph) << "the picture beside the caption";
+}
+
+TEST_F(WindowsTest, HelpAndAboutHintsAreBalloons) {
+    HelpMe help(model_, shell_, hints_);
+    ASSERT_TRUE(help.Create(instance_, nullptr, HelpPage::kHelp));
+    Pump();
+    EXPECT_EQ(HintAt(ScreenMiddle(help.button(HelpMe::kWWWUrl))),
+              L"      如果您想了解软件更多的\r信息，请在此访问软件主页！");
+    EXPECT_EQ(HintAt(ScreenMiddle(help.button(HelpMe::kEMailTo))),
+              L"      如果您发现本软件有什么\r问题，或有好的建议请告诉我！");
+    EXPECT_EQ(HintAt(ScreenMiddle(help.memo(HelpPage::kHelp))), L"Tavrel-帮助手册");
+    EXPECT_EQ(HintAt(ScreenMiddle(help.button(HelpMe::kOk))), L"Tavrel-帮助手册");
+    help.Close();
+    Pump();
+
+    AboutBox about(model_, shell_, ProgramWindow::kAbout, &hints_);
+    ASSERT_TRUE(about.Create(instance_, nullptr));
+    Pump();
+    const RECT url = about.LinkRect(AboutBox::Link::kUrl);
+    EXPECT_EQ(HintAt(ToScreen(about.hwnd(), Middle(url))), AboutBox::Hint(AboutBox::Link::kUrl));
+    // Lit, the label may change its width; the hint covers it as it is.
+    ASSERT_TRUE(about.highlighted(AboutBox::Link::kUrl));
+    const RECT lit = about.LinkRect(AboutBox::Link::kUrl);
+    EXPECT_EQ(HintAt(ToScreen(about.hwnd(), {lit.right - 1, Middle(lit).y})),
+              AboutBox::Hint(AboutBox::Link::kUrl));
+    const RECT email = about.LinkRect(AboutBox::Link::kEmail);
+    EXPECT_EQ(HintAt(ToScreen(about.hwnd(), Middle(email))),
+              AboutBox::Hint(AboutBox::Link::kEmail));
+    EXPECT_EQ(HintAt(ToScreen(about.hwnd(), {20, 20})), L"") << "the picture has no hint";
+}
+
+TEST_F(WindowsTest, OpeningAndClosingBothWindowsLeavesNoObjectBehind) {
+    const auto openBoth = [&] {
+        {
+            HelpMe help(model_, shell_, hints_);
+            ASSERT_TRUE(help.Create(instance_, nullptr, HelpPage::kWhatIsNew));
+            Pump();
+            help.Close();
+        }
+        {
+            AboutBox about(model_, shell_, ProgramWindow::kAbout, &hints_);
+            ASSERT_TRUE(about.Create(instance_, nullptr));
+            Pump();
+        }
+        Pump();
+    };
+    openBoth();  // the classes, cursors and caches of the first time stay
+    const std::size_t gdi = testing::CountGdiObjects();
+    const std::size_t user = testing::CountUserObjects();
+    for (int i = 0; i < 25; ++i) {
+        openBoth();
+    }
+    EXPECT_EQ(testing::CountGdiObjects(), gdi);
+    EXPECT_EQ(testing::CountUserObjects(), user);
+}
+
 TEST_F(WindowsTest, HelpButtonsIssueTheRequestsAndOkCloses) {
-    HelpMe help(model_, shell_);
+    HelpMe help(model_, shell_, hints_);
     ASSERT_TRUE(help.Create(instance_, nullptr, HelpPage::kWhatIsNew));
     EXPECT_EQ(TextOf(help.hwnd()), L"有啥新东东?");
     EXPECT_TRUE(::IsWindowVisible(help.memo(HelpPage::kWhatIsNew)));
@@ -235,7 +374,7 @@ TEST_F(WindowsTest, HelpButtonsIssueTheRequestsAndOkCloses) {
 
 TEST_F(WindowsTest, MenuCommandsOpenNewWindowsEachOnItsPage) {
     CommandTable table;
-    WindowsCommands commands(model_, shell_);
+    WindowsCommands commands(model_, shell_, hints_);
     commands.Register(table);
     HWND control = ::CreateWindowExW(0, L"STATIC", L"control", WS_POPUP, 0, 0, 10, 10, nullptr,
                                      nullptr, instance_, nullptr);
@@ -273,7 +412,7 @@ TEST_F(WindowsTest, MenuCommandsOpenNewWindowsEachOnItsPage) {
 }
 
 TEST_F(WindowsTest, TheSplashIsAnAboutWindowUntilItIsClosed) {
-    WindowsCommands commands(model_, shell_);
+    WindowsCommands commands(model_, shell_, hints_);
     commands.ShowSplash(instance_);
     ASSERT_NE(commands.splash(), nullptr);
     HWND splash = commands.splash()->hwnd();

@@ -3,16 +3,19 @@
 //
 //   tavrel_poke.exe show | hide | exit | tray-left | tray-right | command ID | skin N
 //   tavrel_poke.exe keys down|up|right|left|escape|enter...
-//   tavrel_poke.exe move-box X Y
 //   tavrel_poke.exe cursor X Y
+//   tavrel_poke.exe cursor-in CLASS X Y
+//   tavrel_poke.exe move CLASS X Y
 //   tavrel_poke.exe input TEXT
 //
 // show double-clicks the notification-area icon, tray-left and tray-right
 // click it; command sends a command id of the control window; skin N
-// chooses skin N (0 to 4) as its menu item does; move-box moves the open
-// message box out of the way of what lies under it; cursor puts the mouse
-// pointer on a point of the screen; input puts TEXT into the open input
-// box, as if typed.
+// chooses skin N (0 to 4) as its menu item does; cursor puts the mouse
+// pointer on a point of the screen, cursor-in on a point of the client
+// area of the top-level window of a class (the help window's buttons, say);
+// move puts such a window's top left corner at a point of the screen (an
+// open message box, "#32770", out of the way of what lies under it, say);
+// input puts TEXT into the open input box, as if typed.
 #include <windows.h>
 
 #include <cwchar>
@@ -21,6 +24,24 @@
 #include "app/commands.h"
 #include "app/control_window_win.h"
 #include "common/prompts_win.h"
+
+namespace {
+
+// As the mouse moves it, so the window under it hears of it.
+void MovePointer(long x, long y) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = x * 65536 / ::GetSystemMetrics(SM_CXSCREEN) + 1;
+    input.mi.dy = y * 65536 / ::GetSystemMetrics(SM_CYSCREEN) + 1;
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    ::SendInput(1, &input, sizeof(INPUT));
+}
+
+int Number(const wchar_t* text) {
+    return static_cast<int>(std::wcstol(text, nullptr, 10));
+}
+
+}  // namespace
 
 int wmain(int argc, wchar_t** argv) {
     HWND control = ::FindWindowW(tavrel::kControlWindowClass, nullptr);
@@ -32,8 +53,12 @@ int wmain(int argc, wchar_t** argv) {
         // Typed into whatever has the focus, an open menu included.
         for (int i = 2; i < argc; ++i) {
             const std::wstring key = argv[i];
-            const WORD code = key == L"down" ? VK_DOWN : key == L"up" ? VK_UP : key == L"right" ? VK_RIGHT
-                            : key == L"left" ? VK_LEFT : key == L"enter" ? VK_RETURN : VK_ESCAPE;
+            const WORD code = key == L"down"    ? VK_DOWN
+                              : key == L"up"    ? VK_UP
+                              : key == L"right" ? VK_RIGHT
+                              : key == L"left"  ? VK_LEFT
+                              : key == L"enter" ? VK_RETURN
+                                                : VK_ESCAPE;
             INPUT input[2] = {};
             input[0].type = INPUT_KEYBOARD;
             input[0].ki.wVk = code;
@@ -45,25 +70,22 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     if (verb == L"cursor" && argc > 3) {
-        // As the mouse moves it, so the window under it hears of it.
-        const long x = std::wcstol(argv[2], nullptr, 10);
-        const long y = std::wcstol(argv[3], nullptr, 10);
-        INPUT input{};
-        input.type = INPUT_MOUSE;
-        input.mi.dx = x * 65536 / ::GetSystemMetrics(SM_CXSCREEN) + 1;
-        input.mi.dy = y * 65536 / ::GetSystemMetrics(SM_CYSCREEN) + 1;
-        input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-        ::SendInput(1, &input, sizeof(INPUT));
+        MovePointer(Number(argv[2]), Number(argv[3]));
         return 0;
     }
-    if (verb == L"move-box" && argc > 3) {
-        HWND box = ::FindWindowW(L"#32770", nullptr);
-        if (box == nullptr) {
+    if ((verb == L"cursor-in" || verb == L"move") && argc > 4) {
+        HWND window = ::FindWindowW(argv[2], nullptr);
+        if (window == nullptr) {
             return 1;
         }
-        ::SetWindowPos(box, nullptr, static_cast<int>(std::wcstol(argv[2], nullptr, 10)),
-                       static_cast<int>(std::wcstol(argv[3], nullptr, 10)), 0, 0,
-                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        POINT point{Number(argv[3]), Number(argv[4])};
+        if (verb == L"move") {
+            ::SetWindowPos(window, nullptr, point.x, point.y, 0, 0,
+                           SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            return 0;
+        }
+        ::ClientToScreen(window, &point);
+        MovePointer(point.x, point.y);
         return 0;
     }
     if (verb == L"input" && argc > 2) {
