@@ -153,9 +153,9 @@ shots=()
 # sides of the pointer (above it in the middle of the screen, to its left at
 # the right edge, below it at the top edge).
 wine "$bin/tavrel.exe" >/dev/null 2>&1 &
-sleep 0.8
+wine "$bin/tavrel_poke.exe" wait-for TAboutBox >/dev/null 2>&1
 shot splash "启动画面"
-sleep 2.5
+sleep 3
 poke command 130
 poke cursor 505 454
 shot about-link "关于：链接高亮"
@@ -173,7 +173,6 @@ poke show
 for place in "320 250 57 29 上右" "651 250 347 29 上左" "320 0 57 29 下右" "651 0 347 29 下左"; do
   set -- $place
   poke move TMainCtr "$1" "$2"
-  poke cursor 0 737
   poke cursor-in TMainCtr "$3" "$4"
   shot "balloon-$5" "气球提示：$5"
 done

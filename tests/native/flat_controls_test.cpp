@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/draw_ops.h"
 #include "support/fake_color_device.h"
 #include "tweaks/skins.h"
 
@@ -10,17 +11,7 @@ namespace {
 
 using testing::FakeColorDevice;
 using testing::FakeTextMeasurer;
-
-template <class Op>
-std::vector<Op> OpsOf(const std::vector<DrawOp>& ops) {
-    std::vector<Op> found;
-    for (const DrawOp& op : ops) {
-        if (const Op* typed = std::get_if<Op>(&op)) {
-            found.push_back(*typed);
-        }
-    }
-    return found;
-}
+using testing::OpsOf;
 
 TEST(FlatControlState, PointerFocusAndCheckQueriesMoveHot) {
     FlatControlState state;

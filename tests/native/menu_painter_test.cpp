@@ -4,6 +4,7 @@
 
 #include <map>
 
+#include "support/draw_ops.h"
 #include "support/fake_color_device.h"
 #include "tweaks/skins.h"
 
@@ -12,17 +13,7 @@ namespace {
 
 using testing::FakeColorDevice;
 using testing::FakeTextMeasurer;
-
-template <class Op>
-std::vector<Op> OpsOf(const std::vector<DrawOp>& ops) {
-    std::vector<Op> found;
-    for (const DrawOp& op : ops) {
-        if (const Op* typed = std::get_if<Op>(&op)) {
-            found.push_back(*typed);
-        }
-    }
-    return found;
-}
+using testing::OpsOf;
 
 template <class Op>
 Op OnlyOp(const std::vector<DrawOp>& ops) {

@@ -194,19 +194,5 @@ TEST(DesktopIconReader, AnIconBeyondTheListIsUnreadable) {
     EXPECT_TRUE(reader->ReadIcon(2).has_value());
 }
 
-TEST(DesktopIconReader, AnUnreadablePositionIsMinusOne) {
-    StandinDesktop standin({L"一", L"二", L"三"}, /*refusePosition=*/1);
-    ASSERT_TRUE(standin.Started());
-    Win32Desktop desktop;
-    auto reader = desktop.OpenIconReader();
-    ASSERT_NE(reader, nullptr);
-    const std::optional<DesktopIcon> icon = reader->ReadIcon(1);
-    ASSERT_TRUE(icon.has_value());
-    EXPECT_EQ(icon->caption, L"二");
-    EXPECT_EQ(icon->x, -1);
-    EXPECT_EQ(icon->y, -1);
-    EXPECT_NE(reader->ReadIcon(2)->x, -1);
-}
-
 }  // namespace
 }  // namespace tavrel

@@ -412,6 +412,15 @@ HWND InputBoxOf(const RunningProgram& program) {
     return box;
 }
 
+// Opens the refresh-time box and answers `text` with OK.
+void AnswerRefreshTime(const RunningProgram& program, HWND control, const wchar_t* text) {
+    ::PostMessageW(control, WM_COMMAND, MAKEWPARAM(kCmdFlashScreen, 0), 0);
+    HWND box = InputBoxOf(program);
+    ASSERT_NE(box, nullptr);
+    ::SetWindowTextW(::GetDlgItem(box, kInputBoxEditId), text);
+    ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+}
+
 TEST_F(Tweaks, TheRefreshTimeBoxSetsThePeriodAndCancelKeepsIt) {
     StoreSettings(ArrangingTopEdge());
     StandinDesktop standin(3);
@@ -441,21 +450,13 @@ TEST_F(Tweaks, TheRefreshTimeBoxSetsThePeriodAndCancelKeepsIt) {
     EXPECT_TRUE(IconAt(standin, 0, 600, 600)) << "no refresh within seconds";
 
     // Text that is no whole number: reported, nothing changes.
-    ::PostMessageW(control, WM_COMMAND, MAKEWPARAM(kCmdFlashScreen, 0), 0);
-    box = InputBoxOf(program);
-    ASSERT_NE(box, nullptr);
-    ::SetWindowTextW(::GetDlgItem(box, kInputBoxEditId), L"1s");
-    ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    AnswerRefreshTime(program, control, L"1s");
     EXPECT_EQ(ErrorReport(program), L"'1s' is not a valid integer value");
     ::Sleep(2500);
     EXPECT_TRUE(IconAt(standin, 0, 600, 600)) << "still no refresh";
 
     // One second: the icons come back at once and keep coming back.
-    ::PostMessageW(control, WM_COMMAND, MAKEWPARAM(kCmdFlashScreen, 0), 0);
-    box = InputBoxOf(program);
-    ASSERT_NE(box, nullptr);
-    ::SetWindowTextW(::GetDlgItem(box, kInputBoxEditId), L"1");
-    ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    AnswerRefreshTime(program, control, L"1");
     EXPECT_TRUE(WaitUntil([&] { return IconAt(standin, 0, 22, 2); }, 5s)) << "refreshed";
     MoveIconAway(standin);
     EXPECT_TRUE(WaitUntil([&] { return IconAt(standin, 0, 22, 2); }, 5s)) << "refreshed again";

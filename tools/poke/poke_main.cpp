@@ -7,6 +7,7 @@
 //   tavrel_poke.exe cursor-in CLASS X Y
 //   tavrel_poke.exe move CLASS X Y
 //   tavrel_poke.exe input TEXT
+//   tavrel_poke.exe wait-for CLASS
 //
 // show double-clicks the notification-area icon, tray-left and tray-right
 // click it; command sends a command id of the control window; skin N
@@ -15,7 +16,8 @@
 // area of the top-level window of a class (the help window's buttons, say);
 // move puts such a window's top left corner at a point of the screen (an
 // open message box, "#32770", out of the way of what lies under it, say);
-// input puts TEXT into the open input box, as if typed.
+// input puts TEXT into the open input box, as if typed; wait-for waits
+// until a window of the class shows (the splash, say).
 #include <windows.h>
 
 #include <cwchar>
@@ -27,8 +29,21 @@
 
 namespace {
 
-// As the mouse moves it, so the window under it hears of it.
+// As the mouse moves it, so the window under it hears of it. Under Wine a
+// position set by input settles only after a moment, while the position
+// before may still be read back (and a hint would show there): the pointer
+// is first put one pixel beside the point and left to settle, then the
+// mouse moves onto the point.
 void MovePointer(long x, long y) {
+    const POINT beside{static_cast<LONG>(x + 1), static_cast<LONG>(y)};
+    ::SetCursorPos(beside.x, beside.y);
+    int settled = 0;
+    for (int i = 0; i < 200 && settled < 10; ++i) {
+        ::Sleep(10);
+        POINT at{};
+        ::GetCursorPos(&at);
+        settled = at.x == beside.x && at.y == beside.y ? settled + 1 : 0;
+    }
     INPUT input{};
     input.type = INPUT_MOUSE;
     input.mi.dx = x * 65536 / ::GetSystemMetrics(SM_CXSCREEN) + 1;
@@ -44,6 +59,17 @@ int Number(const wchar_t* text) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+    if (argc > 2 && std::wstring(argv[1]) == L"wait-for") {
+        // Before the control window exists: the splash, say.
+        for (int i = 0; i < 1000; ++i) {
+            HWND window = ::FindWindowW(argv[2], nullptr);
+            if (window != nullptr && ::IsWindowVisible(window)) {
+                return 0;
+            }
+            ::Sleep(10);
+        }
+        return 1;
+    }
     HWND control = ::FindWindowW(tavrel::kControlWindowClass, nullptr);
     if (control == nullptr || argc < 2) {
         return 1;
