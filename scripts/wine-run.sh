@@ -34,7 +34,9 @@ prefix="$(cd "$(dirname "$prefix")" && pwd)/$(basename "$prefix")"
 
 export WINEPREFIX="$prefix"
 export WINEDEBUG="${WINEDEBUG:--all}"
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No Mono or Gecko prompts, and no Linux menu entries for the links the
+# tests write.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
 # Crisp, un-smoothed text as on the target desktops (see the file).
 export FONTCONFIG_FILE="$(cd "$(dirname "$0")" && pwd)/wine/fonts.conf"
