@@ -98,10 +98,10 @@ void Program::StyleControlWindow() {
     const auto& layout = ControlButtons();
     const std::vector<HWND>& buttons = control_.PictureButtons();
     for (std::size_t i = 0; i < buttons.size() && i < layout.size(); ++i) {
-        FlatButtonSpec spec;
-        spec.glyph = ImageListPicture(control_.Glyphs(), layout[i].glyph, 0xFF00FF);
-        spec.layout = GlyphLayout::kTop;
-        painter_.controls().AddBitmapButton(buttons[i], std::move(spec));
+        FlatButtonSpec face;
+        face.glyph = ImageListPicture(control_.Glyphs(), layout[i].glyph, 0xFF00FF);
+        face.layout = GlyphLayout::kTop;
+        painter_.controls().AddBitmapButton(buttons[i], std::move(face));
     }
     control_.AddHook(painter_);
     painter_.SetProperties(DesignedMenuPainter());

@@ -45,13 +45,13 @@ ParentColours AskParent(HWND control, HDC dc) {
     return colours;
 }
 
-PixelImage FirstGlyph(const FlatButtonSpec& spec) {
-    const int count = std::max(spec.numGlyphs, 1);
-    const int width = spec.glyph.width / count;
-    PixelImage first(width, spec.glyph.height);
+PixelImage FirstGlyph(const FlatButtonSpec& face) {
+    const int count = std::max(face.numGlyphs, 1);
+    const int width = face.glyph.width / count;
+    PixelImage first(width, face.glyph.height);
     for (int y = 0; y < first.height; ++y) {
         for (int x = 0; x < first.width; ++x) {
-            first.Set(x, y, spec.glyph.At(x, y));
+            first.Set(x, y, face.glyph.At(x, y));
         }
     }
     return first;
@@ -59,8 +59,8 @@ PixelImage FirstGlyph(const FlatButtonSpec& spec) {
 
 }  // namespace
 
-void FlatControls::AddBitmapButton(HWND button, FlatButtonSpec spec) {
-    registered_[button] = Registered{Kind::kBitmapButton, std::move(spec)};
+void FlatControls::AddBitmapButton(HWND button, FlatButtonSpec face) {
+    registered_[button] = Registered{Kind::kBitmapButton, std::move(face)};
     if (active_) {
         TakeOver();
     }
@@ -108,7 +108,7 @@ FlatControls::Record* FlatControls::Find(HWND control) {
 void FlatControls::Attach(HWND control, const Registered& registered) {
     auto record = std::make_unique<Record>();
     record->kind = registered.kind;
-    record->spec = registered.spec;
+    record->face = registered.face;
     record->style = ::GetWindowLongPtrW(control, GWL_STYLE);
     record->exStyle = ::GetWindowLongPtrW(control, GWL_EXSTYLE);
     if (!::SetWindowSubclass(control, SubclassProc, kSubclassId,
@@ -299,7 +299,7 @@ void FlatControls::DrawButton(HWND button, HDC dc) {
     const FlatControlState idle;
     const FlatControlState& state = record != nullptr ? record->state : idle;
     const FlatButtonSpec empty;
-    const FlatButtonSpec& spec = record != nullptr ? record->spec : empty;
+    const FlatButtonSpec& face = record != nullptr ? record->face : empty;
 
     RECT client{};
     ::GetClientRect(button, &client);
@@ -311,13 +311,13 @@ void FlatControls::DrawButton(HWND button, HDC dc) {
     look.width = client.right;
     look.height = client.bottom;
     look.caption = WindowText(button);
-    const PixelImage glyph = FirstGlyph(spec);
+    const PixelImage glyph = FirstGlyph(face);
     look.hasGlyph = glyph.width > 0 && glyph.height > 0;
-    look.glyphWidth = spec.glyph.width;
-    look.glyphHeight = spec.glyph.height;
-    look.numGlyphs = std::max(spec.numGlyphs, 1);
-    look.spacing = spec.spacing;
-    look.layout = spec.layout;
+    look.glyphWidth = face.glyph.width;
+    look.glyphHeight = face.glyph.height;
+    look.numGlyphs = std::max(face.numGlyphs, 1);
+    look.spacing = face.spacing;
+    look.layout = face.layout;
     look.enabled = ::IsWindowEnabled(button) != 0;
     look.isDefault = (style & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
     look.rightToLeft = (exStyle & WS_EX_RTLREADING) != 0;

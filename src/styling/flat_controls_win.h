@@ -31,7 +31,7 @@ class FlatControls {
     ~FlatControls() { GiveUp(); }
 
     // The controls that are taken over while the painter is active.
-    void AddBitmapButton(HWND button, FlatButtonSpec spec);
+    void AddBitmapButton(HWND button, FlatButtonSpec face);
     void AddTextArea(HWND edit);
 
     void TakeOver();
@@ -52,7 +52,7 @@ class FlatControls {
     enum class Kind { kBitmapButton, kTextArea };
     struct Record {
         Kind kind = Kind::kBitmapButton;
-        FlatButtonSpec spec;
+        FlatButtonSpec face;
         FlatControlState state;
         bool tracking = false;
         LONG_PTR style = 0;
@@ -60,7 +60,7 @@ class FlatControls {
     };
     struct Registered {
         Kind kind;
-        FlatButtonSpec spec;
+        FlatButtonSpec face;
     };
 
     static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,

@@ -136,10 +136,10 @@ HWND HelpMe::AddButton(HINSTANCE instance, ButtonId id, const wchar_t* caption, 
     unique_hbitmap bitmap(static_cast<HBITMAP>(
         ::LoadImageW(instance, MAKEINTRESOURCEW(kMenuPictures + picture), IMAGE_BITMAP, kGlyphSize,
                      kGlyphSize, LR_CREATEDIBSECTION)));
-    FlatButtonSpec spec;
-    spec.glyph = BitmapPixels(bitmap.get());
-    spec.layout = GlyphLayout::kLeft;
-    painter_.controls().AddBitmapButton(control, std::move(spec));
+    FlatButtonSpec face;
+    face.glyph = BitmapPixels(bitmap.get());
+    face.layout = GlyphLayout::kLeft;
+    painter_.controls().AddBitmapButton(control, std::move(face));
     hints_.AddTool(control, Hint(id));
     return control;
 }

@@ -89,9 +89,9 @@ class PainterWindow {
             0, L"BUTTON", L"全部效果", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, 10, 10, 55, 55,
             window_, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(77)), nullptr, nullptr);
         ::SendMessageW(button_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-        FlatButtonSpec spec;
-        spec.glyph = TestGlyph();
-        painter_->controls().AddBitmapButton(button_, std::move(spec));
+        FlatButtonSpec face;
+        face.glyph = TestGlyph();
+        painter_->controls().AddBitmapButton(button_, std::move(face));
         edit_ = ::CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"text",
                                   WS_CHILD | WS_VISIBLE | ES_READONLY, 80, 10, 100, 40, window_,
                                   nullptr, nullptr, nullptr);
