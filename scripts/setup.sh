@@ -10,14 +10,21 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 
 packages=(
-  cmake make g++ pkg-config
+  cmake make ninja-build ccache g++ pkg-config
   g++-mingw-w64-i686 g++-mingw-w64-x86-64
-  wine wine32 wine64 fonts-wine
+  wine wine64 fonts-wine
   fonts-wqy-microhei
   locales xvfb xauth x11-utils imagemagick
   googletest
   libjpeg-dev dpkg-dev
 )
+
+# The 32-bit Wine only where the kernel runs 32-bit programs: elsewhere it
+# could never start, and its i386 libraries are often the first to be out
+# of step on a mirror that is being synchronised.
+if bash "$(dirname "$0")/runs-32bit.sh"; then
+  packages+=(wine32)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -33,7 +40,9 @@ if [ ${#missing[@]} -gt 0 ]; then
     $SUDO dpkg --add-architecture i386
   fi
   echo "setup: installing ${missing[*]}"
-  $SUDO apt-get update -qq
+  # A mirror in the middle of a synchronisation fails some index files; the
+  # others still serve, so only a failing install stops the set-up.
+  $SUDO apt-get update -qq || echo "setup: apt-get update reported errors; installing from what it has" >&2
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 
@@ -73,13 +82,13 @@ if [ ! -f "$jpeg_cache/src/CMakeLists.txt" ]; then
       exit 1
     fi
     rm -f "$tmp" "$tmp.list"
-    $SUDO apt-get update -qq
+    $SUDO apt-get update -qq || echo "setup: apt-get update reported errors; going on with what it has" >&2
   fi
   echo "setup: fetching the libjpeg-turbo source package"
   rm -rf "$jpeg_cache"
   mkdir -p "$jpeg_cache"
   if ! (cd "$jpeg_cache" && apt-get source -qq libjpeg-turbo >/dev/null 2>&1); then
-    $SUDO apt-get update -qq
+    $SUDO apt-get update -qq || true
     (cd "$jpeg_cache" && apt-get source -qq libjpeg-turbo >/dev/null)
   fi
   dir="$(find "$jpeg_cache" -mindepth 2 -maxdepth 2 -name CMakeLists.txt -printf '%h\n' | head -n1)"
