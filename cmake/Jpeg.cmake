@@ -24,12 +24,16 @@ endif()
 include(ExternalProject)
 set(jpegBinary ${CMAKE_BINARY_DIR}/libjpeg)
 set(jpegLibrary ${jpegBinary}/libjpeg.a)
+# The compiler cache too; its command is a list, passed through with "|".
+string(REPLACE ";" "|" jpegLauncher "${CMAKE_C_COMPILER_LAUNCHER}")
 ExternalProject_Add(libjpeg_build
+  LIST_SEPARATOR |
   SOURCE_DIR ${TAVREL_JPEG_SOURCE_DIR}
   BINARY_DIR ${jpegBinary}
   PREFIX ${CMAKE_BINARY_DIR}/libjpeg-stamps
   CMAKE_ARGS
     -DCMAKE_TOOLCHAIN_FILE=${CMAKE_TOOLCHAIN_FILE}
+    -DCMAKE_C_COMPILER_LAUNCHER=${jpegLauncher}
     -DCMAKE_BUILD_TYPE=Release
     -DCMAKE_INSTALL_PREFIX=${CMAKE_BINARY_DIR}/libjpeg-install
     -DENABLE_SHARED=OFF

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "app/commands.h"
+#include "core/commands.h"
 #include "app/exit_sequence.h"
 #include "common/error_report_win.h"
 

@@ -5,10 +5,10 @@
 
 #include <windows.h>
 
-#include "app/control_window_model.h"
-#include "app/dispatcher.h"
-#include "app/refresh_timer_win.h"
-#include "app/settings_store.h"
+#include "core/control_window_model.h"
+#include "core/dispatcher.h"
+#include "core/refresh_timer_win.h"
+#include "core/settings_store.h"
 #include "app/tray_area_win.h"
 #include "common/command_table.h"
 #include "desktop/desktop.h"

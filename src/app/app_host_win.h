@@ -3,9 +3,9 @@
 
 #include <functional>
 
-#include "app/dispatcher.h"
-#include "app/registry_win.h"
-#include "app/settings_store.h"
+#include "core/dispatcher.h"
+#include "core/registry_win.h"
+#include "core/settings_store.h"
 #include "textlayouts/custom_positions.h"
 #include "textlayouts/icon_text_win.h"
 

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "app/control_window_model.h"
+#include "core/control_window_model.h"
 #include "common/window_win.h"
 
 namespace tavrel {

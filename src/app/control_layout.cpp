@@ -1,6 +1,6 @@
 #include "app/control_layout.h"
 
-#include "app/arrangement_table.h"
+#include "core/arrangement_table.h"
 
 namespace tavrel {
 namespace {

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/commands.h"
+#include "core/commands.h"
 
 namespace tavrel {
 

@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "app/control_layout.h"
-#include "app/settings_store.h"
+#include "core/settings_store.h"
 #include "common/error_report_win.h"
 #include "resources/resource_ids.h"
 #include "styling/colors.h"

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/control_window_model.h"
+#include "core/control_window_model.h"
 #include "app/tray_icon_win.h"
 #include "common/command_table.h"
 #include "common/unique_handle_win.h"

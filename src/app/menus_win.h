@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/menus.h"
+#include "core/menus.h"
 #include "common/unique_handle_win.h"
 
 namespace tavrel {

@@ -1,6 +1,6 @@
 #include "app/program_win.h"
 
-#include "app/menus.h"
+#include "core/menus.h"
 
 #include "app/control_layout.h"
 #include "common/error_report_win.h"
@@ -9,9 +9,12 @@
 
 namespace tavrel {
 
-Program::Program()
-    : settingsRoot_(ChooseSettingsRoot(registry_)),
-      store_(registry_, settingsRoot_, ProgramPath()),
+Program::Program(ProgramSystem system)
+    : desktop_(system.desktop != nullptr ? *system.desktop : realDesktop_),
+      registry_(system.registry != nullptr ? *system.registry : realRegistry_),
+      programPath_(system.programPath.empty() ? ProgramPath() : std::move(system.programPath)),
+      settingsRoot_(ChooseSettingsRoot(registry_)),
+      store_(registry_, settingsRoot_, programPath_),
       host_(desktop_, settings_, store_, registry_, settingsRoot_),
       dispatcher_(desktop_, settings_, host_),
       control_(model_, commands_, hints_),
@@ -22,7 +25,7 @@ Program::Program()
       appCommands_(dispatcher_, settings_, store_, desktop_, model_, tray_, refresh_),
       prompts_(control_),
       tweakCommands_({settings_, store_, registry_, settingsRoot_, desktop_, dispatcher_, refresh_,
-                      prompts_, control_, ProgramPath()}),
+                      prompts_, control_, programPath_}),
       skins_(settings_, painter_, [this](ColorRef colour) { control_.SetColour(colour); }),
       windows_(model_, shell_, hints_),
       customCommands_(desktop_, registry_, settingsRoot_, settings_, prompts_) {}

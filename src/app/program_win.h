@@ -10,13 +10,13 @@
 #include "app/app_commands_win.h"
 #include "app/app_host_win.h"
 #include "app/application_window_win.h"
-#include "app/control_window_model.h"
+#include "core/control_window_model.h"
 #include "app/control_window_win.h"
-#include "app/dispatcher.h"
-#include "app/refresh_timer_win.h"
-#include "app/registry_win.h"
-#include "app/settings.h"
-#include "app/settings_store.h"
+#include "core/dispatcher.h"
+#include "core/refresh_timer_win.h"
+#include "core/registry_win.h"
+#include "core/settings.h"
+#include "core/settings_store.h"
 #include "app/tray_area_win.h"
 #include "common/command_table.h"
 #include "common/prompts_win.h"
@@ -31,9 +31,18 @@
 
 namespace tavrel {
 
+// What the program works on. Null stands for the real thing: the shell's
+// desktop, the system's registry, the running program's own file; a test
+// hands in its own.
+struct ProgramSystem {
+    DesktopAccess* desktop = nullptr;
+    RegistryAccess* registry = nullptr;
+    std::wstring programPath;
+};
+
 class Program final : private StartupActions {
 public:
-    Program();
+    explicit Program(ProgramSystem system = {});
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
     ~Program() override;
@@ -64,9 +73,12 @@ private:
     bool AskWelcome(const std::wstring& text) override;
     void DemonstrateAll() override;
 
-    Win32Desktop desktop_;
+    Win32Desktop realDesktop_;
+    Win32Registry realRegistry_;
+    DesktopAccess& desktop_;
+    RegistryAccess& registry_;
+    std::wstring programPath_;
     Settings settings_;
-    Win32Registry registry_;
     // Chosen once, before anything is read.
     RegistryRoot settingsRoot_;
     RegistrySettings store_;

@@ -4,12 +4,12 @@
 
 #include <optional>
 
-#include "app/commands.h"
+#include "core/commands.h"
 #include "app/control_layout.h"
 #include "app/control_window_win.h"
-#include "app/menus.h"
+#include "core/menus.h"
 #include "app/menus_win.h"
-#include "app/registry_win.h"
+#include "core/registry_win.h"
 #include "app/tray_animation.h"
 #include "app/tray_icon_win.h"
 #include "resources/resource_ids.h"

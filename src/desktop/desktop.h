@@ -12,6 +12,8 @@
 #include <optional>
 #include <string>
 
+#include "common/color_ref.h"
+
 namespace tavrel {
 
 // An opaque window handle; 0 means "no desktop list view".
@@ -27,16 +29,6 @@ struct WorkAreaRect {
     std::int32_t right = 0;
     std::int32_t bottom = 0;
 };
-
-// 0x00BBGGRR, red in the low byte.
-using ColorRef = std::uint32_t;
-// As a caption background: transparent.
-inline constexpr ColorRef kClrNone = 0xFFFFFFFF;
-
-constexpr ColorRef Rgb(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
-    return static_cast<ColorRef>(red) | static_cast<ColorRef>(green) << 8 |
-           static_cast<ColorRef>(blue) << 16;
-}
 
 // The message parameter of a move: the low 16 bits of x, then the low 16
 // bits of y, so 70000 arrives as 4464 and -1 as 0xFFFF.

@@ -16,7 +16,7 @@
 #include <string>
 #include <string_view>
 
-#include "desktop/desktop.h"
+#include "common/color_ref.h"
 
 namespace tavrel {
 

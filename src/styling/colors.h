@@ -9,7 +9,7 @@
 
 #include <cstdint>
 
-#include "desktop/desktop.h"
+#include "common/color_ref.h"
 
 namespace tavrel {
 

@@ -9,7 +9,7 @@
 #include <variant>
 #include <vector>
 
-#include "desktop/desktop.h"
+#include "common/color_ref.h"
 
 namespace tavrel {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/settings.h"
+#include "core/settings.h"
 #include "common/prompts.h"
 #include "common/registry.h"
 #include "textlayouts/custom_menu.h"

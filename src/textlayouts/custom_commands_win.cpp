@@ -1,6 +1,6 @@
 #include "textlayouts/custom_commands_win.h"
 
-#include "app/commands.h"
+#include "core/commands.h"
 #include "textlayouts/custom_characters.h"
 #include "textlayouts/custom_positions.h"
 #include "textlayouts/icon_text_win.h"

@@ -8,7 +8,7 @@
 
 #include <vector>
 
-#include "app/settings.h"
+#include "core/settings.h"
 #include "common/command_table.h"
 #include "common/prompts.h"
 #include "common/registry.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "app/commands.h"
+#include "core/commands.h"
 #include "common/numeric.h"
 #include "common/whole_number.h"
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/settings.h"
+#include "core/settings.h"
 #include "common/prompts.h"
 #include "common/registry.h"
 #include "desktop/desktop.h"

@@ -1,7 +1,7 @@
 #include "tweaks/desktop_tweaks.h"
 
-#include "app/settings_registry.h"
-#include "app/settings_store.h"
+#include "core/settings_registry.h"
+#include "core/settings_store.h"
 #include "common/numeric.h"
 #include "common/whole_number.h"
 

@@ -13,7 +13,7 @@
 #include <string>
 #include <utility>
 
-#include "app/settings.h"
+#include "core/settings.h"
 #include "common/busy_pause.h"
 #include "common/prompts.h"
 #include "common/registry.h"

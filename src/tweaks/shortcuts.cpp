@@ -1,6 +1,6 @@
 #include "tweaks/shortcuts.h"
 
-#include "app/settings_store.h"
+#include "core/settings_store.h"
 
 namespace tavrel {
 namespace {

@@ -1,6 +1,6 @@
 #include "tweaks/skin_commands_win.h"
 
-#include "app/commands.h"
+#include "core/commands.h"
 #include "tweaks/skins.h"
 
 namespace tavrel {

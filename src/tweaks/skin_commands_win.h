@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "app/settings.h"
+#include "core/settings.h"
 #include "common/command_table.h"
 #include "desktop/desktop.h"
 #include "styling/menu_painter_win.h"

@@ -1,6 +1,6 @@
 #include "tweaks/tweak_commands_win.h"
 
-#include "app/commands.h"
+#include "core/commands.h"
 #include "common/busy_pause.h"
 
 namespace tavrel {

@@ -8,10 +8,10 @@
 
 #include <string>
 
-#include "app/dispatcher.h"
-#include "app/refresh_timer_win.h"
-#include "app/settings.h"
-#include "app/settings_store.h"
+#include "core/dispatcher.h"
+#include "core/refresh_timer_win.h"
+#include "core/settings.h"
+#include "core/settings_store.h"
 #include "common/command_table.h"
 #include "common/prompts.h"
 #include "common/registry.h"

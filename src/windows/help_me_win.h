@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "app/control_window_model.h"
+#include "core/control_window_model.h"
 #include "common/unique_handle_win.h"
 #include "common/window_win.h"
 #include "styling/balloon_hint_win.h"

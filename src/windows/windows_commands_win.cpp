@@ -1,6 +1,6 @@
 #include "windows/windows_commands_win.h"
 
-#include "app/commands.h"
+#include "core/commands.h"
 #include "common/error_report_win.h"
 
 namespace tavrel {

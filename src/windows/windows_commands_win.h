@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/control_window_model.h"
+#include "core/control_window_model.h"
 #include "common/command_table.h"
 #include "windows/about_box_win.h"
 #include "windows/contact.h"

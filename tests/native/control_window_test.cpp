@@ -1,4 +1,4 @@
-#include "app/control_window_model.h"
+#include "core/control_window_model.h"
 
 #include <gtest/gtest.h>
 

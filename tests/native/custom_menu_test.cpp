@@ -4,7 +4,7 @@
 
 #include <limits>
 
-#include "app/commands.h"
+#include "core/commands.h"
 #include "common/error.h"
 #include "support/scripted_prompts.h"
 

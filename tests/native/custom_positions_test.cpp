@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "app/dispatcher.h"
-#include "app/settings_registry.h"
+#include "core/dispatcher.h"
+#include "core/settings_registry.h"
 #include "common/error.h"
 #include "support/fake_registry.h"
 #include "support/icon_desktop.h"

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "app/settings_registry.h"
-#include "app/settings_store.h"
+#include "core/settings_registry.h"
+#include "core/settings_store.h"
 #include "common/error.h"
 #include "support/fake_registry.h"
 #include "support/recording_desktop.h"

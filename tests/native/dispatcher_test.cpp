@@ -1,4 +1,4 @@
-#include "app/dispatcher.h"
+#include "core/dispatcher.h"
 
 #include <gtest/gtest.h>
 

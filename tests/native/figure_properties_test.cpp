@@ -5,7 +5,7 @@
 
 #include <random>
 
-#include "app/dispatcher.h"
+#include "core/dispatcher.h"
 #include "support/quiet_host.h"
 #include "support/recording_desktop.h"
 

@@ -1,8 +1,8 @@
-#include "app/menus.h"
+#include "core/menus.h"
 
 #include <gtest/gtest.h>
 
-#include "app/commands.h"
+#include "core/commands.h"
 #include "app/tray_animation.h"
 
 namespace tavrel {

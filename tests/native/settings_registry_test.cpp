@@ -1,6 +1,6 @@
 // Where the settings live: the root chosen per run, the settings store on
 // it, the autorun value and the custom character texts.
-#include "app/settings_registry.h"
+#include "core/settings_registry.h"
 
 #include <gtest/gtest.h>
 

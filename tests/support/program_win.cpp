@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "app/registry_win.h"
-#include "app/settings_store.h"
+#include "core/registry_win.h"
+#include "core/settings_store.h"
 #include "standin_desktop/standin_client_win.h"
 
 namespace tavrel::testing {

@@ -1,7 +1,7 @@
 // The quiet host, under the name the tests have always used.
 #pragma once
 
-#include "app/quiet_host.h"
+#include "core/quiet_host.h"
 
 namespace tavrel::testing {
 using tavrel::QuietHost;

@@ -13,11 +13,11 @@
 #include <vector>
 
 #include "app/app_host_win.h"
-#include "app/commands.h"
-#include "app/dispatcher.h"
-#include "app/menus.h"
+#include "core/commands.h"
+#include "core/dispatcher.h"
+#include "core/menus.h"
 #include "app/menus_win.h"
-#include "app/settings_registry.h"
+#include "core/settings_registry.h"
 #include "common/error_report_win.h"
 #include "common/prompts_win.h"
 #include "common/registry_win.h"

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/dispatcher.h"
+#include "core/dispatcher.h"
 #include "desktop/desktop_win.h"
 #include "standin_desktop/standin_client_win.h"
 

@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/commands.h"
-#include "app/registry_win.h"
+#include "core/commands.h"
+#include "core/registry_win.h"
 #include "app/tray_icon_win.h"
 
 namespace tavrel {

@@ -8,14 +8,14 @@
 #include <string>
 #include <vector>
 
-#include "app/commands.h"
+#include "core/commands.h"
 #include "common/error_report_win.h"
 #include "common/scope_exit.h"
 #include "app/application_window_win.h"
 #include "app/control_window_win.h"
 #include "styling/balloon_hint_win.h"
-#include "app/registry_win.h"
-#include "app/settings_store.h"
+#include "core/registry_win.h"
+#include "core/settings_store.h"
 #include "desktop/desktop_win.h"
 #include "standin_desktop/standin_client_win.h"
 #include "support/program_win.h"

@@ -1,6 +1,6 @@
 // The registry key object and the stored texts, against the prefix's real
 // registry.
-#include "app/registry_win.h"
+#include "core/registry_win.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 // write HKEY_LOCAL_MACHINE.
 #include <gtest/gtest.h>
 
-#include "app/registry_win.h"
-#include "app/settings_registry.h"
+#include "core/registry_win.h"
+#include "core/settings_registry.h"
 #include "support/denying_registry.h"
 
 namespace tavrel {

@@ -4,11 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include "app/commands.h"
+#include "core/commands.h"
 #include "app/control_window_win.h"
-#include "app/registry_win.h"
-#include "app/settings_registry.h"
-#include "app/settings_store.h"
+#include "core/registry_win.h"
+#include "core/settings_registry.h"
+#include "core/settings_store.h"
 #include "common/registry_win.h"
 #include "styling/gdi_plan_win.h"
 #include "support/program_win.h"

@@ -7,8 +7,8 @@
 
 #include <functional>
 
-#include "app/commands.h"
-#include "app/menus.h"
+#include "core/commands.h"
+#include "core/menus.h"
 #include "app/menus_win.h"
 #include "styling/gdi_plan_win.h"
 #include "styling/menu_painter_win.h"

@@ -9,10 +9,10 @@
 
 #include <vector>
 
-#include "app/commands.h"
+#include "core/commands.h"
 #include "app/control_window_win.h"
-#include "app/registry_win.h"
-#include "app/settings_store.h"
+#include "core/registry_win.h"
+#include "core/settings_store.h"
 #include "common/error_report_win.h"
 #include "common/prompts_win.h"
 #include "standin_desktop/standin_client_win.h"

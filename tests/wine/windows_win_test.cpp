@@ -8,8 +8,8 @@
 
 #include <chrono>
 
-#include "app/commands.h"
-#include "app/control_window_model.h"
+#include "core/commands.h"
+#include "core/control_window_model.h"
 #include "common/command_table.h"
 #include "styling/balloon_hint_win.h"
 #include "support/gui_objects_win.h"

@@ -20,8 +20,8 @@
 
 #include <jpeglib.h>
 
-#include "app/dispatcher.h"
-#include "app/quiet_host.h"
+#include "core/dispatcher.h"
+#include "core/quiet_host.h"
 #include "desktop/recording_desktop.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include <cwchar>
 #include <string>
 
-#include "app/dispatcher.h"
+#include "core/dispatcher.h"
 #include "desktop/desktop_win.h"
 #include "textlayouts/icon_text_win.h"
 

@@ -17,9 +17,9 @@
 #include <string>
 #include <vector>
 
-#include "app/dispatcher.h"
+#include "core/dispatcher.h"
 #include "glyph_canvas.h"
-#include "app/quiet_host.h"
+#include "core/quiet_host.h"
 #include "desktop/recording_desktop.h"
 
 namespace {

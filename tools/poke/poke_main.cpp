@@ -23,7 +23,7 @@
 #include <cwchar>
 #include <string>
 
-#include "app/commands.h"
+#include "core/commands.h"
 #include "app/control_window_win.h"
 #include "common/prompts_win.h"
 

@@ -1,7 +1,7 @@
-#include "app/menus.h"
+#include "core/menus.h"
 
-#include "app/arrangement_table.h"
-#include "app/commands.h"
+#include "core/arrangement_table.h"
+#include "core/commands.h"
 
 namespace tavrel {
 namespace {

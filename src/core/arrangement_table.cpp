@@ -1,4 +1,4 @@
-#include "app/arrangement_table.h"
+#include "core/arrangement_table.h"
 
 namespace tavrel {
 

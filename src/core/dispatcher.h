@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-#include "app/settings.h"
+#include "core/settings.h"
 #include "common/busy_pause.h"
 #include "desktop/desktop.h"
 

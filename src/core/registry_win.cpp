@@ -1,4 +1,4 @@
-#include "app/registry_win.h"
+#include "core/registry_win.h"
 
 #include <windows.h>
 

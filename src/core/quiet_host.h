@@ -2,7 +2,7 @@
 // arranging a desktop that is not the shell's (pictures, checks).
 #pragma once
 
-#include "app/dispatcher.h"
+#include "core/dispatcher.h"
 
 namespace tavrel {
 

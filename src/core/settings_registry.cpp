@@ -1,6 +1,6 @@
-#include "app/settings_registry.h"
+#include "core/settings_registry.h"
 
-#include "app/menus.h"
+#include "core/menus.h"
 
 namespace tavrel {
 namespace {

@@ -13,7 +13,7 @@
 #include <optional>
 #include <string>
 
-#include "app/settings_store.h"
+#include "core/settings_store.h"
 #include "common/registry.h"
 
 namespace tavrel {

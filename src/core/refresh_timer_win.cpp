@@ -1,6 +1,6 @@
-#include "app/refresh_timer_win.h"
+#include "core/refresh_timer_win.h"
 
-#include "app/settings_store.h"
+#include "core/settings_store.h"
 #include "common/error_report_win.h"
 
 namespace tavrel {

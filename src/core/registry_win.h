@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/settings_registry.h"
+#include "core/settings_registry.h"
 #include "common/registry_win.h"
 
 namespace tavrel {
