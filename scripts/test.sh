@@ -3,6 +3,12 @@
 #   host   the portable rules, natively, under ASan and UBSan
 #   win32  the 32-bit program and its tests under Wine (primary target)
 #   win64  the 64-bit program and its tests under Wine
+# Before that it checks that the source folders include each other in one
+# direction only (scripts/layers.sh).
+#
+# Builds use Ninja with the machine's cores and, when the machine has it,
+# ccache; the Wine tests run side by side, each in a prefix and on an X
+# screen of its own.
 #
 # On a machine whose kernel cannot run 32-bit programs the 32-bit Wine
 # cannot start: there the win32 build is still made in full (program, tools
@@ -13,6 +19,10 @@ cd "$(dirname "$0")/.."
 
 bash scripts/setup.sh
 
+echo "== layers =="
+bash scripts/layers.sh
+
+jobs="$(nproc)"
 unrun=""
 for preset in host win32 win64; do
   echo "== $preset =="
@@ -23,7 +33,7 @@ for preset in host win32 win64; do
     unrun="$preset"
     continue
   fi
-  ctest --preset "$preset"
+  ctest --preset "$preset" -j "$jobs"
 done
 if [ -n "$unrun" ]; then
   echo "== NOTE: this machine cannot run 32-bit programs; the $unrun tests were built, not run =="

@@ -2,9 +2,15 @@
 # Runs one Windows program under Wine on a private Xvfb screen, in a
 # throwaway Wine prefix, with a Chinese locale as on the target systems.
 #
-#   wine-run.sh --prefix DIR [--screen WxH] [--use-display] program.exe [args...]
-#   wine-run.sh --prefix DIR [--screen WxH] command [args...]   (a shell
+#   wine-run.sh --prefix DIR [--template TDIR] [--screen WxH] [--use-display] program.exe [args...]
+#   wine-run.sh --prefix DIR [--template TDIR] [--screen WxH] command [args...]   (a shell
 #     command that starts Windows programs itself, with DISPLAY and WINEPREFIX set)
+#
+# Without --template the prefix DIR is kept between runs (made on first
+# use). With --template, DIR is made anew for this run as a copy of the
+# prepared prefix TDIR (itself made on first use): every run then starts
+# from the same clean registry and files, and runs in prefixes of their own
+# do not disturb each other, so they can run side by side.
 #
 # --use-display runs on the current X display when there is one instead of
 # a private Xvfb screen (for watching a demonstration).
@@ -15,11 +21,13 @@
 set -uo pipefail
 
 prefix=""
+template=""
 screen="${TAVREL_SCREEN:-1024x738}"
 use_display=0
 while [ $# -gt 0 ]; do
   case "$1" in
     --prefix) prefix="$2"; shift 2 ;;
+    --template) template="$2"; shift 2 ;;
     --screen) screen="$2"; shift 2 ;;
     --use-display) use_display=1; shift ;;
     --) shift; break ;;
@@ -78,25 +86,56 @@ done
 export DISPLAY=":$(head -n1 "$fdfile")"
 fi
 
-# The prefix is made once per build tree; a lock keeps two runs from
-# initialising it at the same time.
-(
-  flock 9
-  if [ ! -f "$prefix/system.reg" ]; then
-    wineboot -i >/dev/null 2>&1
-    wineserver -w
-  fi
-) 9>"$prefix.lock"
+# A prefix is prepared once (wineboot takes a while); a lock keeps two runs
+# from preparing the same one at the same time.
+prepare_prefix() {
+  (
+    flock 9
+    if [ ! -f "$1/system.reg" ]; then
+      WINEPREFIX="$1" wineboot -i >/dev/null 2>&1
+      WINEPREFIX="$1" wineserver -w
+      set_desktop "$1" "$default_screen"
+    fi
+  ) 9>"$1.lock"
+}
 
 # Every program runs inside one Wine virtual desktop of the screen's size:
 # Wine then keeps the stacking of all windows itself, as Windows does,
 # instead of leaving it to an X server without a window manager.
-if [ "$(cat "$prefix/.tavrel-desktop" 2>/dev/null)" != "$screen" ]; then
-  wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /t REG_SZ /d Default /f >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /t REG_SZ /d "$screen" /f >/dev/null 2>&1
-  wineserver -w
-  echo "$screen" > "$prefix/.tavrel-desktop"
+default_screen=1024x738
+set_desktop() {
+  if [ "$(cat "$1/.tavrel-desktop" 2>/dev/null)" != "$2" ]; then
+    WINEPREFIX="$1" wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /t REG_SZ /d Default /f >/dev/null 2>&1
+    WINEPREFIX="$1" wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /t REG_SZ /d "$2" /f >/dev/null 2>&1
+    WINEPREFIX="$1" wineserver -w
+    echo "$2" > "$1/.tavrel-desktop"
+  fi
+}
+
+# A copy of a prepared prefix: the program files (never written by a test)
+# are hard links, everything else (registry, settings, folders) is copied.
+copy_prefix() {
+  local from="$1" to="$2"
+  local modules=( -iname '*.dll' -o -iname '*.exe' -o -iname '*.drv' -o -iname '*.sys' -o -iname '*.ocx'
+                  -o -iname '*.cpl' -o -iname '*.acm' -o -iname '*.tlb' -o -iname '*.ax' -o -iname '*.ds'
+                  -o -iname '*.nls' -o -iname '*.com' )
+  rm -rf "$to"
+  mkdir -p "$to"
+  (cd "$from" && find . -type d -print0 | (cd "$to" && xargs -0 mkdir -p))
+  (cd "$from" && find . -type f \( "${modules[@]}" \) -print0 | xargs -0 -r cp -l --parents -t "$to")
+  (cd "$from" && find . ! -type d ! \( -type f \( "${modules[@]}" \) \) -print0 |
+     xargs -0 -r cp -a --parents -t "$to")
+}
+
+if [ -n "$template" ]; then
+  mkdir -p "$(dirname "$template")"
+  template="$(cd "$(dirname "$template")" && pwd)/$(basename "$template")"
+  prepare_prefix "$template"
+  copy_prefix "$template" "$prefix"
+else
+  prepare_prefix "$prefix"
 fi
+set_desktop "$prefix" "$screen"
 
 case "$1" in
   *.exe|*.EXE) wine "$@" ;;
