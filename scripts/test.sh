@@ -26,6 +26,11 @@ jobs="$(nproc)"
 unrun=""
 for preset in host win32 win64; do
   echo "== $preset =="
+  # A tree configured by an older generator is configured anew.
+  cache="build/$preset/CMakeCache.txt"
+  if [ -f "$cache" ] && ! grep -qx 'CMAKE_GENERATOR:INTERNAL=Ninja' "$cache"; then
+    rm -rf "$cache" "build/$preset/CMakeFiles"
+  fi
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset"
   if [ "$preset" = win32 ] && ! bash scripts/runs-32bit.sh; then
