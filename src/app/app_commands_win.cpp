@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "core/commands.h"
+#include "core/show_hide.h"
 #include "app/exit_sequence.h"
 #include "common/error_report_win.h"
 
@@ -33,14 +34,9 @@ void AppCommands::ArrangementClick(const CommandEvent& event) {
 void AppCommands::SeeAllArragnClick(const CommandEvent&) { dispatcher_.DemonstrateAll(); }
 
 void AppCommands::ShowHideAllIconClick(const CommandEvent&) {
-    if (settings_.showHideIcon == 0) {
-        desktop_.ShowDesktopWindow(1);
-        settings_.showHideIcon = 1;
-    } else {
-        desktop_.ShowDesktopWindow(0);
-        settings_.showHideIcon = 0;
+    if (ShowHideAllIcons(desktop_, settings_)) {
+        tray_.SetShowHideCaption(settings_.showHideIcon);
     }
-    tray_.SetShowHideCaption(settings_.showHideIcon);
 }
 
 void AppCommands::QuitClick(const CommandEvent&) { model_.FormClose(); }
@@ -57,6 +53,7 @@ void AppCommands::ExitClick(const CommandEvent&) {
         void EndMessageLoop() override {
             commands.tray_.StopAnimation();
             commands.refresh_.Stop();
+            commands.follower_.Stop();
             ::PostQuitMessage(0);
         }
     } steps(*this);

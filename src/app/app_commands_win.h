@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "core/control_window_model.h"
+#include "core/desktop_follower_win.h"
 #include "core/dispatcher.h"
 #include "core/refresh_timer_win.h"
 #include "core/settings_store.h"
@@ -18,14 +19,16 @@ namespace tavrel {
 class AppCommands {
 public:
     AppCommands(Dispatcher& dispatcher, Settings& settings, SettingsRegistry& registry,
-                DesktopAccess& desktop, ControlWindowModel& model, TrayArea& tray, RefreshTimer& refresh)
+                DesktopAccess& desktop, ControlWindowModel& model, TrayArea& tray, RefreshTimer& refresh,
+                DesktopFollower& follower)
         : dispatcher_(dispatcher),
           settings_(settings),
           registry_(registry),
           desktop_(desktop),
           model_(model),
           tray_(tray),
-          refresh_(refresh) {}
+          refresh_(refresh),
+          follower_(follower) {}
 
     // `owner` owns the boxes the commands show.
     void Register(CommandTable& table, HWND owner);
@@ -51,6 +54,7 @@ private:
     ControlWindowModel& model_;
     TrayArea& tray_;
     RefreshTimer& refresh_;
+    DesktopFollower& follower_;
     HWND owner_ = nullptr;
 };
 

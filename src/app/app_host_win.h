@@ -34,6 +34,12 @@ public:
         }
     }
     void SetSelfArrangingNotice(std::function<void(DesktopListStyles)> notice) { notice_ = std::move(notice); }
+    bool AskToSwitchOffSelfArranging(DesktopListStyles styles) override {
+        return question_ && question_(styles);
+    }
+    void SetSelfArrangingQuestion(std::function<bool(DesktopListStyles)> question) {
+        question_ = std::move(question);
+    }
 
 private:
     DesktopAccess& desktop_;
@@ -42,6 +48,7 @@ private:
     RegistryAccess& registry_;
     RegistryRoot root_;
     std::function<void(DesktopListStyles)> notice_;
+    std::function<bool(DesktopListStyles)> question_;
 };
 
 }  // namespace tavrel

@@ -1,6 +1,7 @@
 #include "app/program_win.h"
 
 #include "core/menus.h"
+#include "core/show_hide.h"
 
 #include "app/control_layout.h"
 #include "common/error_report_win.h"
@@ -22,7 +23,8 @@ Program::Program(ProgramSystem system)
       application_(model_),
       tray_(model_, registry_, settingsRoot_),
       refresh_([this] { dispatcher_.Timer2Timer(); }),
-      appCommands_(dispatcher_, settings_, store_, desktop_, model_, tray_, refresh_),
+      follower_(desktop_, [this] { dispatcher_.PerformArrangement(settings_.arrage); }),
+      appCommands_(dispatcher_, settings_, store_, desktop_, model_, tray_, refresh_, follower_),
       prompts_(control_),
       tweakCommands_({settings_, store_, registry_, settingsRoot_, desktop_, dispatcher_, refresh_,
                       prompts_, control_, programPath_}),
@@ -38,6 +40,7 @@ Program::~Program() {
     painter_.SetActive(false);
     control_.RemoveHook(refresh_);
     control_.RemoveHook(tray_);
+    control_.RemoveHook(follower_);
     hints_.Detach(control_);
 }
 
@@ -49,7 +52,12 @@ bool Program::Create(HINSTANCE instance) {
     host_.SetSelfArrangingNotice([this](DesktopListStyles) {
         tray_.Notify(kSelfArrangingNoticeTitle, kSelfArrangingNoticeText);
     });
+    host_.SetSelfArrangingQuestion(
+        [this](DesktopListStyles) { return prompts_.AskYesNo(kSelfArrangingQuestionText); });
     tray_.Create(instance, control_.hwnd());
+    // Before the notification-area icon, which answers "TaskbarCreated".
+    follower_.Start(control_.hwnd());
+    control_.AddHook(follower_);
     control_.AddHook(tray_);
     control_.AddHook(refresh_);
     customCommands_.AttachMenu(tray_.MainMenu());
@@ -90,6 +98,9 @@ void Program::SetRefreshInterval() {
 }
 
 void Program::SetShowHideCaption() {
+    // The stored value may no longer be what the desktop shows (a restart
+    // shows every icon again): the desktop, when it answers, has the say.
+    FollowDesktopShown(desktop_, settings_);
     tray_.SetShowHideCaption(settings_.showHideIcon);
 }
 
@@ -119,10 +130,7 @@ void Program::CreateShortcut(int folder, const std::wstring& name) {
     tweakCommands_.CreateShortcut(folder, name);
 }
 
-bool Program::AskWelcome(const std::wstring& text) {
-    return ::MessageBoxW(control_.hwnd(), text.c_str(), kNoticeCaption,
-                         MB_YESNO | MB_ICONINFORMATION) == IDYES;
-}
+bool Program::AskWelcome(const std::wstring& text) { return prompts_.AskYesNo(text); }
 
 void Program::DemonstrateAll() {
     dispatcher_.DemonstrateAll();

@@ -11,6 +11,7 @@
 #include "app/app_host_win.h"
 #include "app/application_window_win.h"
 #include "core/control_window_model.h"
+#include "core/desktop_follower_win.h"
 #include "app/control_window_win.h"
 #include "core/dispatcher.h"
 #include "core/refresh_timer_win.h"
@@ -92,6 +93,8 @@ private:
     ApplicationWindow application_;
     TrayArea tray_;
     RefreshTimer refresh_;
+    // The figure follows a new screen and a restarted shell.
+    DesktopFollower follower_;
     AppCommands appCommands_;
     // The input box and notices, owned by the control window.
     Win32Prompts prompts_;

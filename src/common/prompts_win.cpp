@@ -190,4 +190,9 @@ void Win32Prompts::Notify(const std::wstring& text) {
     ::MessageBoxW(owner_.hwnd(), text.c_str(), kNoticeCaption, MB_OK | MB_ICONINFORMATION);
 }
 
+bool Win32Prompts::AskYesNo(const std::wstring& text) {
+    return ::MessageBoxW(owner_.hwnd(), text.c_str(), kNoticeCaption, MB_YESNO | MB_ICONINFORMATION) ==
+           IDYES;
+}
+
 }  // namespace tavrel

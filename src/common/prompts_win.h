@@ -49,6 +49,8 @@ class Win32Prompts final : public Prompts {
     std::optional<std::wstring> AskText(const std::wstring& prompt,
                                         const std::wstring& initial) override;
     void Notify(const std::wstring& text) override;
+    // A question with Yes and No; true for Yes.
+    bool AskYesNo(const std::wstring& text);
 
   private:
     const Window& owner_;

@@ -50,7 +50,9 @@ constexpr std::array<PatternCall, 28> kBuiltInPatterns = {
 
 }  // namespace
 
-void Dispatcher::PerformArrangement(std::int32_t number) {
+void Dispatcher::PerformArrangement(std::int32_t number) { Perform(number, StartedBy::kProgram); }
+
+void Dispatcher::Perform(std::int32_t number, StartedBy startedBy) {
     // The counts are read at the moment of the call and not validated: a
     // negative count from a damaged registry can make the saved-layout
     // range reach into 1 to 29, and such a number then runs both, in order.
@@ -61,7 +63,7 @@ void Dispatcher::PerformArrangement(std::int32_t number) {
     const bool arranges = (number >= 1 && number <= kBuiltInArrangementCount) ||
                           (number > firstCustom && number <= firstCustom + characters + layouts);
     if (arranges) {
-        CheckSelfArranging();
+        startedBy == StartedBy::kUser ? OfferToSwitchOffSelfArranging() : CheckSelfArranging();
     }
     if (number >= 1 && number <= kBuiltInArrangementCount) {
         PerformBuiltIn(number);
@@ -93,9 +95,24 @@ void Dispatcher::CheckSelfArranging() {
     }
 }
 
+void Dispatcher::OfferToSwitchOffSelfArranging() {
+    if (askedToSwitchOff_) {
+        return;
+    }
+    const ListViewHandle listView = desktop_.FindDesktopListView();
+    const DesktopListStyles styles = desktop_.GetDesktopListStyles(listView);
+    if (!styles.autoArrange && !styles.snapToGrid) {
+        return;
+    }
+    askedToSwitchOff_ = true;
+    if (host_.AskToSwitchOffSelfArranging(styles)) {
+        desktop_.SwitchOffSelfArranging(listView);
+    }
+}
+
 void Dispatcher::ChooseArrangement(std::int32_t tag) {
     settings_.arrage = tag;
-    PerformArrangement(tag);
+    Perform(tag, StartedBy::kUser);
 }
 
 void Dispatcher::Timer2Timer() {
@@ -110,7 +127,7 @@ void Dispatcher::DemonstrateAll() {
     const std::int64_t total = static_cast<std::int64_t>(kBuiltInArrangementCount) +
                                settings_.customCharacterCount + settings_.customCount;
     for (std::int64_t number = 1; number <= total; ++number) {
-        PerformArrangement(Wrap32(number));
+        Perform(Wrap32(number), StartedBy::kUser);
         host_.Pause(kDemonstrationPauseSteps);
     }
     desktop_.ShowDesktopWindow(0);

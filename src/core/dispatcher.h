@@ -37,6 +37,10 @@ public:
     // The desktop snaps or arranges the icons itself, so no figure can
     // appear: the user is told how to switch that off. Asked once per run.
     virtual void NoticeSelfArrangingDesktop(DesktopListStyles) {}
+    // The same desktop, when the user has just chosen an arrangement: true
+    // when the user wants both switched off so the figure can show. Asked
+    // once per run.
+    virtual bool AskToSwitchOffSelfArranging(DesktopListStyles) { return false; }
 };
 
 class Dispatcher {
@@ -44,6 +48,8 @@ public:
     Dispatcher(DesktopAccess& desktop, Settings& settings, ArrangementHost& host)
         : desktop_(desktop), settings_(settings), host_(host) {}
 
+    // Start-up, the refresh and a changed screen perform the current
+    // arrangement through this.
     void PerformArrangement(std::int32_t number);
     // A button or a menu item with this Tag was chosen: it becomes the
     // current arrangement, then it is performed.
@@ -55,15 +61,23 @@ public:
     void DemonstrateAll();
 
 private:
+    // What an arrangement does about a desktop that arranges its icons
+    // itself: one the user started offers to switch that off, any other
+    // tells of it.
+    enum class StartedBy { kProgram, kUser };
+    void Perform(std::int32_t number, StartedBy startedBy);
     void PerformBuiltIn(std::int32_t number);
     // Looks at the desktop's own arranging until it has been found on once.
     void CheckSelfArranging();
+    // Until the user has been asked once.
+    void OfferToSwitchOffSelfArranging();
     void ApplyUserCaptionColor();
 
     DesktopAccess& desktop_;
     Settings& settings_;
     ArrangementHost& host_;
     bool toldOfSelfArranging_ = false;
+    bool askedToSwitchOff_ = false;
 };
 
 }  // namespace tavrel

@@ -45,6 +45,11 @@ inline constexpr wchar_t kSelfArrangingNoticeText[] =
     L"桌面正在自动排列图标或将图标与网格对齐，排列效果因此看不出来。"
     L"请在桌面空白处单击鼠标右键，在“查看”下清除“自动排列图标”和“将图标与网格对齐”两项的对勾。";
 
+// The question when the user chooses an arrangement on such a desktop.
+inline constexpr wchar_t kSelfArrangingQuestionText[] =
+    L"桌面正在自动排列图标或将图标与网格对齐，排列效果因此看不出来。\n\n"
+    L"要关闭“自动排列图标”和“将图标与网格对齐”，让排列效果显示出来吗？";
+
 // The show/hide item names what a click will do.
 constexpr const wchar_t* ShowHideCaption(std::int32_t showHideIcon) {
     return showHideIcon == 0 ? kShowIconsCaption : kHideIconsCaption;

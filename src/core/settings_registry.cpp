@@ -25,17 +25,18 @@ private:
 RegistryRoot ChooseSettingsRoot(RegistryAccess& registry) {
     constexpr RegistryRoot kMachine = RegistryRoot::kLocalMachine;
     constexpr RegistryRoot kUser = RegistryRoot::kCurrentUser;
+    // The user's own tree wins wherever it exists: a start "as
+    // administrator" must not hide it behind a new machine-wide one.
+    if (registry.KeyExists(kUser, kSettingsKeyPath)) {
+        return kUser;
+    }
     if (registry.OpenKey(kMachine, kSettingsKeyPath)) {
         return kMachine;
     }
     if (!registry.KeyExists(kMachine, kSettingsKeyPath)) {
         return registry.CanCreateKey(kMachine, kSettingsKeyPath) ? kMachine : kUser;
     }
-    if (registry.KeyExists(kUser, kSettingsKeyPath) ||
-        registry.CopyTree(kMachine, kSettingsKeyPath, kUser, kSettingsKeyPath)) {
-        return kUser;
-    }
-    return kMachine;
+    return registry.CopyTree(kMachine, kSettingsKeyPath, kUser, kSettingsKeyPath) ? kUser : kMachine;
 }
 
 std::unique_ptr<SettingsKey> RegistrySettings::OpenSettingsKey() {

@@ -20,12 +20,13 @@ namespace tavrel {
 
 inline constexpr wchar_t kRunKeyPath[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
-// HKEY_LOCAL_MACHINE when the settings key there opens for full access, or
-// is missing and may be created; otherwise HKEY_CURRENT_USER. A key that
-// exists under HKEY_LOCAL_MACHINE but cannot be written (an installation
-// made by an administrator) is first copied, with all its subkeys, to
-// HKEY_CURRENT_USER, unless a copy is there already; should the copy fail,
-// the machine's key stays the one read.
+// HKEY_CURRENT_USER when the settings key exists there, whoever runs the
+// program. Otherwise HKEY_LOCAL_MACHINE when the key there opens for full
+// access, or is missing and may be created; otherwise HKEY_CURRENT_USER. A
+// key that exists under HKEY_LOCAL_MACHINE but cannot be written (an
+// installation made by an administrator) is first copied, with all its
+// subkeys, to HKEY_CURRENT_USER; should the copy fail, the machine's key
+// stays the one read.
 RegistryRoot ChooseSettingsRoot(RegistryAccess& registry);
 
 // The settings store on a registry root.

@@ -80,6 +80,12 @@ public:
     virtual DesktopListStyles GetDesktopListStyles(ListViewHandle handle) = 0;
     // 0 hides the shell's whole desktop window, anything else shows it.
     virtual void ShowDesktopWindow(std::int32_t show) = 0;
+    // Whether that window is shown now; nothing when there is none or the
+    // shell does not answer.
+    virtual std::optional<bool> DesktopWindowShown() = 0;
+    // Switches the shell's auto-arrange and align-to-grid off, so that the
+    // icons stay where they are put.
+    virtual void SwitchOffSelfArranging(ListViewHandle handle) = 0;
     // Null when the shell's process cannot be opened or no memory can be had
     // in it; nothing is reported either way.
     virtual std::unique_ptr<DesktopIconReader> OpenIconReader() = 0;

@@ -240,6 +240,17 @@ private:
     unique_remote_block remote_;
 };
 
+// The shell's window that holds the view, when it takes messages: showing,
+// hiding or restyling another thread's window waits for it, so a shell that
+// does not take even an empty message is left alone.
+HWND AnsweringHolder(std::uint32_t timeoutMs) {
+    const HWND holder = LocateDesktop().holder;
+    if (holder == nullptr || !SendWithin(holder, WM_NULL, 0, 0, timeoutMs, nullptr)) {
+        return nullptr;
+    }
+    return holder;
+}
+
 unique_process OpenShellProcess(DWORD processId, bool& knowsWordSize) {
     constexpr DWORD kMemory = PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE;
     knowsWordSize = true;
@@ -311,6 +322,29 @@ void Win32Desktop::MoveDesktopIcon(ListViewHandle handle, std::int32_t index, st
 //   screen's real size where HORZRES and VERTRES give the scaled one. The
 //   work area is taken back by that ratio (to within the system's own
 //   rounding of a pixel).
+namespace {
+
+// The primary monitor's work area, clipped to the monitor itself. On
+// Windows the two agree; where a system keeps answering with the work area
+// of an earlier screen mode after the screen has changed (Wine's virtual
+// desktop does), the monitor's own rectangle still has the new size.
+RECT PrimaryWorkArea() {
+    RECT area{};
+    const HMONITOR primary = ::MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    if (primary == nullptr || !::GetMonitorInfoW(primary, &info)) {
+        ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+        return area;
+    }
+    if (!::IntersectRect(&area, &info.rcWork, &info.rcMonitor)) {
+        return info.rcMonitor;
+    }
+    return area;
+}
+
+}  // namespace
+
 std::optional<WorkAreaRect> WorkAreaUnderThreadAwareness() {
     using SetContext = DPI_AWARENESS_CONTEXT(WINAPI*)(DPI_AWARENESS_CONTEXT);
     static const auto setContext =
@@ -322,15 +356,13 @@ std::optional<WorkAreaRect> WorkAreaUnderThreadAwareness() {
     if (previous == nullptr) {
         return std::nullopt;
     }
-    RECT rect{};
-    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &rect, 0);
+    const RECT rect = PrimaryWorkArea();
     setContext(previous);
     return WorkAreaRect{rect.left, rect.top, rect.right, rect.bottom};
 }
 
 WorkAreaRect WorkAreaByScreenRatio() {
-    RECT rect{};
-    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &rect, 0);
+    const RECT rect = PrimaryWorkArea();
     const WorkAreaRect logical{rect.left, rect.top, rect.right, rect.bottom};
     const window_dc screen(nullptr);
     if (!screen) {
@@ -380,13 +412,38 @@ DesktopListStyles Win32Desktop::GetDesktopListStyles(ListViewHandle handle) {
 
 void Win32Desktop::ShowDesktopWindow(std::int32_t show) {
     // Hiding the window that holds the view hides every icon at once and
-    // moves none. Showing or hiding another thread's window waits for it,
-    // so a shell that does not take even an empty message is left alone.
-    const HWND holder = LocateDesktop().holder;
-    if (holder == nullptr || !SendWithin(holder, WM_NULL, 0, 0, answerTimeoutMs_, nullptr)) {
+    // moves none.
+    if (const HWND holder = AnsweringHolder(answerTimeoutMs_)) {
+        ::ShowWindow(holder, show != 0 ? SW_SHOW : SW_HIDE);
+    }
+}
+
+std::optional<bool> Win32Desktop::DesktopWindowShown() {
+    const HWND holder = AnsweringHolder(answerTimeoutMs_);
+    if (holder == nullptr) {
+        return std::nullopt;
+    }
+    return ::IsWindowVisible(holder) != FALSE;
+}
+
+void Win32Desktop::SwitchOffSelfArranging(ListViewHandle handle) {
+    static ComShellDesktopView shellsOwn;
+    ShellDesktopView& view = shellView_ != nullptr ? *shellView_ : shellsOwn;
+    if (view.SwitchOffSelfArranging()) {
         return;
     }
-    ::ShowWindow(holder, show != 0 ? SW_SHOW : SW_HIDE);
+    // Without the shell's view (older systems, Wine) the list view's own
+    // styles are cleared instead; the shell may put them back when it
+    // rebuilds its view.
+    if (!handle || handle.value == deadListView_ || AnsweringHolder(answerTimeoutMs_) == nullptr) {
+        return;
+    }
+    const HWND listView = ToWindow(handle);
+    const LONG_PTR style = ::GetWindowLongPtrW(listView, GWL_STYLE);
+    if ((style & LVS_AUTOARRANGE) != 0) {
+        ::SetWindowLongPtrW(listView, GWL_STYLE, style & ~static_cast<LONG_PTR>(LVS_AUTOARRANGE));
+    }
+    Send(handle, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_SNAPTOGRID, 0);
 }
 
 std::unique_ptr<DesktopIconReader> Win32Desktop::OpenIconReader() {

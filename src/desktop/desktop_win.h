@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "desktop/desktop.h"
+#include "desktop/shell_view_win.h"
 
 namespace tavrel {
 
@@ -20,8 +21,11 @@ inline constexpr std::uint32_t kShellAnswerTimeoutMs = 5000;
 
 class Win32Desktop final : public DesktopAccess {
 public:
-    explicit Win32Desktop(std::uint32_t answerTimeoutMs = kShellAnswerTimeoutMs)
-        : answerTimeoutMs_(answerTimeoutMs) {}
+    // `shellView` is the shell's own view of the desktop; the real one when
+    // null.
+    explicit Win32Desktop(std::uint32_t answerTimeoutMs = kShellAnswerTimeoutMs,
+                          ShellDesktopView* shellView = nullptr)
+        : answerTimeoutMs_(answerTimeoutMs), shellView_(shellView) {}
 
     ListViewHandle FindDesktopListView() override;
     std::int32_t GetDesktopIconCount(ListViewHandle handle) override;
@@ -33,6 +37,8 @@ public:
     void RedrawDesktopIcons(ListViewHandle handle, std::int32_t first, std::int32_t last) override;
     DesktopListStyles GetDesktopListStyles(ListViewHandle handle) override;
     void ShowDesktopWindow(std::int32_t show) override;
+    std::optional<bool> DesktopWindowShown() override;
+    void SwitchOffSelfArranging(ListViewHandle handle) override;
     std::unique_ptr<DesktopIconReader> OpenIconReader() override;
 
 private:
@@ -43,6 +49,7 @@ private:
               std::uintptr_t* result = nullptr);
 
     std::uint32_t answerTimeoutMs_;
+    ShellDesktopView* shellView_;
     std::uintptr_t deadListView_ = 0;
 };
 

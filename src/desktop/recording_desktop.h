@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -57,6 +58,18 @@ public:
     }
     void ShowDesktopWindow(std::int32_t show) override {
         events.push_back(show != 0 ? "show" : "hide");
+        if (present_) {
+            shown_ = show != 0;
+        }
+    }
+    std::optional<bool> DesktopWindowShown() override {
+        return present_ ? std::optional<bool>(shown_) : std::nullopt;
+    }
+    void SwitchOffSelfArranging(ListViewHandle handle) override {
+        events.push_back("switch off self-arranging");
+        if (handle) {
+            styles_ = {};
+        }
     }
     std::unique_ptr<DesktopIconReader> OpenIconReader() override { return nullptr; }
 
@@ -67,6 +80,7 @@ public:
 
 private:
     bool present_ = true;
+    bool shown_ = true;
     std::int32_t count_;
     WorkAreaRect area_;
     DesktopListStyles styles_;

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "common/error.h"
+#include "common/numeric.h"
 
 namespace tavrel {
 namespace {
@@ -99,7 +100,39 @@ bool IsLayoutNamed(const CustomStore& store, const std::wstring& path, const std
     }
 }
 
+struct AreaSize {
+    std::int32_t width;
+    std::int32_t height;
+    friend bool operator==(AreaSize, AreaSize) = default;
+};
+
+AreaSize SizeOf(const WorkAreaRect& area) {
+    return {Wrap32(static_cast<std::int64_t>(area.right) - area.left),
+            Wrap32(static_cast<std::int64_t>(area.bottom) - area.top)};
+}
+
+// The size the layout was saved on, when it holds one that can be used.
+std::optional<AreaSize> SavedAreaSize(const CustomStore& store, const std::wstring& path) {
+    try {
+        const AreaSize saved{store.registry.ReadInteger(store.root, path, kLayoutWidthValue),
+                             store.registry.ReadInteger(store.root, path, kLayoutHeightValue)};
+        if (saved.width > 0 && saved.height > 0) {
+            return saved;
+        }
+    } catch (const Error&) {
+        // Saved before sizes were kept, or damaged: put back as stored.
+    }
+    return std::nullopt;
+}
+
 }  // namespace
+
+std::int32_t ScaleSavedCoordinate(std::int32_t value, std::int32_t now, std::int32_t saved) {
+    if (now <= 0 || saved <= 0) {
+        return value;
+    }
+    return Wrap32(Round(static_cast<Real>(value) * static_cast<Real>(now) / static_cast<Real>(saved)));
+}
 
 std::wstring LayoutKeyPath(std::int64_t k) {
     return std::wstring(kCustomPositionKey) + L"\\CustomPosition" + std::to_wstring(k);
@@ -111,6 +144,8 @@ void SaveIconLayout(DesktopAccess& desktop, const CustomStore& store, const std:
     if (!reader) {
         return;
     }
+    const AreaSize area = SizeOf(desktop.GetDesktopWorkArea());
+    bool sizeWritten = false;
     const std::int32_t count = reader->Count();
     try {
         for (std::int32_t i = 0; i < count; ++i) {
@@ -119,6 +154,11 @@ void SaveIconLayout(DesktopAccess& desktop, const CustomStore& store, const std:
                 continue;
             }
             store.registry.WriteString(store.root, path, kLayoutNameValue, name);
+            if (!sizeWritten) {
+                store.registry.WriteInteger(store.root, path, kLayoutWidthValue, area.width);
+                store.registry.WriteInteger(store.root, path, kLayoutHeightValue, area.height);
+                sizeWritten = true;
+            }
             const std::wstring item = ItemKeyPath(path, i);
             if (store.registry.CreateKey(store.root, item)) {
                 store.registry.WriteString(store.root, item, kIconNameValue, icon->caption);
@@ -138,6 +178,12 @@ void RestoreIconLayout(DesktopAccess& desktop, const CustomStore& store, const s
     }
     const ListViewHandle listView = desktop.FindDesktopListView();
     LayoutEntries entries(store, path);
+    // Scaled only when the layout was saved on a work area of another size.
+    std::optional<AreaSize> saved = SavedAreaSize(store, path);
+    const AreaSize now = saved ? SizeOf(desktop.GetDesktopWorkArea()) : AreaSize{};
+    if (saved == now) {
+        saved.reset();
+    }
     const std::int32_t count = reader->Count();
     for (std::int32_t i = 0; i < count; ++i) {
         const std::optional<DesktopIcon> icon = reader->ReadIcon(i);
@@ -157,7 +203,9 @@ void RestoreIconLayout(DesktopAccess& desktop, const CustomStore& store, const s
             return;
         }
         const StoredPosition& position = *named->position;
-        desktop.MoveDesktopIcon(listView, i, position.x, position.y);
+        desktop.MoveDesktopIcon(
+            listView, i, saved ? ScaleSavedCoordinate(position.x, now.width, saved->width) : position.x,
+            saved ? ScaleSavedCoordinate(position.y, now.height, saved->height) : position.y);
     }
 }
 

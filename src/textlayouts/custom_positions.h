@@ -23,13 +23,23 @@ inline constexpr wchar_t kLayoutNameValue[] = L"CustomMenuName";
 inline constexpr wchar_t kIconNameValue[] = L"IconName";
 inline constexpr wchar_t kIconXValue[] = L"IconPos.X";
 inline constexpr wchar_t kIconYValue[] = L"IconPos.Y";
+// The work area's size when the layout was saved, beside its name, so that
+// a layout saved on another screen is put back scaled to this one.
+inline constexpr wchar_t kLayoutWidthValue[] = L"WorkAreaWidth";
+inline constexpr wchar_t kLayoutHeightValue[] = L"WorkAreaHeight";
+
+// A saved coordinate on a screen of another size: value × now ÷ saved in
+// extended precision, to the nearest integer (ties to even), kept to 32
+// bits. Unchanged when either size is not positive.
+std::int32_t ScaleSavedCoordinate(std::int32_t value, std::int32_t now, std::int32_t saved);
 
 // The key of layout k, relative to the settings root.
 std::wstring LayoutKeyPath(std::int64_t k);
 
-// Writes every readable icon under `path`; an unreadable icon leaves a gap
-// in the numbering, and no icon readable leaves no key at all. Entries
-// already there stay. A registry failure ends it without a word.
+// Writes every readable icon under `path`, and the work area's size; an
+// unreadable icon leaves a gap in the numbering, and no icon readable leaves
+// no key at all. Entries already there stay. A registry failure ends it
+// without a word.
 void SaveIconLayout(DesktopAccess& desktop, const CustomStore& store, const std::wstring& path,
                     const std::wstring& name);
 
@@ -39,6 +49,10 @@ void SaveIconLayout(DesktopAccess& desktop, const CustomStore& store, const std:
 // Icons without one stay. A matching entry whose position cannot be read,
 // or an entry whose name cannot be read reached before a match, ends the
 // restore there; icons moved before stay moved.
+//
+// A layout saved on a work area of another size has every position scaled
+// to the present one; one without its size, or with one that is not
+// positive, is put back as it was stored.
 //
 // The layout's entries are read once, as far as the icon counts reach, and
 // each icon is matched in one step; the desktop sees exactly the messages of

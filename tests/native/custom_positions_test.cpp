@@ -131,6 +131,41 @@ TEST_F(CustomPositionTest, SaveThenRestorePutsTheIconsBack) {
     EXPECT_EQ(desktop.openReaders, 0);
 }
 
+TEST_F(CustomPositionTest, ALayoutSavedOnAnotherScreenIsScaledToThisOne) {
+    Save(L"Home");
+    EXPECT_EQ(registry.Find(kRoot, Layout(1), L"WorkAreaWidth")->integer, 1024);
+    EXPECT_EQ(registry.Find(kRoot, Layout(1), L"WorkAreaHeight")->type, FakeRegistry::kDword);
+    EXPECT_EQ(registry.Find(kRoot, Layout(1), L"WorkAreaHeight")->integer, 738);
+    desktop.SetWorkArea({0, 0, 800, 600});
+    Restore(1);
+    // x * 800 / 1024 and y * 600 / 738, to the nearest integer.
+    EXPECT_EQ(desktop.moves,
+              (std::vector<Move>{{0, 8, 16}, {1, 23, 33}, {2, 8, 16}, {3, 55, 65}, {4, 70, 81}}));
+
+    // A size that cannot be used puts the layout back as stored.
+    for (const std::int32_t width : {0, -1024}) {
+        registry.PutInteger(kRoot, Layout(1), L"WorkAreaWidth", width);
+        desktop.moves.clear();
+        Restore(1);
+        EXPECT_EQ(desktop.moves.front(), (Move{0, 10, 20})) << width;
+    }
+    registry.PutString(kRoot, Layout(1), L"WorkAreaWidth", L"1024");
+    desktop.moves.clear();
+    Restore(1);
+    EXPECT_EQ(desktop.moves.front(), (Move{0, 10, 20}));
+}
+
+TEST(ScaleSavedCoordinate, RoundsHalvesToEvenAndLeavesBadSizesAlone) {
+    EXPECT_EQ(ScaleSavedCoordinate(5, 1, 2), 2);
+    EXPECT_EQ(ScaleSavedCoordinate(3, 1, 2), 2);
+    EXPECT_EQ(ScaleSavedCoordinate(-5, 1, 2), -2);
+    EXPECT_EQ(ScaleSavedCoordinate(-1, 600, 738), -1);
+    EXPECT_EQ(ScaleSavedCoordinate(70000, 2, 1), 140000);
+    EXPECT_EQ(ScaleSavedCoordinate(2147483647, 2, 1), -2) << "kept to 32 bits";
+    EXPECT_EQ(ScaleSavedCoordinate(7, 800, 0), 7);
+    EXPECT_EQ(ScaleSavedCoordinate(7, 0, 1024), 7);
+}
+
 TEST_F(CustomPositionTest, CancelOrAnEmptyNameDoesNothingAtAll) {
     prompts.answers = {std::nullopt, L""};
     CustomPositionSaveClick(context);
@@ -220,7 +255,7 @@ class FillingRegistry : public FakeRegistry {
 
 TEST_F(CustomPositionTest, AFailedWriteEndsTheSaveAndClosesTheReader) {
     FillingRegistry filling;
-    filling.writesLeft = 3;  // icon 0 whole, icon 1 without its y
+    filling.writesLeft = 5;  // the layout's size, icon 0 whole, icon 1 without its y
     CustomPositionContext full{desktop, {filling, kRoot}, settings, prompts};
     prompts.answers = {L"满"};
     CustomPositionSaveClick(full);

@@ -26,11 +26,20 @@ public:
     }
     void Pause(std::uint32_t steps) override { events_.push_back("pause " + std::to_string(steps)); }
     void NoticeSelfArrangingDesktop(DesktopListStyles styles) override {
-        events_.push_back(std::string("notice") + (styles.autoArrange ? " auto-arrange" : "") +
-                          (styles.snapToGrid ? " grid" : ""));
+        events_.push_back("notice" + Named(styles));
+    }
+    bool AskToSwitchOffSelfArranging(DesktopListStyles styles) override {
+        events_.push_back("ask" + Named(styles));
+        return switchOff;
     }
 
+    bool switchOff = false;  // the answer to the question
+
 private:
+    static std::string Named(DesktopListStyles styles) {
+        return std::string(styles.autoArrange ? " auto-arrange" : "") + (styles.snapToGrid ? " grid" : "");
+    }
+
     std::vector<std::string>& events_;
 };
 
@@ -204,6 +213,32 @@ TEST_F(DispatcherTest, ADesktopThatArrangesItselfIsToldOfOnceAndArrangedAllTheSa
     desktop.SetListStyles({true, true});
     EXPECT_EQ(Perform(2), kUserColour) << "once per run";
     EXPECT_EQ(desktop.styleQueries, 2) << "and no more asking after it";
+}
+
+TEST_F(DispatcherTest, AChoiceOnASelfArrangingDesktopAsksOnceAndYesSwitchesItOffFirst) {
+    host.switchOff = true;
+    desktop.SetListStyles({true, true});
+    desktop.events.clear();
+    dispatcher.ChooseArrangement(1);
+    std::vector<std::string> expected = {"ask auto-arrange grid", "switch off self-arranging"};
+    expected.insert(expected.end(), kUserColour.begin(), kUserColour.end());
+    EXPECT_EQ(WithoutMoves(), expected) << "asked instead of told";
+    EXPECT_EQ(desktop.moves.size(), 3u);
+
+    desktop.SetListStyles({false, true});
+    desktop.events.clear();
+    dispatcher.DemonstrateAll();
+    EXPECT_EQ(std::count(desktop.events.begin(), desktop.events.end(), "ask grid"), 0) << "once per run";
+}
+
+TEST_F(DispatcherTest, NoLeavesTheDesktopAsItIsAndTheRefreshStillTellsOfIt) {
+    desktop.SetListStyles({false, true});
+    desktop.events.clear();
+    dispatcher.DemonstrateAll();
+    EXPECT_EQ(std::count(desktop.events.begin(), desktop.events.end(), "ask grid"), 1);
+    EXPECT_EQ(std::count(desktop.events.begin(), desktop.events.end(), "switch off self-arranging"), 0);
+    EXPECT_EQ(std::count(desktop.events.begin(), desktop.events.end(), "notice grid"), 0);
+    EXPECT_EQ(Perform(1).front(), "notice grid");
 }
 
 TEST_F(DispatcherTest, AlignToGridAloneIsToldOfToo) {

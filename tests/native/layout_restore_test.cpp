@@ -195,7 +195,8 @@ TEST(LayoutRestore, ReadsEachEntryOnceHoweverManyIcons) {
     IconDesktop desktop(icons);
     RestoreIconLayout(desktop, {registry, kRoot}, path);
     EXPECT_TRUE(desktop.moves.empty());
-    EXPECT_LE(registry.calls, 4 * kIcons + 1);
+    // Four reads an entry, and a few for the layout itself.
+    EXPECT_LE(registry.calls, 4 * kIcons + 4);
 
     for (FakeIcon& icon : desktop.icons) {
         icon.caption = L"icon " + icon.caption->substr(8);
@@ -204,7 +205,7 @@ TEST(LayoutRestore, ReadsEachEntryOnceHoweverManyIcons) {
     RestoreIconLayout(desktop, {registry, kRoot}, path);
     EXPECT_EQ(desktop.moves.size(), static_cast<std::size_t>(kIcons));
     EXPECT_EQ(desktop.moves.back(), (testing::Move{999, 999, 999}));
-    EXPECT_LE(registry.calls, 4 * kIcons + 1);
+    EXPECT_LE(registry.calls, 4 * kIcons + 4);
 }
 
 }  // namespace

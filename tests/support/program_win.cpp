@@ -1,7 +1,11 @@
 #include "support/program_win.h"
 
+#include <gtest/gtest.h>
+
 #include <vector>
 
+#include "app/control_window_win.h"
+#include "core/commands.h"
 #include "core/registry_win.h"
 #include "core/settings_store.h"
 #include "standin_desktop/standin_client_win.h"
@@ -82,6 +86,28 @@ HWND RunningProgram::FindWindowOf(const std::wstring& className, const std::wstr
         },
         timeout);
     return search.found;
+}
+
+HWND ControlWindowOf(const RunningProgram& program) {
+    return program.FindWindowOf(kControlWindowClass, L"", kStartTime);
+}
+
+void Command(HWND control, std::uint16_t command) {
+    ::SendMessageW(control, WM_COMMAND, MAKEWPARAM(command, 0), 0);
+}
+
+void ExitAndExpectCleanEnd(const RunningProgram& program) {
+    HWND control = ControlWindowOf(program);
+    ASSERT_NE(control, nullptr);
+    ::PostMessageW(control, WM_COMMAND, MAKEWPARAM(kCmdExit, 0), 0);
+    EXPECT_EQ(program.WaitForExit(std::chrono::seconds(10)), std::optional<DWORD>(0));
+}
+
+void StoreSettings(const Settings& settings) {
+    ForgetProgramSettings();
+    Win32Registry registry;
+    RegistrySettings store(registry, RegistryRoot::kLocalMachine, L"");
+    SaveSettings(settings, store);
 }
 
 std::wstring MessageBoxText(HWND box) {

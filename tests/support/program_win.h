@@ -10,6 +10,7 @@
 #include <string>
 
 #include "common/unique_handle_win.h"
+#include "core/settings.h"
 
 namespace tavrel::testing {
 
@@ -33,6 +34,21 @@ private:
     unique_process process_;
     DWORD processId_ = 0;
 };
+
+// How long a start of the program may take under Wine on a busy machine.
+inline constexpr std::chrono::seconds kStartTime{20};
+
+// The program's control window, waiting for it to appear.
+HWND ControlWindowOf(const RunningProgram& program);
+// A command of the control window, as its menus and buttons give it; back
+// when the command has run.
+void Command(HWND control, std::uint16_t command);
+// Ends the program through its exit command and expects a clean end.
+void ExitAndExpectCleanEnd(const RunningProgram& program);
+
+// Everything the program kept forgotten, then these settings stored under
+// HKEY_LOCAL_MACHINE, where the test prefix lets the program keep them.
+void StoreSettings(const Settings& settings);
 
 // The text of a message box window (its static text control).
 std::wstring MessageBoxText(HWND box);

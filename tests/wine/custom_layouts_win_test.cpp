@@ -24,7 +24,9 @@
 #include "desktop/desktop_win.h"
 #include "standin_desktop/standin_client_win.h"
 #include "textlayouts/custom_commands_win.h"
+#include "common/scope_exit.h"
 #include "support/owner_window_win.h"
+#include "support/screen_modes_win.h"
 #include "textlayouts/custom_positions.h"
 
 namespace tavrel {
@@ -411,6 +413,45 @@ TEST_F(CustomLayoutsTest, SubmenuEntriesAreRealItemsWithPicturesCommandsAndColum
     // The same count with another name: the entries are made anew.
     registry_.WriteString(kRoot, LayoutKeyPath(3), L"CustomMenuName", L"改");
     EXPECT_EQ(Opened(commands_.PositionMenu())[5], L"32.改");
+}
+
+}  // namespace
+}  // namespace tavrel
+
+namespace tavrel {
+namespace {
+
+TEST(SavedLayoutOnAnotherScreen, IsPutBackScaledToTheScreenOfNow) {
+    StandinDesktop standin(9);
+    ASSERT_TRUE(standin.Started());
+    Win32Desktop desktop;
+    Win32Registry registry;
+    const CustomStore store{registry, kRoot};
+    const std::wstring path = LayoutKeyPath(1);
+    scope_exit forget([&] { registry.DeleteTree(kRoot, kCustomSettingsPath); });
+    // Positions that scale to whole numbers: x by 800 / 1024, y by 600 / 738.
+    const ListViewHandle listView = desktop.FindDesktopListView();
+    for (std::int32_t i = 0; i < 9; ++i) {
+        desktop.MoveDesktopIcon(listView, i, 128 * (i % 3), 123 * (i / 3 + 1));
+    }
+    SaveIconLayout(desktop, store, path, L"宽屏");
+
+    testing::ScreenModes modes;
+    ASSERT_TRUE(testing::ScreenModes::Set(800, 600));
+    ASSERT_TRUE(WaitFor([&] {
+        const WorkAreaRect area = desktop.GetDesktopWorkArea();
+        return area.right - area.left == 800 && area.bottom - area.top == 600;
+    }));
+    for (std::int32_t i = 0; i < 9; ++i) {
+        desktop.MoveDesktopIcon(desktop.FindDesktopListView(), i, 700, 500);
+    }
+    RestoreIconLayout(desktop, store, path);
+    const StandinState state = standin.ReadState();
+    ASSERT_EQ(state.items.size(), 9u);
+    for (std::size_t i = 0; i < 9; ++i) {
+        EXPECT_EQ(state.items[i].x, 100 * static_cast<int>(i % 3)) << i;
+        EXPECT_EQ(state.items[i].y, 100 * static_cast<int>(i / 3 + 1)) << i;
+    }
 }
 
 }  // namespace

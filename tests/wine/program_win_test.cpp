@@ -26,37 +26,16 @@ namespace {
 
 using namespace std::chrono_literals;
 using standin::StandinDesktop;
+using testing::Command;
+using testing::ExitAndExpectCleanEnd;
+using testing::kStartTime;
 using testing::RunningProgram;
-
-constexpr auto kStartTime = 20s;
-
-// Replaces the stored settings (the autorun value stays as it is).
-void StoreSettings(const Settings& settings) {
-    ::RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"Software\\Quorral");
-    Win32Registry registry;
-    RegistrySettings store(registry, RegistryRoot::kLocalMachine, L"");
-    SaveSettings(settings, store);
-}
+using testing::StoreSettings;
 
 RegistryKey SettingsKeyForTest() {
     std::optional<RegistryKey> key = RegistryKey::Open(HKEY_LOCAL_MACHINE, kSettingsKeyPath);
     EXPECT_TRUE(key.has_value());
     return key ? std::move(*key) : RegistryKey::Create(HKEY_LOCAL_MACHINE, kSettingsKeyPath);
-}
-
-HWND ControlWindow(const RunningProgram& program) {
-    return program.FindWindowOf(kControlWindowClass, L"", kStartTime);
-}
-
-void Command(HWND control, std::uint16_t command) {
-    ::SendMessageW(control, WM_COMMAND, MAKEWPARAM(command, 0), 0);
-}
-
-void ExitAndExpectCleanEnd(const RunningProgram& program) {
-    HWND control = ControlWindow(program);
-    ASSERT_NE(control, nullptr);
-    ::PostMessageW(control, WM_COMMAND, MAKEWPARAM(kCmdExit, 0), 0);
-    EXPECT_EQ(program.WaitForExit(10s), std::optional<DWORD>(0));
 }
 
 // The pointer where the next hit test reads it.
@@ -85,7 +64,7 @@ struct StartedProgram {
     explicit StartedProgram(const Settings& settings) : stored((StoreSettings(settings), true)) {}
     bool stored;
     RunningProgram program;
-    HWND control = ControlWindow(program);
+    HWND control = testing::ControlWindowOf(program);
 };
 
 bool IconAt(const StandinDesktop& standin, std::size_t index, int x, int y) {
@@ -137,7 +116,7 @@ TEST(Program, LaterStartsAskNothingAndPerformTheStoredArrangement) {
     StoreSettings(settings);
     StandinDesktop standin(40);
     RunningProgram program;
-    ASSERT_NE(ControlWindow(program), nullptr);
+    ASSERT_NE(testing::ControlWindowOf(program), nullptr);
     EXPECT_TRUE(testing::WaitUntil([&] { return IconAt(standin, 0, 22, 2); }, 10s));
     EXPECT_EQ(program.FindWindowOf(L"#32770", L"", 1s), nullptr) << "no question the second time";
     ExitAndExpectCleanEnd(program);
@@ -151,7 +130,7 @@ TEST(Program, RefreshPutsTheIconsBackAndTheChoiceSurvivesARestart) {
     StandinDesktop standin(4);
     {
         RunningProgram program;
-        HWND control = ControlWindow(program);
+        HWND control = testing::ControlWindowOf(program);
         ASSERT_NE(control, nullptr);
         ASSERT_TRUE(testing::WaitUntil([&] { return IconAt(standin, 0, 22, 2); }, 10s));
         Win32Desktop desktop;
@@ -166,7 +145,7 @@ TEST(Program, RefreshPutsTheIconsBackAndTheChoiceSurvivesARestart) {
     Win32Desktop desktop;
     desktop.MoveDesktopIcon(desktop.FindDesktopListView(), 1, 600, 600);
     RunningProgram again;
-    ASSERT_NE(ControlWindow(again), nullptr);
+    ASSERT_NE(testing::ControlWindowOf(again), nullptr);
     EXPECT_TRUE(testing::WaitUntil([&] { return IconAt(standin, 1, 502, 13); }, 10s));
     ExitAndExpectCleanEnd(again);
 }
@@ -176,7 +155,7 @@ TEST(Program, ASecondCopyEndsAtOnceAndChangesNothing) {
     settings.arrage = 0;
     StoreSettings(settings);
     RunningProgram first;
-    ASSERT_NE(ControlWindow(first), nullptr);
+    ASSERT_NE(testing::ControlWindowOf(first), nullptr);
     RunningProgram second;
     // Ends before it makes any window; the time allowed is Wine's to start
     // a process on a loaded machine.
@@ -197,7 +176,7 @@ std::wstring StartAndReadError(const std::function<void(const RegistryKey&)>& da
     const std::wstring text = testing::MessageBoxText(box);
     ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, 0), 0);
     // The program keeps running after the report.
-    HWND control = ControlWindow(program);
+    HWND control = testing::ControlWindowOf(program);
     EXPECT_NE(control, nullptr);
     if (control != nullptr) {
         ::PostMessageW(control, WM_COMMAND, MAKEWPARAM(kCmdExit, 0), 0);
@@ -223,7 +202,7 @@ TEST(Program, UnusualValuesAreKeptAsTheyAre) {
     StoreSettings(settings);
     StandinDesktop standin(3);
     RunningProgram program;
-    ASSERT_NE(ControlWindow(program), nullptr);
+    ASSERT_NE(testing::ControlWindowOf(program), nullptr);
     ASSERT_TRUE(testing::WaitUntil([&] { return IconAt(standin, 0, 22, 2); }, 10s));
     Win32Desktop desktop;
     desktop.MoveDesktopIcon(desktop.FindDesktopListView(), 0, 600, 600);
@@ -499,7 +478,7 @@ TEST(ShowHideAllIcons, HidesTheDesktopAndBringsItBackUnchanged) {
     StoreSettings(settings);
     StandinDesktop standin(12);
     RunningProgram program;
-    HWND control = ControlWindow(program);
+    HWND control = testing::ControlWindowOf(program);
     ASSERT_NE(control, nullptr);
     // The whole arrangement is in place once its last icon is.
     ASSERT_TRUE(testing::WaitUntil([&] { return IconAt(standin, 11, 22 + 77 * 11, 2); }, 10s));
@@ -677,7 +656,7 @@ TEST(NotificationArea, TheIconComesAfterADamagedSetting) {
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(testing::MessageBoxText(box), texts[i]);
         ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, 0), 0);
-        HWND control = ControlWindow(program);
+        HWND control = testing::ControlWindowOf(program);
         ASSERT_NE(control, nullptr);
         EXPECT_TRUE(testing::WaitUntil([&] { return TrayIconPresent(control); }, 10s)) << texts[i];
         ExitAndExpectCleanEnd(program);
@@ -696,7 +675,7 @@ TEST(ErrorReport, ARepeatingFailureDoesNotPileUpBoxes) {
         .WriteString(L"CustomCharacter1", L"A");
     StandinDesktop standin(5);
     RunningProgram program;
-    HWND control = ControlWindow(program);
+    HWND control = testing::ControlWindowOf(program);
     ASSERT_NE(control, nullptr);
     ASSERT_TRUE(testing::WaitUntil([&] { return TrayIconPresent(control); }, 10s));
 

@@ -52,6 +52,23 @@ TEST_F(SettingsRootTest, AnAdministratorKeepsTheMachinesKey) {
     EXPECT_FALSE(real_.KeyExists(kMachine, kSettings)) << "choosing created nothing";
 }
 
+TEST_F(SettingsRootTest, AUsersTreeWinsWhenHeStartsTheProgramAsAdministrator) {
+    RegistrySettings user(real_, kUser, kProgram);
+    Settings stored;
+    stored.arrage = 31;
+    SaveSettings(stored, user);
+    ASSERT_TRUE(real_.CanCreateKey(kMachine, kSettings));
+    const RegistryRoot root = ChooseSettingsRoot(real_);
+    ASSERT_EQ(root, kUser);
+    RegistrySettings store(real_, root, kProgram);
+    Settings settings;
+    QuietActions actions;
+    EXPECT_NO_THROW(LoadSettings(settings, store, actions));
+    EXPECT_EQ(actions.questions, 0) << "no first start";
+    EXPECT_EQ(settings.arrage, 31);
+    EXPECT_FALSE(real_.KeyExists(kMachine, kSettings)) << "no machine-wide tree";
+}
+
 TEST_F(SettingsRootTest, AStandardUsersFirstAndSecondStart) {
     const RegistryRoot root = ChooseSettingsRoot(standardUser_);
     ASSERT_EQ(root, kUser);

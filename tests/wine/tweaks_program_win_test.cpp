@@ -26,21 +26,17 @@ namespace {
 
 using namespace std::chrono_literals;
 using standin::StandinDesktop;
+using testing::Command;
+using testing::ExitAndExpectCleanEnd;
+using testing::kStartTime;
 using testing::RunningProgram;
+using testing::StoreSettings;
 using testing::WaitUntil;
 using testing::LinkContents;
 using testing::ReadLink;
 
-constexpr auto kStartTime = 20s;
 const std::wstring kLinks = L"C:\\tavrel-links";
 const std::wstring kDesktopName = L"Tavr\u3000\u3000\u2192el";
-
-void StoreSettings(const Settings& settings) {
-    testing::ForgetProgramSettings();
-    Win32Registry registry;
-    RegistrySettings store(registry, RegistryRoot::kLocalMachine, L"");
-    SaveSettings(settings, store);
-}
 
 Settings ArrangingTopEdge() {
     Settings settings;
@@ -95,14 +91,6 @@ bool QuickLaunchBelowAppData() {
     return info.dwPlatformId == VER_PLATFORM_WIN32_NT && info.dwMinorVersion == 1;
 }
 
-void Command(HWND control, std::uint16_t command) {
-    ::SendMessageW(control, WM_COMMAND, MAKEWPARAM(command, 0), 0);
-}
-
-void ExitAndExpectCleanEnd(const RunningProgram& program, HWND control) {
-    ::PostMessageW(control, WM_COMMAND, MAKEWPARAM(kCmdExit, 0), 0);
-    EXPECT_EQ(program.WaitForExit(10s), std::optional<DWORD>(0));
-}
 
 bool IconAt(const StandinDesktop& standin, std::size_t index, int x, int y) {
     const auto state = standin.ReadState();
@@ -208,7 +196,7 @@ TEST_F(ShellFolders, EachShortcutCommandWritesALinkWhereItsFolderValuePoints) {
     PointAllAtTestFolders();
     StoreSettings(Settings{});
     RunningProgram program;
-    HWND control = program.FindWindowOf(kControlWindowClass, L"", kStartTime);
+    HWND control = testing::ControlWindowOf(program);
     ASSERT_NE(control, nullptr);
     Command(control, kCmdStartMenu);
     Command(control, kCmdPrograms);
@@ -225,7 +213,7 @@ TEST_F(ShellFolders, EachShortcutCommandWritesALinkWhereItsFolderValuePoints) {
     Command(control, kCmdStartMenu);
     ExpectLinkToTheProgram(kLinks + L"\\start\\Tavrel.lnk");
     EXPECT_EQ(program.FindWindowOf(L"#32770", L"", 200ms), nullptr) << "nothing is reported";
-    ExitAndExpectCleanEnd(program, control);
+    ExitAndExpectCleanEnd(program);
 }
 
 TEST_F(ShellFolders, AnEmptyOrMissingFolderWritesNoLinkAnywhere) {
@@ -236,7 +224,7 @@ TEST_F(ShellFolders, AnEmptyOrMissingFolderWritesNoLinkAnywhere) {
     ASSERT_TRUE(::RemoveDirectoryW((kLinks + L"\\gone").c_str()));
     StoreSettings(Settings{});
     RunningProgram program;
-    HWND control = program.FindWindowOf(kControlWindowClass, L"", kStartTime);
+    HWND control = testing::ControlWindowOf(program);
     ASSERT_NE(control, nullptr);
     Command(control, kCmdPrograms);
     Command(control, kCmdDesktop);
@@ -248,7 +236,7 @@ TEST_F(ShellFolders, AnEmptyOrMissingFolderWritesNoLinkAnywhere) {
     }
     EXPECT_FALSE(FileExists(kLinks + L"\\gone"));
     EXPECT_EQ(program.FindWindowOf(L"#32770", L"", 200ms), nullptr) << "nothing is reported";
-    ExitAndExpectCleanEnd(program, control);
+    ExitAndExpectCleanEnd(program);
 }
 
 TEST_F(ShellFolders, TheFirstStartPlacesTheDesktopAndQuickLaunchLinks) {
@@ -263,9 +251,9 @@ TEST_F(ShellFolders, TheFirstStartPlacesTheDesktopAndQuickLaunchLinks) {
     EXPECT_FALSE(FileExists(kLinks + L"\\start\\Tavrel.lnk"));
     EXPECT_FALSE(FileExists(kLinks + L"\\programs\\Tavrel.lnk"));
     ::PostMessageW(question, WM_COMMAND, MAKEWPARAM(IDNO, 0), 0);
-    HWND control = program.FindWindowOf(kControlWindowClass, L"", kStartTime);
+    HWND control = testing::ControlWindowOf(program);
     ASSERT_NE(control, nullptr);
-    ExitAndExpectCleanEnd(program, control);
+    ExitAndExpectCleanEnd(program);
 }
 
 // The autorun value, the icon values and the refresh through the program.
@@ -326,7 +314,7 @@ class Tweaks : public ::testing::Test {
 TEST_F(Tweaks, TheAutorunToggleWritesAndDeletesTheQuotedPathAndTheCaptionFollows) {
     StoreSettings(Settings{});
     RunningProgram program;
-    HWND control = program.FindWindowOf(kControlWindowClass, L"", kStartTime);
+    HWND control = testing::ControlWindowOf(program);
     ASSERT_NE(control, nullptr);
     Win32Registry registry;
     EXPECT_EQ(ReadAutoRunCaption(registry, RegistryRoot::kLocalMachine), L"系统启动时自动运行");
@@ -352,7 +340,7 @@ TEST_F(Tweaks, TheAutorunToggleWritesAndDeletesTheQuotedPathAndTheCaptionFollows
     RegistryKey::Create(HKEY_LOCAL_MACHINE, kRunKeyPath).WriteString(kProductName, ProgramFile());
     Command(control, kCmdAutoRun);
     EXPECT_FALSE(RegistryKey::Open(HKEY_LOCAL_MACHINE, kRunKeyPath)->ValueExists(kProductName));
-    ExitAndExpectCleanEnd(program, control);
+    ExitAndExpectCleanEnd(program);
 }
 
 TEST_F(Tweaks, ArrowRemovalWritesTheIconLeavesTheIconSizeAndRefreshes) {
@@ -360,7 +348,7 @@ TEST_F(Tweaks, ArrowRemovalWritesTheIconLeavesTheIconSizeAndRefreshes) {
     StoreSettings(ArrangingTopEdge());
     StandinDesktop standin(3);
     RunningProgram program;
-    HWND control = program.FindWindowOf(kControlWindowClass, L"", kStartTime);
+    HWND control = testing::ControlWindowOf(program);
     ASSERT_NE(control, nullptr);
     MoveIconAway(standin);
     Command(control, kCmdDeleteShortcutArrow);
@@ -372,7 +360,7 @@ TEST_F(Tweaks, ArrowRemovalWritesTheIconLeavesTheIconSizeAndRefreshes) {
               std::wstring(system) + L"\\docprop.dll,1");
     EXPECT_EQ(IconSize(), L"48") << "as it began";
     EXPECT_TRUE(IconAt(standin, 0, 22, 2)) << "the refresh after the pause";
-    ExitAndExpectCleanEnd(program, control);
+    ExitAndExpectCleanEnd(program);
 }
 
 TEST_F(Tweaks, IconCacheRebuildWithoutASizeLeavesThirtyTwo) {
@@ -380,13 +368,13 @@ TEST_F(Tweaks, IconCacheRebuildWithoutASizeLeavesThirtyTwo) {
     StoreSettings(ArrangingTopEdge());
     StandinDesktop standin(3);
     RunningProgram program;
-    HWND control = program.FindWindowOf(kControlWindowClass, L"", kStartTime);
+    HWND control = testing::ControlWindowOf(program);
     ASSERT_NE(control, nullptr);
     MoveIconAway(standin);
     Command(control, kCmdIconCacheRebuild);
     EXPECT_EQ(IconSize(), L"32");
     EXPECT_TRUE(IconAt(standin, 0, 22, 2)) << "the refresh after the pause";
-    ExitAndExpectCleanEnd(program, control);
+    ExitAndExpectCleanEnd(program);
 }
 
 TEST_F(Tweaks, AnIconSizeThatIsNoNumberIsReportedAndNothingFollows) {
@@ -394,14 +382,14 @@ TEST_F(Tweaks, AnIconSizeThatIsNoNumberIsReportedAndNothingFollows) {
     StoreSettings(ArrangingTopEdge());
     StandinDesktop standin(3);
     RunningProgram program;
-    HWND control = program.FindWindowOf(kControlWindowClass, L"", kStartTime);
+    HWND control = testing::ControlWindowOf(program);
     ASSERT_NE(control, nullptr);
     MoveIconAway(standin);
     ::PostMessageW(control, WM_COMMAND, MAKEWPARAM(kCmdIconCacheRebuild, 0), 0);
     EXPECT_EQ(ErrorReport(program), L"'abc' is not a valid integer value");
     EXPECT_EQ(IconSize(), L"abc");
     EXPECT_TRUE(IconAt(standin, 0, 600, 600)) << "no refresh";
-    ExitAndExpectCleanEnd(program, control);
+    ExitAndExpectCleanEnd(program);
 }
 
 // The program's input box, once it is up: shown only when its controls
@@ -425,7 +413,7 @@ TEST_F(Tweaks, TheRefreshTimeBoxSetsThePeriodAndCancelKeepsIt) {
     StoreSettings(ArrangingTopEdge());
     StandinDesktop standin(3);
     RunningProgram program;
-    HWND control = program.FindWindowOf(kControlWindowClass, L"", kStartTime);
+    HWND control = testing::ControlWindowOf(program);
     ASSERT_NE(control, nullptr);
 
     // Cancel: the refresh stays at a minute.
@@ -460,7 +448,7 @@ TEST_F(Tweaks, TheRefreshTimeBoxSetsThePeriodAndCancelKeepsIt) {
     EXPECT_TRUE(WaitUntil([&] { return IconAt(standin, 0, 22, 2); }, 5s)) << "refreshed";
     MoveIconAway(standin);
     EXPECT_TRUE(WaitUntil([&] { return IconAt(standin, 0, 22, 2); }, 5s)) << "refreshed again";
-    ExitAndExpectCleanEnd(program, control);
+    ExitAndExpectCleanEnd(program);
     EXPECT_EQ(RegistryKey::Open(HKEY_LOCAL_MACHINE, kSettingsKeyPath)->ReadInteger(L"FlashScreen"),
               1);
 }
@@ -472,7 +460,7 @@ TEST_F(Tweaks, TheColourChooserStartsAtTheTextColourAndOkSavesIt) {
     StoreSettings(settings);
     StandinDesktop standin(3);
     RunningProgram program;
-    HWND control = program.FindWindowOf(kControlWindowClass, L"", kStartTime);
+    HWND control = testing::ControlWindowOf(program);
     ASSERT_NE(control, nullptr);
     ASSERT_TRUE(WaitUntil([&] { return standin.ReadState().textColor == 0x00FF00u; }, 10s));
     const RegistryKey key = *RegistryKey::Open(HKEY_LOCAL_MACHINE, kSettingsKeyPath);
@@ -496,7 +484,7 @@ TEST_F(Tweaks, TheColourChooserStartsAtTheTextColourAndOkSavesIt) {
     EXPECT_TRUE(WaitUntil([&] { return key.ReadInteger(L"TextColor") == 0x00FF00; }, 5s));
     EXPECT_EQ(standin.ReadState().textColor, 0x00FF00u);
     EXPECT_EQ(standin.ReadState().textBackColor, CLR_NONE);
-    ExitAndExpectCleanEnd(program, control);
+    ExitAndExpectCleanEnd(program);
 }
 
 }  // namespace

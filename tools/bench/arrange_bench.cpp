@@ -43,6 +43,8 @@ public:
     void RedrawDesktopIcons(tavrel::ListViewHandle, std::int32_t, std::int32_t) override {}
     tavrel::DesktopListStyles GetDesktopListStyles(tavrel::ListViewHandle) override { return {}; }
     void ShowDesktopWindow(std::int32_t) override {}
+    std::optional<bool> DesktopWindowShown() override { return true; }
+    void SwitchOffSelfArranging(tavrel::ListViewHandle) override {}
     std::unique_ptr<tavrel::DesktopIconReader> OpenIconReader() override { return nullptr; }
 
     std::vector<std::pair<WPARAM, LPARAM>> params;

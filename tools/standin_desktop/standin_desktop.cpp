@@ -37,6 +37,11 @@
 //                    as the platform's list view may (Wine's copies)
 // --auto-arrange and --snap-to-grid give the list view LVS_AUTOARRANGE and
 // LVS_EX_SNAPTOGRID, as the shell's "auto arrange" and "align to grid" do.
+// While LVS_EX_SNAPTOGRID is on, every position set is moved to its grid
+// cell (the item spacing), as the shell does; clearing the style stops it.
+//
+// On WM_DISPLAYCHANGE the desktop windows take the new screen size, as the
+// shell's do.
 //
 // Like the shell, the stand-in declares itself DPI-aware: its list view
 // places icons in physical pixels.
@@ -83,6 +88,8 @@ struct JournalEntry {
 
 HWND g_listView = nullptr;
 WNDPROC g_listViewProc = nullptr;
+// The desktop's windows, each as large as the screen.
+std::vector<HWND> g_screenWindows;
 std::vector<JournalEntry> g_journal;
 Options g_options;
 std::vector<std::wstring> g_captions;
@@ -200,6 +207,20 @@ LRESULT HandBackTextPointer(HWND window, LVITEMW& item) {
     return TRUE;
 }
 
+// The nearest grid cell of a position, cells being the item spacing.
+LPARAM SnappedToGrid(HWND window, LPARAM position) {
+    const auto spacing = static_cast<DWORD>(::CallWindowProcW(g_listViewProc, window, LVM_GETITEMSPACING, FALSE, 0));
+    const int cellX = std::max(1, static_cast<int>(LOWORD(spacing)));
+    const int cellY = std::max(1, static_cast<int>(HIWORD(spacing)));
+    const auto snap = [](int value, int cell) {
+        const int shifted = value + cell / 2;
+        return (shifted >= 0 ? shifted / cell : (shifted - cell + 1) / cell) * cell;
+    };
+    const int x = static_cast<short>(LOWORD(position));
+    const int y = static_cast<short>(HIWORD(position));
+    return MAKELPARAM(snap(x, cellX), snap(y, cellY));
+}
+
 LRESULT CALLBACK ListViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (IsJournalled(message)) {
         g_journal.push_back({message, wParam, lParam});
@@ -212,6 +233,10 @@ LRESULT CALLBACK ListViewProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     }
     if (message == LVM_GETITEMPOSITION && static_cast<int>(wParam) == g_options.refusePosition) {
         return FALSE;
+    }
+    if (message == LVM_SETITEMPOSITION &&
+        (::CallWindowProcW(g_listViewProc, window, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & LVS_EX_SNAPTOGRID) != 0) {
+        lParam = SnappedToGrid(window, lParam);
     }
     if (message == LVM_SETITEMPOSITION && g_armedHang.movesLeft > 0 && --g_armedHang.movesLeft == 0) {
         const LRESULT result = ::CallWindowProcW(g_listViewProc, window, message, wParam, lParam);
@@ -247,6 +272,12 @@ LRESULT CALLBACK ProgmanProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         }
         case WM_MOUSEACTIVATE:
             return MA_NOACTIVATE;
+        case WM_DISPLAYCHANGE:
+            for (HWND screenWindow : g_screenWindows) {
+                ::SetWindowPos(screenWindow, nullptr, 0, 0, LOWORD(lParam), HIWORD(lParam),
+                               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+            }
+            return 0;
         case WM_DESTROY:
             ::PostQuitMessage(0);
             return 0;
@@ -420,6 +451,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         g_listViewProc = reinterpret_cast<WNDPROC>(
             ::SetWindowLongPtrW(g_listView, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ListViewProc)));
     }
+    g_screenWindows = {progman, holder, defView, g_listView};
+    g_screenWindows.erase(std::remove(g_screenWindows.begin(), g_screenWindows.end(), nullptr),
+                          g_screenWindows.end());
+    g_screenWindows.erase(std::unique(g_screenWindows.begin(), g_screenWindows.end()), g_screenWindows.end());
     if (g_options.layout == Layout::kProgmanWorkerW) {
         // Empty, and first among Progman's children, so that the first
         // child's first child is no list view. Hidden, so that it covers

@@ -1,0 +1,23 @@
+#include "core/show_hide.h"
+
+namespace tavrel {
+
+bool FollowDesktopShown(DesktopAccess& desktop, Settings& settings) {
+    const std::optional<bool> shown = desktop.DesktopWindowShown();
+    if (!shown) {
+        return false;
+    }
+    settings.showHideIcon = *shown ? 1 : 0;
+    return true;
+}
+
+bool ShowHideAllIcons(DesktopAccess& desktop, Settings& settings) {
+    const std::optional<bool> shown = desktop.DesktopWindowShown();
+    if (!shown) {
+        return false;
+    }
+    desktop.ShowDesktopWindow(*shown ? 0 : 1);
+    return FollowDesktopShown(desktop, settings);
+}
+
+}  // namespace tavrel

@@ -1,0 +1,220 @@
+// tavrel.exe on a desktop that changes under it: a new screen size, a
+// restarted shell, align-to-grid, and the show/hide command against a
+// desktop that is gone, hung or shown again.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "common/error_report_win.h"
+#include "common/registry_win.h"
+#include "core/commands.h"
+#include "core/menus.h"
+#include "core/settings_store.h"
+#include "patterns/edges.h"
+#include "standin_desktop/standin_client_win.h"
+#include "support/program_win.h"
+#include "support/recording_desktop.h"
+#include "support/screen_modes_win.h"
+
+namespace tavrel {
+namespace {
+
+using namespace std::chrono_literals;
+using standin::StandinDesktop;
+using testing::Command;
+using testing::ExitAndExpectCleanEnd;
+using testing::Move;
+using testing::RunningProgram;
+using testing::WaitUntil;
+
+constexpr int kIcons = 40;
+
+// The stored settings: the top edge (or nothing), and no refresh during a
+// test, so that every arrangement seen comes from what the test does.
+Settings Stored(std::int32_t arrangement) {
+    Settings settings;
+    settings.arrage = arrangement;
+    settings.flashScreen = 0;
+    return settings;
+}
+
+// Where the top edge puts the icons on a work area of this size. The
+// figure itself is checked against its worked examples elsewhere.
+std::vector<Move> TopEdge(int width, int height) {
+    testing::RecordingDesktop desktop(kIcons, width, height);
+    ArrangeTopEdge(desktop, 75, 1);
+    return desktop.moves;
+}
+
+bool IconsAt(const StandinDesktop& standin, const std::vector<Move>& figure) {
+    const standin::StandinState state = standin.ReadState();
+    if (state.items.size() != figure.size()) {
+        return false;
+    }
+    for (const Move& move : figure) {
+        const standin::StandinItem& item = state.items[static_cast<std::size_t>(move.index)];
+        if (item.x != move.x || item.y != move.y) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::size_t MovesIn(const standin::StandinState& state) {
+    std::size_t moves = 0;
+    for (const standin::StandinJournalEntry& entry : state.journal) {
+        moves += entry.message == LVM_SETITEMPOSITION ? 1 : 0;
+    }
+    return moves;
+}
+
+TEST(ScreenChange, TheFigureFollowsANewScreenOnceTheChangesHaveSettled) {
+    testing::StoreSettings(Stored(1));
+    StandinDesktop standin(kIcons);
+    RunningProgram program;
+    ASSERT_NE(testing::ControlWindowOf(program), nullptr);
+    const std::vector<Move> wide = TopEdge(1024, 738);
+    ASSERT_TRUE(WaitUntil([&] { return IconsAt(standin, wide); }, 20s));
+
+    testing::ScreenModes modes;
+    standin.ClearJournal();
+    // A burst, as docking a laptop gives: one arrangement, for the last.
+    ASSERT_TRUE(testing::ScreenModes::Set(800, 600));
+    ASSERT_TRUE(testing::ScreenModes::Set(640, 480));
+    ASSERT_TRUE(testing::ScreenModes::Set(800, 600));
+    EXPECT_TRUE(WaitUntil([&] { return IconsAt(standin, TopEdge(800, 600)); }, 20s));
+    EXPECT_EQ(MovesIn(standin.ReadState()), static_cast<std::size_t>(kIcons));
+
+    // And back.
+    ASSERT_TRUE(testing::ScreenModes::Set(1024, 738));
+    EXPECT_TRUE(WaitUntil([&] { return IconsAt(standin, wide); }, 20s));
+    ExitAndExpectCleanEnd(program);
+}
+
+TEST(ShellRestart, TheNewDesktopGetsTheFigureOnceItHoldsIcons) {
+    testing::StoreSettings(Stored(1));
+    auto standin = std::make_unique<StandinDesktop>(kIcons);
+    RunningProgram program;
+    HWND control = testing::ControlWindowOf(program);
+    ASSERT_NE(control, nullptr);
+    const std::vector<Move> figure = TopEdge(1024, 738);
+    ASSERT_TRUE(WaitUntil([&] { return IconsAt(*standin, figure); }, 20s));
+
+    // The shell ends, says its taskbar is new before its desktop is back,
+    // and only then makes the desktop anew with its icons in their column.
+    standin.reset();
+    ::SendMessageW(control, ::RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    standin = std::make_unique<StandinDesktop>(kIcons);
+    ASSERT_TRUE(standin->Started());
+    EXPECT_TRUE(WaitUntil([&] { return IconsAt(*standin, figure); }, 20s));
+    ExitAndExpectCleanEnd(program);
+}
+
+// The question of a desktop that snaps its icons, once it is up.
+HWND SnapQuestion(const RunningProgram& program) {
+    HWND box = program.FindWindowOf(L"#32770", kNoticeCaption, testing::kStartTime);
+    if (box != nullptr) {
+        EXPECT_EQ(testing::MessageBoxText(box), kSelfArrangingQuestionText);
+    }
+    return box;
+}
+
+standin::StandinOptions Snapping() {
+    standin::StandinOptions options;
+    options.icons = kIcons;
+    options.snapToGrid = true;
+    return options;
+}
+
+TEST(AlignToGrid, NoLeavesTheIconsSnappedAndYesSwitchesItOffForTheFigure) {
+    const std::vector<Move> figure = TopEdge(1024, 738);
+    {
+        testing::StoreSettings(Stored(0));
+        StandinDesktop standin(Snapping());
+        RunningProgram program;
+        HWND control = testing::ControlWindowOf(program);
+        ASSERT_NE(control, nullptr);
+        ::PostMessageW(control, WM_COMMAND, MAKEWPARAM(ArrangementCommand(1), 0), 0);
+        HWND question = SnapQuestion(program);
+        ASSERT_NE(question, nullptr);
+        ::PostMessageW(question, WM_COMMAND, MAKEWPARAM(IDNO, 0), 0);
+        // Arranged all the same, and snapped: the figure cannot show.
+        ASSERT_TRUE(WaitUntil([&] { return MovesIn(standin.ReadState()) >= kIcons; }, 20s));
+        EXPECT_FALSE(IconsAt(standin, figure));
+        // Asked once per run: the next choice arranges at once.
+        Command(control, ArrangementCommand(3));
+        EXPECT_EQ(MovesIn(standin.ReadState()), 2u * kIcons);
+        ExitAndExpectCleanEnd(program);
+    }
+    testing::StoreSettings(Stored(0));
+    StandinDesktop standin(Snapping());
+    RunningProgram program;
+    HWND control = testing::ControlWindowOf(program);
+    ASSERT_NE(control, nullptr);
+    ::PostMessageW(control, WM_COMMAND, MAKEWPARAM(ArrangementCommand(1), 0), 0);
+    HWND question = SnapQuestion(program);
+    ASSERT_NE(question, nullptr);
+    ::PostMessageW(question, WM_COMMAND, MAKEWPARAM(IDYES, 0), 0);
+    EXPECT_TRUE(WaitUntil([&] { return IconsAt(standin, figure); }, 20s));
+    EXPECT_EQ(::SendMessageW(standin.ListView(), LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & LVS_EX_SNAPTOGRID, 0);
+    ExitAndExpectCleanEnd(program);
+}
+
+// The setting as the program keeps it in memory: a refresh writes it out.
+std::int32_t ShowHideIconNow(HWND control) {
+    ::SendMessageW(control, WM_TIMER, 2, 0);
+    std::optional<RegistryKey> key = RegistryKey::Open(HKEY_LOCAL_MACHINE, kSettingsKeyPath);
+    return key ? key->ReadInteger(L"ShowHideIcon") : -1;
+}
+
+bool Shown(const StandinDesktop& standin) { return ::IsWindowVisible(standin.Holder()) != FALSE; }
+
+TEST(ShowHideAllIcons, FollowsWhatTheDesktopShowsRightAfterStartUp) {
+    // Stored while hidden; the desktop shows its icons again (a restart).
+    Settings settings = Stored(0);
+    settings.showHideIcon = 0;
+    testing::StoreSettings(settings);
+    StandinDesktop standin(kIcons);
+    RunningProgram program;
+    HWND control = testing::ControlWindowOf(program);
+    ASSERT_NE(control, nullptr);
+    // As soon as the window is there, splash or not.
+    Command(control, kCmdShowHideAllIcon);
+    EXPECT_FALSE(Shown(standin)) << "a shown desktop is hidden";
+    EXPECT_EQ(ShowHideIconNow(control), 0);
+    Command(control, kCmdShowHideAllIcon);
+    EXPECT_TRUE(Shown(standin));
+    EXPECT_EQ(ShowHideIconNow(control), 1);
+    ExitAndExpectCleanEnd(program);
+}
+
+TEST(ShowHideAllIcons, ADesktopThatIsGoneOrHungChangesNothing) {
+    testing::StoreSettings(Stored(0));
+    RunningProgram program;
+    HWND control = testing::ControlWindowOf(program);
+    ASSERT_NE(control, nullptr);
+    Command(control, kCmdShowHideAllIcon);
+    EXPECT_EQ(ShowHideIconNow(control), 1) << "no desktop";
+
+    StandinDesktop standin(kIcons);
+    ASSERT_TRUE(standin.Started());
+    standin.Hang(8000);
+    Command(control, kCmdShowHideAllIcon);
+    EXPECT_EQ(ShowHideIconNow(control), 1) << "a hung desktop";
+    EXPECT_TRUE(WaitUntil([&] { return ::SendMessageTimeoutW(standin.Holder(), WM_NULL, 0, 0, SMTO_NORMAL, 100,
+                                                           nullptr) != 0; },
+                          20s));
+    EXPECT_TRUE(Shown(standin));
+    Command(control, kCmdShowHideAllIcon);
+    EXPECT_FALSE(Shown(standin)) << "answering again";
+    EXPECT_EQ(ShowHideIconNow(control), 0);
+    ExitAndExpectCleanEnd(program);
+}
+
+}  // namespace
+}  // namespace tavrel
