@@ -104,7 +104,9 @@ void ExitAndExpectCleanEnd(const RunningProgram& program) {
 }
 
 void StoreSettings(const Settings& settings) {
-    ForgetProgramSettings();
+    for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) {
+        ::RegDeleteTreeW(root, L"Software\\Quorral");
+    }
     Win32Registry registry;
     RegistrySettings store(registry, RegistryRoot::kLocalMachine, L"");
     SaveSettings(settings, store);

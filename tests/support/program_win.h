@@ -46,8 +46,9 @@ void Command(HWND control, std::uint16_t command);
 // Ends the program through its exit command and expects a clean end.
 void ExitAndExpectCleanEnd(const RunningProgram& program);
 
-// Everything the program kept forgotten, then these settings stored under
-// HKEY_LOCAL_MACHINE, where the test prefix lets the program keep them.
+// The program's settings trees forgotten (the autorun values stay), then
+// these settings stored under HKEY_LOCAL_MACHINE, where the test prefix
+// lets the program keep them.
 void StoreSettings(const Settings& settings);
 
 // The text of a message box window (its static text control).

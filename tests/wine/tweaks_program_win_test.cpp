@@ -30,13 +30,19 @@ using testing::Command;
 using testing::ExitAndExpectCleanEnd;
 using testing::kStartTime;
 using testing::RunningProgram;
-using testing::StoreSettings;
 using testing::WaitUntil;
 using testing::LinkContents;
 using testing::ReadLink;
 
 const std::wstring kLinks = L"C:\\tavrel-links";
 const std::wstring kDesktopName = L"Tavr\u3000\u3000\u2192el";
+
+// Everything the program kept forgotten, the autorun value too, then these
+// settings stored.
+void StoreSettings(const Settings& settings) {
+    testing::ForgetProgramSettings();
+    testing::StoreSettings(settings);
+}
 
 Settings ArrangingTopEdge() {
     Settings settings;
