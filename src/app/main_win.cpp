@@ -42,6 +42,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     }
     tavrel::BusyCount(tavrel::kStartupPauseSteps);
     program.CloseSplash();
+    program.EndStartup();
 
     MSG message;
     while (::GetMessageW(&message, nullptr, 0, 0) > 0) {

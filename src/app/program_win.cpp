@@ -41,6 +41,7 @@ Program::~Program() {
     control_.RemoveHook(refresh_);
     control_.RemoveHook(tray_);
     control_.RemoveHook(follower_);
+    control_.RemoveHook(gate_);
     hints_.Detach(control_);
 }
 
@@ -48,6 +49,7 @@ bool Program::Create(HINSTANCE instance) {
     if (!application_.Create(instance) || !control_.Create(instance, application_.hwnd())) {
         return false;
     }
+    control_.AddHook(gate_);
     application_.SetControlWindow(control_.hwnd());
     host_.SetSelfArrangingNotice([this](DesktopListStyles) {
         tray_.Notify(kSelfArrangingNoticeTitle, kSelfArrangingNoticeText);

@@ -10,6 +10,7 @@
 #include "app/app_commands_win.h"
 #include "app/app_host_win.h"
 #include "app/application_window_win.h"
+#include "app/startup_gate_win.h"
 #include "core/control_window_model.h"
 #include "core/desktop_follower_win.h"
 #include "app/control_window_win.h"
@@ -58,6 +59,8 @@ public:
     // and ended after the start-up pause.
     void ShowSplash(HINSTANCE instance) { windows_.ShowSplash(instance); }
     void CloseSplash() { windows_.CloseSplash(); }
+    // The start-up has ended: commands that came during it run now.
+    void EndStartup() { gate_.Open(control_.hwnd()); }
 
 private:
     void FormCreate();
@@ -89,6 +92,8 @@ private:
     // The application's hints; they outlive the windows that use them.
     BalloonHints hints_;
     ControlWindow control_;
+    // The control window's first hook: no command runs inside the start-up.
+    StartupGate gate_;
     ControlWindowModel model_;
     ApplicationWindow application_;
     TrayArea tray_;

@@ -165,6 +165,25 @@ TEST(AlignToGrid, NoLeavesTheIconsSnappedAndYesSwitchesItOffForTheFigure) {
     ExitAndExpectCleanEnd(program);
 }
 
+TEST(Startup, ACommandThatComesDuringTheStartUpRunsWhenItHasEnded) {
+    testing::StoreSettings(Stored(1));
+    StandinDesktop standin(kIcons);
+    // The shell stops answering for a while in the middle of the stored
+    // figure, and the program takes what others send it meanwhile.
+    standin.Hang(3000, 5);
+    RunningProgram program;
+    HWND control = testing::ControlWindowOf(program);
+    ASSERT_NE(control, nullptr);
+    Command(control, ArrangementCommand(3));
+    testing::RecordingDesktop bottom(kIcons, 1024, 738);
+    ArrangeBottomEdge(bottom, 75, 1);
+    EXPECT_TRUE(WaitUntil([&] { return IconsAt(standin, bottom.moves); }, 20s));
+    ExitAndExpectCleanEnd(program);
+    std::optional<RegistryKey> key = RegistryKey::Open(HKEY_LOCAL_MACHINE, kSettingsKeyPath);
+    ASSERT_TRUE(key.has_value());
+    EXPECT_EQ(key->ReadInteger(L"Arrage"), 3) << "the choice, not the stored arrangement read back over it";
+}
+
 // The setting as the program keeps it in memory: a refresh writes it out.
 std::int32_t ShowHideIconNow(HWND control) {
     ::SendMessageW(control, WM_TIMER, 2, 0);
@@ -183,12 +202,13 @@ TEST(ShowHideAllIcons, FollowsWhatTheDesktopShowsRightAfterStartUp) {
     RunningProgram program;
     HWND control = testing::ControlWindowOf(program);
     ASSERT_NE(control, nullptr);
-    // As soon as the window is there, splash or not.
+    // As soon as the window is there, splash or not: a command that comes
+    // during the start-up runs when it has ended.
     Command(control, kCmdShowHideAllIcon);
-    EXPECT_FALSE(Shown(standin)) << "a shown desktop is hidden";
+    EXPECT_TRUE(WaitUntil([&] { return !Shown(standin); }, 20s)) << "a shown desktop is hidden";
     EXPECT_EQ(ShowHideIconNow(control), 0);
     Command(control, kCmdShowHideAllIcon);
-    EXPECT_TRUE(Shown(standin));
+    EXPECT_TRUE(WaitUntil([&] { return Shown(standin); }, 20s));
     EXPECT_EQ(ShowHideIconNow(control), 1);
     ExitAndExpectCleanEnd(program);
 }
