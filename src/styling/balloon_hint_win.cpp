@@ -252,7 +252,16 @@ void TBalloonHintWindow::Paint() {
 
 // --- BalloonHints ---------------------------------------------------------------
 
-BalloonHints::BalloonHints() : lastTick_(::GetTickCount()) {}
+TickClock::TickClock() : lastTick_(::GetTickCount()) {}
+
+std::uint64_t TickClock::NowMs() {
+    const DWORD tick = ::GetTickCount();
+    clock_ += static_cast<DWORD>(tick - lastTick_);
+    lastTick_ = tick;
+    return clock_;
+}
+
+BalloonHints::BalloonHints(HintClock* clock) : clock_(clock != nullptr ? *clock : tickClock_) {}
 
 BalloonHints::~BalloonHints() {
     for (const auto& attachment : attachments_) {
@@ -322,7 +331,7 @@ bool BalloonHints::Timer::Handle(UINT message, WPARAM wParam, LPARAM, LRESULT& r
     if (message != WM_TIMER || wParam != kHintTimer) {
         return false;
     }
-    hints_.OnTimer();
+    hints_.TimePassed();
     result = 0;
     return true;
 }
@@ -489,7 +498,7 @@ void BalloonHints::PointerMoved() {
     Reschedule();
 }
 
-void BalloonHints::OnTimer() {
+void BalloonHints::TimePassed() {
     Apply(timing_.Tick(Now()));
     Reschedule();
 }
@@ -535,11 +544,6 @@ void BalloonHints::Reschedule() {
                    static_cast<UINT>(std::min<std::uint64_t>(delay, 0x7FFFFFFF)), nullptr) != 0;
 }
 
-std::uint64_t BalloonHints::Now() {
-    const DWORD tick = ::GetTickCount();
-    clock_ += static_cast<DWORD>(tick - lastTick_);
-    lastTick_ = tick;
-    return clock_;
-}
+std::uint64_t BalloonHints::Now() { return clock_.NowMs(); }
 
 }  // namespace tavrel

@@ -65,10 +65,30 @@ class TBalloonHintWindow final : public Window {
     bool painted_ = false;
 };
 
+// The time as the hints count it, in milliseconds from any start: the
+// system's tick count, or a test's own clock.
+class HintClock {
+  public:
+    virtual ~HintClock() = default;
+    virtual std::uint64_t NowMs() = 0;
+};
+
+// The system's tick count, carried past its wrap after 49.7 days.
+class TickClock final : public HintClock {
+  public:
+    TickClock();
+    std::uint64_t NowMs() override;
+
+  private:
+    DWORD lastTick_;
+    std::uint64_t clock_ = 0;
+};
+
 // One per user-interface thread.
 class BalloonHints {
   public:
-    BalloonHints();
+    // `clock` must outlive the hints; the system's tick count when null.
+    explicit BalloonHints(HintClock* clock = nullptr);
     BalloonHints(const BalloonHints&) = delete;
     BalloonHints& operator=(const BalloonHints&) = delete;
     // Detaches from every window still attached.
@@ -101,6 +121,10 @@ class BalloonHints {
 
     // Hides the hint shown; it comes back only over another tool.
     void CancelHint();
+    // What the hint timer does when it fires: shows a hint that is due or
+    // hides one whose time is up. A clock of a test's own calls it when it
+    // has moved on.
+    void TimePassed();
 
     // The tool whose hint shows with the pointer at a screen point: the
     // innermost window there (disabled controls included), its control
@@ -151,7 +175,6 @@ class BalloonHints {
     void RemoveTools(HWND window);
     void Apply(HintStep step);
     void Reschedule();
-    void OnTimer();
     std::uint64_t Now();
     const Tool* Find(HintToolId tool) const;
 
@@ -164,8 +187,8 @@ class BalloonHints {
     std::vector<Tool> tools_;
     HintToolId nextTool_ = 1;
     bool timerSet_ = false;
-    DWORD lastTick_ = 0;
-    std::uint64_t clock_ = 0;
+    TickClock tickClock_;
+    HintClock& clock_;
     POINT lastPoint_{-1, -1};
     HintToolId lastTool_ = kNoHintTool;
 };

@@ -31,35 +31,33 @@ HINSTANCE Instance() {
     return ::GetModuleHandleW(nullptr);
 }
 
-// Called at every turn of Pump, for a test to watch something change.
-std::function<void()> pumpWatch;
-
-void Pump(std::chrono::milliseconds duration) {
-    const auto end = Clock::now() + duration;
-    do {
-        MSG message;
-        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&message);
-            ::DispatchMessageW(&message);
-        }
-        if (pumpWatch) {
-            pumpWatch();
-        }
-        ::Sleep(2);
-    } while (Clock::now() < end);
+// Every message waiting for this thread, handled.
+void PumpPending() {
+    MSG message;
+    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        ::TranslateMessage(&message);
+        ::DispatchMessageW(&message);
+    }
 }
 
-// Pumps until the condition holds; the time it took, or nothing.
-std::optional<std::chrono::milliseconds> PumpUntil(const std::function<bool()>& condition,
-                                                   std::chrono::milliseconds timeout) {
-    const auto start = Clock::now();
-    while (Clock::now() - start < timeout) {
+// Pumps until the condition holds, within a bound only a stuck test reaches.
+bool PumpUntil(const std::function<bool()>& condition) {
+    const auto end = Clock::now() + std::chrono::seconds(10);
+    for (;;) {
+        PumpPending();
         if (condition()) {
-            return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start);
+            return true;
         }
-        Pump(std::chrono::milliseconds(1));
+        if (Clock::now() > end) {
+            return false;
+        }
+        ::Sleep(2);
     }
-    return std::nullopt;
+}
+
+COLORREF ScreenAt(POINT p) {
+    const window_dc screen(nullptr);
+    return ::GetPixel(screen.get(), p.x, p.y);
 }
 
 // A window of one colour over the whole screen, beneath everything else.
@@ -78,7 +76,8 @@ class Backdrop {
         SetColor(kGround);
         ::ShowWindow(window_.get(), SW_SHOWNOACTIVATE);
         ::UpdateWindow(window_.get());
-        Pump(std::chrono::milliseconds(100));
+        // On the screen once the screen shows it.
+        PumpUntil([] { return ScreenAt({1, 1}) == kGround; });
     }
     void SetColor(COLORREF color) {
         colour = color;
@@ -152,10 +151,22 @@ class BalloonWindowTest : public ::testing::Test {
     void Show(POINT p, const std::wstring& text, D direction = D::hdUpRight) {
         styler_.SetHintDirection(direction);
         testing::PointerTo(p);
-        Pump(std::chrono::milliseconds(20));
+        PumpPending();
         hint_.ActivateHint(styler_, hint_.CalcHintRect(text, styler_.HintFont()), text);
         ::UpdateWindow(hint_.hwnd());
-        Pump(std::chrono::milliseconds(60));
+        // Until the balloon's black outline has reached the screen.
+        PumpUntil([&] { return BlackIn(HintRect()); });
+    }
+    static bool BlackIn(const RECT& r) {
+        const Screenshot shot;
+        for (int y = r.top; y < r.bottom; ++y) {
+            for (int x = r.left; x < r.right; ++x) {
+                if (shot.At(x, y) == kBlack) {
+                    return true;
+                }
+            }
+        }
+        return false;
     }
     RECT HintRect() const {
         RECT rect{};
@@ -339,9 +350,9 @@ TEST_F(BalloonWindowTest, TheCaptureIsOfTheScreenAsItWasWhenTheHintShowed) {
     backdrop_.SetColor(RGB(0, 0, 200));
     ::InvalidateRect(hint_.hwnd(), nullptr, FALSE);
     ::UpdateWindow(hint_.hwnd());
-    Pump(std::chrono::milliseconds(60));
-    const Screenshot shot;
     const RECT r = HintRect();
+    ASSERT_TRUE(PumpUntil([&] { return ScreenAt({r.right + 5, r.top}) == RGB(0, 0, 200); }));
+    const Screenshot shot;
     EXPECT_EQ(shot.At(r.left, r.top), kGround) << "the corner shows the screen of before";
     EXPECT_EQ(shot.At(r.right + 5, r.top), RGB(0, 0, 200)) << "beside the hint the screen of now";
     EXPECT_EQ(shot.At(r.left + 5, r.top + 5), ::GetSysColor(COLOR_BACKGROUND));
@@ -418,13 +429,13 @@ TEST_F(BalloonWindowTest, ObjectCountsComeBackAfterHundredsOfHints) {
             ::InvalidateRect(hint_.hwnd(), nullptr, FALSE);
             ::UpdateWindow(hint_.hwnd());
         }
-        Pump(std::chrono::milliseconds(1));
+        PumpPending();
         hint_.Hide();
     };
     for (int i = 0; i < 5; ++i) {
         cycle(i);
     }
-    Pump(std::chrono::milliseconds(50));
+    PumpPending();
     HANDLE process = ::GetCurrentProcess();
     const DWORD gdiBefore = ::GetGuiResources(process, GR_GDIOBJECTS);
     const DWORD userBefore = ::GetGuiResources(process, GR_USEROBJECTS);
@@ -434,7 +445,7 @@ TEST_F(BalloonWindowTest, ObjectCountsComeBackAfterHundredsOfHints) {
     for (int i = 0; i < 300; ++i) {
         cycle(i);
     }
-    Pump(std::chrono::milliseconds(50));
+    PumpPending();
     EXPECT_EQ(::GetGuiResources(process, GR_GDIOBJECTS), gdiBefore);
     EXPECT_EQ(::GetGuiResources(process, GR_USEROBJECTS), userBefore);
     if (gdiBefore == 0) {
@@ -492,6 +503,13 @@ class HintHost final : public Window {
     HWND empty = nullptr;
 };
 
+// The hints' time, moved on by the test alone.
+class TestClock final : public HintClock {
+  public:
+    std::uint64_t NowMs() override { return now; }
+    std::uint64_t now = 1000;
+};
+
 class BalloonHintsTest : public ::testing::Test {
   protected:
     BalloonHintsTest() : styler_(hints_.application()) {
@@ -513,14 +531,24 @@ class BalloonHintsTest : public ::testing::Test {
 
     void MoveTo(POINT p) {
         testing::PointerTo(p);
-        Pump(std::chrono::milliseconds(5));
+        PumpPending();
     }
     bool Showing() const { return hints_.hintWindow()->Showing(); }
     std::wstring Text() const { return hints_.hintWindow()->text(); }
+    // The hints' clock moves on by `ms`, and the hint timer fires.
+    void Pass(std::uint64_t ms) {
+        clock_.now += ms;
+        hints_.TimePassed();
+    }
+    // Until the hints have heard of the pointer's last move.
+    bool SeenHidden() {
+        return PumpUntil([&] { return !Showing(); });
+    }
 
     Backdrop backdrop_;
     HintHost host_;
-    BalloonHints hints_;
+    TestClock clock_;
+    BalloonHints hints_{&clock_};
     THintStyler styler_;
     HintToolId a_ = kNoHintTool;
 };
@@ -540,12 +568,12 @@ TEST_F(BalloonHintsTest, HintsShowMoveOnAndGo) {
     MoveTo({800, 600});
     // Settled before the hints hear of it: under Wine the position before
     // may still be read for a moment, and the balloon would go there.
-    testing::PointerTo(HintHost::CentreOf(host_.a));
-    const auto shown = PumpUntil([&] { return Showing(); }, std::chrono::milliseconds(1500));
-    ASSERT_TRUE(shown) << "the hint shows soon after the pointer rests";
-    EXPECT_LT(shown->count(), 400);
-    EXPECT_EQ(Text(), L"第一个");
     MoveTo(HintHost::CentreOf(host_.a));
+    Pass(4);
+    EXPECT_FALSE(Showing()) << "the pause is 5 ms";
+    Pass(1);
+    ASSERT_TRUE(Showing()) << "the hint shows once the pointer has rested";
+    EXPECT_EQ(Text(), L"第一个");
     RECT r{};
     ::GetWindowRect(hints_.hintWindow()->hwnd(), &r);
     const POINT p = HintHost::CentreOf(host_.a);
@@ -554,76 +582,55 @@ TEST_F(BalloonHintsTest, HintsShowMoveOnAndGo) {
 
     // On to the next control: the hint goes at once, the next comes after
     // the short pause.
-    const auto moved = Clock::now();
-    ::SetCursorPos(HintHost::CentreOf(host_.b).x, HintHost::CentreOf(host_.b).y);
-    const auto hidden = PumpUntil([&] { return !Showing(); }, std::chrono::milliseconds(500));
-    ASSERT_TRUE(hidden);
-    EXPECT_LT(hidden->count(), 60);
-    ASSERT_TRUE(PumpUntil([&] { return Showing() && Text() == L"第二个"; },
-                          std::chrono::milliseconds(1500)));
-    const auto after = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - moved);
-    EXPECT_GE(after.count(), 90);
     MoveTo(HintHost::CentreOf(host_.b));
+    ASSERT_TRUE(SeenHidden());
+    Pass(99);
+    EXPECT_FALSE(Showing()) << "the short pause is 100 ms";
+    Pass(1);
+    ASSERT_TRUE(Showing());
+    EXPECT_EQ(Text(), L"第二个");
 
     // It goes by itself and stays away while the pointer stays.
-    const auto gone = PumpUntil([&] { return !Showing(); }, std::chrono::milliseconds(3000));
-    ASSERT_TRUE(gone);
-    Pump(std::chrono::milliseconds(1000));
+    Pass(799);
+    EXPECT_TRUE(Showing()) << "the hide pause is 800 ms";
+    Pass(1);
     EXPECT_FALSE(Showing());
+    Pass(5000);
+    EXPECT_FALSE(Showing()) << "not again while the pointer stays";
 
     // A disabled control has its hint too.
     MoveTo(HintHost::CentreOf(host_.c));
-    ASSERT_TRUE(PumpUntil([&] { return Showing(); }, std::chrono::milliseconds(1500)));
+    Pass(100);
+    ASSERT_TRUE(Showing());
     EXPECT_EQ(Text(), L"不能用的");
 
     // Onto the window itself: its rectangle's hint.
     MoveTo({150, 350});
-    ASSERT_TRUE(PumpUntil([&] { return Showing() && Text() == L"整个窗口"; },
-                          std::chrono::milliseconds(1500)));
+    Pass(100);
+    EXPECT_TRUE(Showing());
+    EXPECT_EQ(Text(), L"整个窗口");
 
-    // Leaving the window hides the hint.
+    // Leaving the window hides the hint, for good.
     MoveTo({800, 600});
-    EXPECT_TRUE(PumpUntil([&] { return !Showing(); }, std::chrono::milliseconds(500)));
-    Pump(std::chrono::milliseconds(300));
+    EXPECT_TRUE(SeenHidden());
+    Pass(5000);
     EXPECT_FALSE(Showing());
-}
-
-TEST_F(BalloonHintsTest, AHintGoesAfterItsTime) {
-    // When the hint window shows and hides, seen at every turn of the pump.
-    bool wasShowing = Showing();
-    Clock::time_point shownAt{};
-    Clock::time_point hiddenAt{};
-    pumpWatch = [&] {
-        const bool showing = Showing();
-        if (showing != wasShowing) {
-            (showing ? shownAt : hiddenAt) = Clock::now();
-            wasShowing = showing;
-        }
-    };
-    const scope_exit unwatch([] { pumpWatch = nullptr; });
-    MoveTo(HintHost::CentreOf(host_.a));
-    ASSERT_TRUE(PumpUntil([&] { return Showing(); }, std::chrono::milliseconds(1500)));
-    ASSERT_TRUE(PumpUntil([&] { return !Showing(); }, std::chrono::milliseconds(3000)));
-    const auto shownFor =
-        std::chrono::duration_cast<std::chrono::milliseconds>(hiddenAt - shownAt).count();
-    EXPECT_GE(shownFor, 750) << "the hide pause is 800 ms";
-    EXPECT_LE(shownFor, 1300);
-    Pump(std::chrono::milliseconds(1000));
-    EXPECT_FALSE(Showing()) << "not again while the pointer stays";
 }
 
 TEST_F(BalloonHintsTest, AClickHidesTheHint) {
     MoveTo(HintHost::CentreOf(host_.a));
-    ASSERT_TRUE(PumpUntil([&] { return Showing(); }, std::chrono::milliseconds(1500)));
+    Pass(5);
+    ASSERT_TRUE(Showing());
     const POINT p = HintHost::CentreOf(host_.a);
     ::PostMessageW(host_.a, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(40, 15));
     ::PostMessageW(host_.a, WM_LBUTTONUP, 0, MAKELPARAM(40, 15));
-    ASSERT_TRUE(PumpUntil([&] { return !Showing(); }, std::chrono::milliseconds(500)));
+    ASSERT_TRUE(SeenHidden());
     MoveTo({p.x + 3, p.y});
-    Pump(std::chrono::milliseconds(400));
+    Pass(5000);
     EXPECT_FALSE(Showing()) << "not again on the same control";
     MoveTo(HintHost::CentreOf(host_.b));
-    ASSERT_TRUE(PumpUntil([&] { return Showing(); }, std::chrono::milliseconds(1500)));
+    Pass(100);
+    ASSERT_TRUE(Showing());
     EXPECT_EQ(Text(), L"第二个");
 }
 
@@ -633,7 +640,8 @@ TEST_F(BalloonHintsTest, AControlThatEndsTakesItsToolAlong) {
     ::DestroyWindow(host_.b);
     EXPECT_EQ(hints_.ToolAt(p), a_ + 5) << "the window's own hint where the control was";
     MoveTo(p);
-    ASSERT_TRUE(PumpUntil([&] { return Showing(); }, std::chrono::milliseconds(1500)));
+    Pass(5);
+    ASSERT_TRUE(Showing());
     EXPECT_EQ(Text(), L"整个窗口");
 }
 
