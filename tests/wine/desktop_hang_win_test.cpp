@@ -5,8 +5,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <chrono>
-#include <cstdio>
 
 #include <gtest/gtest.h>
 
@@ -16,25 +14,15 @@
 namespace tavrel {
 namespace {
 
-using namespace std::chrono_literals;
-using Clock = std::chrono::steady_clock;
 using standin::StandinDesktop;
 using standin::StandinState;
 
-// Short, so that the tests stay quick; the real one is tested last.
+// Short, so that the tests stay quick; the real one is tested last. The
+// hang is shorter than what waiting once per icon would take, so an
+// operation that went on sending after its first time-out would reach the
+// shell once it wakes, and the journal would show it.
 constexpr std::uint32_t kTimeoutMs = 300;
-constexpr auto kTimeout = std::chrono::milliseconds(kTimeoutMs);
-// Room for a loaded machine on top of one time-out; one time-out per icon
-// would be 14 of them.
-constexpr auto kLeeway = 1500ms;
 constexpr unsigned kHangMs = 2500;
-
-template <typename Action>
-std::chrono::milliseconds Timed(Action action) {
-    const auto from = Clock::now();
-    action();
-    return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - from);
-}
 
 TEST(ShellThatDoesNotAnswer, AnArrangementCostsOneTimeOutMovesNothingAndTheNextOneArranges) {
     StandinDesktop standin(14);
@@ -44,14 +32,14 @@ TEST(ShellThatDoesNotAnswer, AnArrangementCostsOneTimeOutMovesNothingAndTheNextO
     Win32Desktop desktop(kTimeoutMs);
 
     standin.Hang(kHangMs);
-    const auto took = Timed([&] { ArrangeLeftEdge(desktop, 75, 2); });
-    EXPECT_GE(took, kTimeout - 50ms);
-    EXPECT_LT(took, kTimeout + kLeeway);
+    ArrangeLeftEdge(desktop, 75, 2);
 
     const StandinState during = standin.ReadState();  // answers once awake
-    EXPECT_TRUE(during.journal.empty()) << "no icon moved";
+    // The move given up may still arrive late; none after it was sent.
+    ASSERT_LE(during.journal.size(), 1u);
+    standin.ClearJournal();
     ASSERT_EQ(during.items.size(), before.items.size());
-    for (std::size_t i = 0; i < during.items.size(); ++i) {
+    for (std::size_t i = 1; i < during.items.size(); ++i) {
         EXPECT_EQ(during.items[i].x, before.items[i].x);
         EXPECT_EQ(during.items[i].y, before.items[i].y);
     }
@@ -72,9 +60,7 @@ TEST(ShellThatDoesNotAnswer, AShellThatStopsHalfWayCostsOneTimeOutNotOnePerIcon)
     Win32Desktop desktop(kTimeoutMs);
 
     standin.Hang(kHangMs, /*afterMoves=*/3);
-    const auto took = Timed([&] { ArrangeLeftEdge(desktop, 75, 2); });
-    EXPECT_GE(took, kTimeout - 50ms);
-    EXPECT_LT(took, kTimeout + kLeeway);
+    ArrangeLeftEdge(desktop, 75, 2);
 
     const StandinState state = standin.ReadState();
     // Three moves, and the one given up, which may still arrive late.
@@ -98,15 +84,10 @@ TEST(ShellThatDoesNotAnswer, ColoursShowHideAndStylesGiveUpAtOnce) {
     Win32Desktop desktop(kTimeoutMs);
 
     standin.Hang(kHangMs);
-    const auto colours = Timed([&] { ApplyIconTextColors(desktop, RGB(0, 255, 0), CLR_NONE); });
-    EXPECT_LT(colours, kTimeout + kLeeway);
-    const auto hide = Timed([&] { desktop.ShowDesktopWindow(0); });
-    EXPECT_LT(hide, kTimeout + kLeeway);
-    DesktopListStyles styles{true, true};
-    const auto query =
-        Timed([&] { styles = desktop.GetDesktopListStyles(desktop.FindDesktopListView()); });
-    EXPECT_LT(query, kTimeout + kLeeway);
-    EXPECT_EQ(styles, DesktopListStyles{});
+    ApplyIconTextColors(desktop, RGB(0, 255, 0), CLR_NONE);
+    desktop.ShowDesktopWindow(0);
+    EXPECT_EQ(desktop.GetDesktopListStyles(desktop.FindDesktopListView()), DesktopListStyles{});
+    EXPECT_EQ(desktop.DesktopWindowShown(), std::nullopt);
 
     const StandinState state = standin.ReadState();
     // The one message that was given up may still reach the shell when it
@@ -126,49 +107,54 @@ TEST(ShellThatDoesNotAnswer, ColoursShowHideAndStylesGiveUpAtOnce) {
 }
 
 TEST(ShellThatDoesNotAnswer, TheReaderGivesUpAfterOneTimeOut) {
-    StandinDesktop standin(6);
+    // Enough icons that reading them one time-out each would outlast the
+    // hang, and the later ones would be read.
+    StandinDesktop standin(40);
     ASSERT_TRUE(standin.Started());
     Win32Desktop desktop(kTimeoutMs);
     auto reader = desktop.OpenIconReader();
     ASSERT_NE(reader, nullptr);
-    ASSERT_EQ(reader->Count(), 6);
+    ASSERT_EQ(reader->Count(), 40);
     ASSERT_TRUE(reader->ReadIcon(0).has_value());
 
     standin.Hang(kHangMs);
-    std::optional<DesktopIcon> icon;
-    const auto first = Timed([&] { icon = reader->ReadIcon(1); });
-    EXPECT_FALSE(icon.has_value());
-    EXPECT_LT(first, kTimeout + kLeeway);
-    const auto rest = Timed([&] {
-        for (std::int32_t i = 2; i < 6; ++i) {
-            EXPECT_FALSE(reader->ReadIcon(i).has_value());
-        }
-        EXPECT_EQ(reader->Count(), 0);
-    });
-    EXPECT_LT(rest, 100ms) << "nothing more is sent to a shell that did not answer";
+    EXPECT_FALSE(reader->ReadIcon(1).has_value());
+    for (std::int32_t i = 2; i < 40; ++i) {
+        EXPECT_FALSE(reader->ReadIcon(i).has_value()) << "nothing more is asked of a shell that did not answer";
+    }
+    EXPECT_EQ(reader->Count(), 0);
     reader.reset();
 
     standin.ReadState();  // awake again
     auto again = desktop.OpenIconReader();
     ASSERT_NE(again, nullptr);
-    EXPECT_EQ(again->Count(), 6);
+    EXPECT_EQ(again->Count(), 40);
     EXPECT_TRUE(again->ReadIcon(1).has_value());
 }
 
 TEST(ShellThatDoesNotAnswer, TheRealTimeOutIsAFewSeconds) {
     StandinDesktop standin(14);
     ASSERT_TRUE(standin.Started());
+    standin.ClearJournal();
     Win32Desktop desktop;
+    // A shell busy for three seconds is waited for...
+    standin.Hang(3000);
+    ArrangeTopEdge(desktop, 75, 1);
+    EXPECT_EQ(standin.ReadState().journal.size(), 14u) << "every icon moved";
+
+    // ...one that does not answer for nine is given up after one time-out.
+    standin.ClearJournal();
     standin.Hang(9000);
-    const auto arrangement = Timed([&] { ArrangeTopEdge(desktop, 75, 1); });
-    EXPECT_GE(arrangement, std::chrono::milliseconds(kShellAnswerTimeoutMs) - 100ms);
-    EXPECT_LT(arrangement, std::chrono::milliseconds(kShellAnswerTimeoutMs) + kLeeway);
-    // It has now not taken a message for five seconds, and counts as hung:
-    // the next operation gives up without waiting.
-    const auto next = Timed([&] { ApplyIconTextColors(desktop, 255, CLR_NONE); });
-    EXPECT_LT(next, kLeeway);
-    std::printf("[ note ] a hung shell: first operation %lld ms, the next one %lld ms\n",
-                static_cast<long long>(arrangement.count()), static_cast<long long>(next.count()));
+    ArrangeLeftEdge(desktop, 75, 1);
+    // It has now not taken a message for five seconds and counts as hung:
+    // the next operation gives up without waiting, before it wakes.
+    ApplyIconTextColors(desktop, RGB(0, 255, 0), CLR_NONE);
+    const StandinState state = standin.ReadState();
+    ASSERT_LE(state.journal.size(), 1u);
+    if (!state.journal.empty()) {
+        EXPECT_EQ(state.journal[0].message, static_cast<UINT>(LVM_SETITEMPOSITION));
+    }
+    EXPECT_NE(state.textColor, RGB(0, 255, 0));
 }
 
 }  // namespace
