@@ -89,7 +89,15 @@ HWND RunningProgram::FindWindowOf(const std::wstring& className, const std::wstr
 }
 
 HWND ControlWindowOf(const RunningProgram& program) {
-    return program.FindWindowOf(kControlWindowClass, L"", kStartTime);
+    HWND control = program.FindWindowOf(kControlWindowClass, L"", kStartTime);
+    // The start-up ends as the splash goes.
+    WaitUntil(
+        [&] {
+            HWND splash = program.FindWindowOf(L"TAboutBox", L"", std::chrono::milliseconds(0));
+            return splash == nullptr || !::IsWindowVisible(splash);
+        },
+        kStartTime);
+    return control;
 }
 
 void Command(HWND control, std::uint16_t command) {
@@ -97,7 +105,7 @@ void Command(HWND control, std::uint16_t command) {
 }
 
 void ExitAndExpectCleanEnd(const RunningProgram& program) {
-    HWND control = ControlWindowOf(program);
+    HWND control = program.FindWindowOf(kControlWindowClass, L"", kStartTime);
     ASSERT_NE(control, nullptr);
     ::PostMessageW(control, WM_COMMAND, MAKEWPARAM(kCmdExit, 0), 0);
     EXPECT_EQ(program.WaitForExit(std::chrono::seconds(10)), std::optional<DWORD>(0));

@@ -38,7 +38,9 @@ private:
 // How long a start of the program may take under Wine on a busy machine.
 inline constexpr std::chrono::seconds kStartTime{20};
 
-// The program's control window, waiting for it to appear.
+// The program's control window once the start-up has ended (the splash has
+// gone): from then on a command sent to it has run when the call returns.
+// Commands that come during the start-up run only once it has ended.
 HWND ControlWindowOf(const RunningProgram& program);
 // A command of the control window, as its menus and buttons give it; back
 // when the command has run.

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "common/error_report_win.h"
+#include "app/control_window_win.h"
 #include "common/registry_win.h"
 #include "core/commands.h"
 #include "core/menus.h"
@@ -172,7 +173,7 @@ TEST(Startup, ACommandThatComesDuringTheStartUpRunsWhenItHasEnded) {
     // figure, and the program takes what others send it meanwhile.
     standin.Hang(3000, 5);
     RunningProgram program;
-    HWND control = testing::ControlWindowOf(program);
+    HWND control = program.FindWindowOf(kControlWindowClass, L"", testing::kStartTime);
     ASSERT_NE(control, nullptr);
     Command(control, ArrangementCommand(3));
     testing::RecordingDesktop bottom(kIcons, 1024, 738);
@@ -184,11 +185,18 @@ TEST(Startup, ACommandThatComesDuringTheStartUpRunsWhenItHasEnded) {
     EXPECT_EQ(key->ReadInteger(L"Arrage"), 3) << "the choice, not the stored arrangement read back over it";
 }
 
-// The setting as the program keeps it in memory: a refresh writes it out.
+// The setting as the program keeps it in memory: a refresh from its message
+// loop writes it out over a value the program never writes.
 std::int32_t ShowHideIconNow(HWND control) {
-    ::SendMessageW(control, WM_TIMER, 2, 0);
+    constexpr std::int32_t kUnsaved = -7;
     std::optional<RegistryKey> key = RegistryKey::Open(HKEY_LOCAL_MACHINE, kSettingsKeyPath);
-    return key ? key->ReadInteger(L"ShowHideIcon") : -1;
+    if (!key) {
+        return kUnsaved;
+    }
+    key->WriteInteger(L"ShowHideIcon", kUnsaved);
+    ::PostMessageW(control, WM_TIMER, 2, 0);
+    WaitUntil([&] { return key->ReadInteger(L"ShowHideIcon") != kUnsaved; }, 20s);
+    return key->ReadInteger(L"ShowHideIcon");
 }
 
 bool Shown(const StandinDesktop& standin) { return ::IsWindowVisible(standin.Holder()) != FALSE; }
@@ -200,7 +208,7 @@ TEST(ShowHideAllIcons, FollowsWhatTheDesktopShowsRightAfterStartUp) {
     testing::StoreSettings(settings);
     StandinDesktop standin(kIcons);
     RunningProgram program;
-    HWND control = testing::ControlWindowOf(program);
+    HWND control = program.FindWindowOf(kControlWindowClass, L"", testing::kStartTime);
     ASSERT_NE(control, nullptr);
     // As soon as the window is there, splash or not: a command that comes
     // during the start-up runs when it has ended.

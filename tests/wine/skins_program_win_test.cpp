@@ -26,7 +26,7 @@ constexpr int kTop = 90;
 // control window shown.
 struct ShownProgram {
     explicit ShownProgram(std::int32_t skin) : stored(Store(skin)) {
-        control = program.FindWindowOf(kControlWindowClass, L"", 20s);
+        control = testing::ControlWindowOf(program);
         if (control != nullptr) {
             ::SendMessageW(control, kTrayMessage, 100, WM_LBUTTONDBLCLK);
         }
