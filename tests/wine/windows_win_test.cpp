@@ -188,6 +188,52 @@ TEST_F(WindowsTest, AboutLinksLightUpUntilThePointerIsOverThePicture) {
                  L"如果您发现本软件有什么问题，或有好的建议请告诉我！");
 }
 
+// The line height of "MS Sans Serif" with characters `pixels` high, as the
+// font mapper gives it.
+TEXTMETRICW MetricsOfCharacters(int pixels) {
+    unique_hdc dc(::CreateCompatibleDC(nullptr));
+    unique_hfont font(::CreateFontW(-pixels, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                                    DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                    DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"MS Sans Serif"));
+    select_object use(dc.get(), font.get());
+    TEXTMETRICW metrics{};
+    ::GetTextMetricsW(dc.get(), &metrics);
+    return metrics;
+}
+
+TEST_F(WindowsTest, TheVersionHasTwelvePixelCharactersAndTheLinksEleven) {
+    using Link = AboutBox::Link;
+    const TEXTMETRICW twelve = MetricsOfCharacters(12);
+    const TEXTMETRICW eleven = MetricsOfCharacters(11);
+    ASSERT_EQ(twelve.tmHeight - twelve.tmInternalLeading, 12);
+    ASSERT_GT(eleven.tmHeight, 11) << "the line is taller than its characters";
+    AboutBox about(model_, shell_, ProgramWindow::kAbout);
+    ASSERT_TRUE(about.Create(instance_, nullptr));
+    ::RedrawWindow(about.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    // The version stands on a box of the window's colour as high as its line.
+    const COLORREF box = ::GetSysColor(COLOR_ACTIVEBORDER);
+    int rows = 0;
+    for (int y = 31; y < 60; ++y) {
+        bool inBox = false;
+        for (int x = 262; x < 275 && !inBox; ++x) {
+            const COLORREF pixel = PixelAt(about.hwnd(), {x, y});
+            inBox = pixel == box || pixel == RGB(255, 0, 0);
+        }
+        if (!inBox) {
+            break;
+        }
+        ++rows;
+    }
+    EXPECT_EQ(rows, twelve.tmHeight);
+    // The links, and the places their hover and hints answer, are as high
+    // as a line of eleven-pixel characters, lit or not.
+    EXPECT_EQ(about.LinkRect(Link::kUrl).bottom - about.LinkRect(Link::kUrl).top, eleven.tmHeight);
+    ::SendMessageW(about.hwnd(), WM_MOUSEMOVE, 0, At(Middle(about.LinkRect(Link::kEmail))));
+    ASSERT_TRUE(about.highlighted(Link::kEmail));
+    EXPECT_EQ(about.LinkRect(Link::kEmail).bottom - about.LinkRect(Link::kEmail).top,
+              eleven.tmHeight);
+}
+
 TEST_F(WindowsTest, AboutLinksIssueTheirRequestsAndThePictureCloses) {
     using Link = AboutBox::Link;
     AboutBox about(model_, shell_, ProgramWindow::kAbout);
