@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <functional>
 
 #include "core/commands.h"
 #include "core/control_window_model.h"
@@ -338,6 +339,48 @@ TEST_F(WindowsTest, TheHelpWindowsPainterDrawsItsButtonsAndMemosFlat) {
         }
     }
     EXPECT_TRUE(glyph) << "the picture beside the caption";
+}
+
+// The part of `window` the platform tells of the pointer leaving: 0 none,
+// 1 its client area, 2 the rest (border and scroll bars).
+int TrackedPart(HWND window) {
+    TRACKMOUSEEVENT query{sizeof(query), TME_QUERY, nullptr, 0};
+    if (!::TrackMouseEvent(&query) || query.hwndTrack != window || !(query.dwFlags & TME_LEAVE)) {
+        return 0;
+    }
+    return (query.dwFlags & TME_NONCLIENT) != 0 ? 2 : 1;
+}
+
+TEST_F(WindowsTest, AMemoStaysLitWhileThePointerIsOnItsScrollBar) {
+    HelpMe help(model_, shell_, hints_);
+    ASSERT_TRUE(help.Create(instance_, nullptr, HelpPage::kHelp));
+    Pump();
+    HWND memo = help.memo(HelpPage::kHelp);
+    const FlatControlState* state = help.painter().controls().StateOf(memo);
+    ASSERT_NE(state, nullptr);
+    RECT whole{};
+    ::GetWindowRect(memo, &whole);
+    const auto waitFor = [&](const std::function<bool()>& condition) {
+        return testing::WaitUntil(
+            [&] {
+                Pump();
+                return condition();
+            },
+            std::chrono::milliseconds(3000));
+    };
+    testing::PointerTo(ScreenMiddle(memo));
+    ASSERT_TRUE(waitFor([&] { return state->hot(); })) << "lit over the text";
+    // On the scroll bar the platform is asked about leaving the rest of the
+    // control, once it has told of leaving the text.
+    const int scrollBarX = whole.right - ::GetSystemMetrics(SM_CXVSCROLL) / 2 - 1;
+    testing::PointerTo({scrollBarX, (whole.top + whole.bottom) / 2});
+    EXPECT_TRUE(waitFor([&] { return TrackedPart(memo) == 2; }));
+    EXPECT_TRUE(state->hot()) << "still lit on the scroll bar";
+    testing::PointerTo(ScreenMiddle(memo));
+    EXPECT_TRUE(waitFor([&] { return TrackedPart(memo) == 1; }));
+    EXPECT_TRUE(state->hot()) << "and back on the text";
+    testing::PointerTo({whole.right + 40, whole.bottom + 40});
+    EXPECT_TRUE(waitFor([&] { return !state->hot(); })) << "off the control";
 }
 
 TEST_F(WindowsTest, HelpAndAboutHintsAreBalloons) {
