@@ -6,12 +6,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <functional>
 
 #include "core/commands.h"
 #include "core/control_window_model.h"
 #include "common/command_table.h"
+#include "common/scope_exit.h"
 #include "styling/balloon_hint_win.h"
 #include "support/gui_objects_win.h"
 #include "support/program_win.h"
@@ -339,6 +341,47 @@ TEST_F(WindowsTest, TheHelpWindowsPainterDrawsItsButtonsAndMemosFlat) {
         }
     }
     EXPECT_TRUE(glyph) << "the picture beside the caption";
+}
+
+TEST_F(WindowsTest, TheFocusedOkCaptionIsPlainWindowText) {
+    // A window text colour of its own, so that it shows which colour the
+    // captions take.
+    const int element = COLOR_WINDOWTEXT;
+    const COLORREF before = ::GetSysColor(COLOR_WINDOWTEXT);
+    const COLORREF windowText = RGB(0, 0, 160);
+    ASSERT_NE(windowText, ::GetSysColor(COLOR_BTNTEXT));
+    ASSERT_TRUE(::SetSysColors(1, &element, &windowText));
+    const scope_exit restore([&] { ::SetSysColors(1, &element, &before); });
+    testing::PointerTo({::GetSystemMetrics(SM_CXSCREEN) - 1, ::GetSystemMetrics(SM_CYSCREEN) - 1});
+    HelpMe help(model_, shell_, hints_);
+    ASSERT_TRUE(help.Create(instance_, nullptr, HelpPage::kHelp));
+    Pump();
+    HWND ok = help.button(HelpMe::kOk);
+    ASSERT_EQ(::GetFocus(), ok);
+    EXPECT_EQ(::GetWindowLongPtrW(ok, GWL_STYLE) & BS_TYPEMASK, BS_PUSHBUTTON)
+        << "the focus makes no default button";
+    ::RedrawWindow(ok, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    // The caption's pixels, right of the picture.
+    RECT text{100, 36, 0, 0};
+    for (int y = 2; y < 34; ++y) {
+        for (int x = 36; x < 98; ++x) {
+            if (PixelAt(ok, {x, y}) == windowText) {
+                text = {std::min<LONG>(text.left, x), std::min<LONG>(text.top, y),
+                        std::max<LONG>(text.right, x + 1), std::max<LONG>(text.bottom, y + 1)};
+            }
+        }
+    }
+    ASSERT_LT(text.left, text.right) << "the caption is in the window text colour";
+    // Around it only the fill: no relief of a default button.
+    const COLORREF fill = PixelAt(ok, {text.left - 2, text.top});
+    int relief = 0;
+    for (int y = text.top - 1; y <= text.bottom; ++y) {
+        for (int x = text.left - 1; x <= text.right; ++x) {
+            const COLORREF pixel = PixelAt(ok, {x, y});
+            relief += pixel != fill && pixel != windowText ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(relief, 0);
 }
 
 // The part of `window` the platform tells of the pointer leaving: 0 none,
