@@ -1,6 +1,7 @@
 #include "textlayouts/custom_commands_win.h"
 
 #include "core/commands.h"
+#include "common/scope_exit.h"
 #include "textlayouts/custom_characters.h"
 #include "textlayouts/custom_positions.h"
 #include "textlayouts/icon_text_win.h"
@@ -101,12 +102,18 @@ void CustomCommands::CustomPositionDeleteClick(const CommandEvent&) {
     tavrel::CustomPositionDeleteClick(context);
 }
 
+// A damaged value ends a refresh with its report, once; the submenu then
+// shows the entries before it.
 void CustomCommands::CustomCharacterClick() {
-    Refresh(characters_, tavrel::CustomCharacterClick(store_, settings_));
+    std::vector<CustomMenuEntry> entries;
+    const scope_exit show([&] { Refresh(characters_, std::move(entries)); });
+    tavrel::CustomCharacterClick(store_, settings_, entries);
 }
 
 void CustomCommands::CustomPositionClick() {
-    Refresh(positions_, tavrel::CustomPositionClick(store_, settings_));
+    std::vector<CustomMenuEntry> entries;
+    const scope_exit show([&] { Refresh(positions_, std::move(entries)); });
+    tavrel::CustomPositionClick(store_, settings_, entries);
 }
 
 void CustomCommands::Refresh(Submenu& submenu, std::vector<CustomMenuEntry> entries) {

@@ -60,9 +60,15 @@ class CustomPositionTest : public ::testing::Test {
         const FakeRegistry::Value* value = registry.Find(kRoot, Layout(n), L"CustomMenuName");
         return value == nullptr ? L"<none>" : value->text;
     }
+    std::vector<CustomMenuEntry> Entries(const CustomStore& store) {
+        std::vector<CustomMenuEntry> entries;
+        CustomPositionClick(store, settings, entries);
+        return entries;
+    }
+    std::vector<CustomMenuEntry> Entries() { return Entries(context.store); }
     std::vector<std::wstring> Captions() {
         std::vector<std::wstring> captions;
-        for (const CustomMenuEntry& entry : CustomPositionClick(context.store, settings)) {
+        for (const CustomMenuEntry& entry : Entries()) {
             captions.push_back(entry.caption);
         }
         return captions;
@@ -159,13 +165,30 @@ TEST_F(CustomPositionTest, ANameAlreadyStoredIsRefusedOncePerLayoutThatHoldsIt) 
     EXPECT_EQ(Name(4), L"work");
 }
 
-TEST_F(CustomPositionTest, ADamagedNameIsNoDuplicate) {
-    registry.PutInteger(kRoot, Layout(1), L"CustomMenuName", 5);
+// What a command that fails throws; empty when it did not fail.
+template <typename Command>
+std::wstring ErrorOf(Command&& command) {
+    try {
+        command();
+    } catch (const Error& error) {
+        return error.message();
+    }
+    return L"";
+}
+
+TEST_F(CustomPositionTest, AMissingLayoutKeyIsNoDuplicateButADamagedNameEndsTheSave) {
+    StoreLayout(1, L"一", {});
     settings.customCount = 2;  // layout 2 has no key at all
-    Save(L"5");
+    Save(L"二");
     EXPECT_TRUE(prompts.notices.empty());
     EXPECT_EQ(settings.customCount, 3);
-    EXPECT_EQ(Name(3), L"5");
+
+    registry.PutInteger(kRoot, Layout(2), L"CustomMenuName", 5);
+    settings.arrage = 7;
+    EXPECT_EQ(ErrorOf([&] { Save(L"5"); }), L"Invalid data type for 'CustomMenuName'");
+    EXPECT_EQ(settings.customCount, 3);
+    EXPECT_EQ(settings.arrage, 7);
+    EXPECT_FALSE(registry.HasKey(kRoot, Layout(4)));
 }
 
 TEST_F(CustomPositionTest, SavingWhileNoIconIsReadableStillCountsTheLayout) {
@@ -201,8 +224,8 @@ TEST_F(CustomPositionTest, TheSettingsRootChosenAtStartIsTheOneUsed) {
     CustomPositionSaveClick(user);
     EXPECT_TRUE(registry.HasKey(RegistryRoot::kCurrentUser, Layout(1)));
     EXPECT_FALSE(registry.HasKey(RegistryRoot::kLocalMachine, kPositions));
-    EXPECT_EQ(CustomPositionClick(user.store, settings).size(), 1u);
-    EXPECT_TRUE(CustomPositionClick(context.store, settings).empty());
+    EXPECT_EQ(Entries(user.store).size(), 1u);
+    EXPECT_TRUE(Entries().empty());
 }
 
 // Refuses writes after a number of them, as a registry that fills up would.
@@ -469,11 +492,11 @@ TEST_F(CustomPositionTest, SubmenuListsEveryLayoutUnderItsNumber) {
     EXPECT_TRUE(Captions().empty()) << "no key: only the fixed items";
     StoreLayout(1, L"家", {});
     StoreLayout(2, L"工作", {});
-    registry.PutInteger(kRoot, Layout(4), L"CustomMenuName", 3);
+    registry.PutString(kRoot, Layout(4), L"CustomMenuName", L"");
     settings.customCount = 4;
     EXPECT_EQ(Captions(), (std::vector<std::wstring>{L"30.家", L"31.工作", L"32.", L"33."}));
     settings.customCharacterCount = 3;
-    const std::vector<CustomMenuEntry> entries = CustomPositionClick(context.store, settings);
+    const std::vector<CustomMenuEntry> entries = Entries();
     EXPECT_EQ(entries[1].caption, L"34.工作");
     EXPECT_EQ(entries[1].name, L"CustomPosition34");
     EXPECT_EQ(entries[1].tag, 34);
@@ -482,10 +505,22 @@ TEST_F(CustomPositionTest, SubmenuListsEveryLayoutUnderItsNumber) {
     settings.customCount = -1;
     EXPECT_TRUE(Captions().empty());
     settings.customCount = 31;
-    const std::vector<CustomMenuEntry> many = CustomPositionClick(context.store, settings);
+    const std::vector<CustomMenuEntry> many = Entries();
     ASSERT_EQ(many.size(), 31u);
     EXPECT_TRUE(many[9].startsColumn);
     EXPECT_TRUE(many[20].startsColumn);
+}
+
+TEST_F(CustomPositionTest, ADamagedNameEndsTheSubmenuAtItsEntryWithOneError) {
+    StoreLayout(1, L"家", {});
+    registry.PutInteger(kRoot, Layout(2), L"CustomMenuName", 3);
+    registry.PutInteger(kRoot, Layout(3), L"CustomMenuName", 4);
+    settings.customCount = 3;
+    std::vector<CustomMenuEntry> entries;
+    EXPECT_EQ(ErrorOf([&] { CustomPositionClick(context.store, settings, entries); }),
+              L"Invalid data type for 'CustomMenuName'");
+    ASSERT_EQ(entries.size(), 1u) << "the entries before it";
+    EXPECT_EQ(entries[0].caption, L"30.家");
 }
 
 TEST_F(CustomPositionTest, SubmenuReflectsADeleteFollowedByASave) {
@@ -493,11 +528,11 @@ TEST_F(CustomPositionTest, SubmenuReflectsADeleteFollowedByASave) {
     // shows the new names.
     Save(L"A");
     Save(L"B");
-    const std::vector<CustomMenuEntry> before = CustomPositionClick(context.store, settings);
+    const std::vector<CustomMenuEntry> before = Entries();
     prompts.answers = {L"30"};
     CustomPositionDeleteClick(context);
     Save(L"C");
-    const std::vector<CustomMenuEntry> after = CustomPositionClick(context.store, settings);
+    const std::vector<CustomMenuEntry> after = Entries();
     EXPECT_EQ(after.size(), before.size());
     EXPECT_NE(after, before);
     EXPECT_EQ(Captions(), (std::vector<std::wstring>{L"30.B", L"31.C"}));

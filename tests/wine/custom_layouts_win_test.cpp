@@ -18,6 +18,7 @@
 #include "core/menus.h"
 #include "app/menus_win.h"
 #include "core/settings_registry.h"
+#include "common/error.h"
 #include "common/error_report_win.h"
 #include "common/prompts_win.h"
 #include "common/registry_win.h"
@@ -411,6 +412,30 @@ TEST_F(CustomLayoutsTest, SubmenuEntriesAreRealItemsWithPicturesCommandsAndColum
     // The same count with another name: the entries are made anew.
     registry_.WriteString(kRoot, LayoutKeyPath(3), L"CustomMenuName", L"改");
     EXPECT_EQ(Opened(commands_.PositionMenu())[5], L"32.改");
+}
+
+TEST_F(CustomLayoutsTest, ADamagedTextEndsTheRefreshWithTheEntriesBeforeIt) {
+    registry_.CreateKey(kRoot, kCustomCharacterKey);
+    registry_.WriteString(kRoot, kCustomCharacterKey, L"CustomCharacter1", L"A");
+    registry_.WriteInteger(kRoot, kCustomCharacterKey, L"CustomCharacter2", 5);
+    registry_.WriteString(kRoot, kCustomCharacterKey, L"CustomCharacter3", L"C");
+    settings_.customCharacterCount = 3;
+    std::wstring error;
+    try {
+        Opened(commands_.CharacterMenu());
+    } catch (const Error& failure) {
+        error = failure.message();
+    }
+    EXPECT_EQ(error, L"Invalid data type for 'CustomCharacter2'");
+    std::vector<std::wstring> captions;
+    for (int i = 0; i < ::GetMenuItemCount(commands_.CharacterMenu()); ++i) {
+        wchar_t caption[64] = {};
+        ::GetMenuStringW(commands_.CharacterMenu(), static_cast<UINT>(i), caption, 64,
+                         MF_BYPOSITION);
+        captions.push_back(caption);
+    }
+    EXPECT_EQ(captions,
+              (std::vector<std::wstring>{L"我要自定义字符", L"删除自定义字符", L"", L"30.A"}));
 }
 
 }  // namespace
