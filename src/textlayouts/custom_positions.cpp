@@ -214,11 +214,13 @@ void CustomPositionDeleteClick(CustomPositionContext& context) {
         return;
     }
     const std::int64_t k = number - 29 - characters;
-    // A layout that is still there after the delete keeps its number and
-    // the ones after it keep theirs; one already missing is a gap to close.
+    // The layout goes whole or not at all: when any key of it cannot be
+    // deleted, nothing is, and the failure is reported with every count,
+    // key and number as it was. A layout already missing is a gap to close.
     const std::wstring deleted = LayoutKeyPath(k);
-    if (!registry.DeleteTree(root, deleted) && registry.OpenKey(root, deleted)) {
-        return;
+    if (registry.KeyExists(root, deleted) &&
+        (!registry.CanDeleteTree(root, deleted) || !registry.DeleteTree(root, deleted))) {
+        throw FailedToDeleteKey(deleted);
     }
     settings.customCount = static_cast<std::int32_t>(layouts - 1);
     ShiftCurrentAfterDelete(settings, number);

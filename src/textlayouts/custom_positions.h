@@ -61,7 +61,9 @@ void CustomPositionSaveClick(CustomPositionContext& context);
 
 // Asks for the arrangement number of a layout and deletes it; the layouts
 // after it close the gap. Cancelling ends the command. A number beyond the
-// 32-bit range fails with "'%s' is not a valid integer value".
+// 32-bit range fails with "'%s' is not a valid integer value", a layout
+// that cannot be deleted whole with "Failed to delete key %s", nothing
+// deleted.
 void CustomPositionDeleteClick(CustomPositionContext& context);
 
 // Appends the run-time entries of the "自定义排列" submenu as the registry

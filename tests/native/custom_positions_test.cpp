@@ -469,22 +469,39 @@ TEST_F(CustomPositionTest, CountsThatDoNotMatchTheKeysCostNoOtherLayout) {
     EXPECT_EQ(Name(6), L"六");
 }
 
-// Refuses to delete trees, as a key held open by another program would.
-class StubbornRegistry : public FakeRegistry {
-  public:
-    bool DeleteTree(RegistryRoot, const std::wstring&) override { return false; }
-};
+TEST_F(CustomPositionTest, ALayoutThatCannotGoWholeIsReportedAndNothingChanges) {
+    StoreLayout(1, L"一", {{0, L"A", 1, 2}});
+    StoreLayout(2, L"二", {{0, L"B", 3, 4}, {1, L"C", 5, 6}, {2, L"D", 7, 8}});
+    StoreLayout(3, L"三", {{0, L"E", 9, 10}});
+    settings.customCount = 3;
+    settings.arrage = 32;
+    // Only a later entry of layout 2 is locked.
+    registry.undeletableKeys.insert(Item(2, 2));
+    prompts.answers = {L"31"};
+    EXPECT_EQ(ErrorOf([&] { CustomPositionDeleteClick(context); }),
+              L"Failed to delete key " + Layout(2));
+    EXPECT_EQ(settings.customCount, 3);
+    EXPECT_EQ(settings.arrage, 32);
+    EXPECT_TRUE(prompts.notices.empty());
+    EXPECT_EQ(Name(2), L"二");
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_TRUE(registry.HasKey(kRoot, Item(2, i))) << i << ": the entries before it too";
+    }
+    EXPECT_EQ(Name(3), L"三") << "the layout after it keeps its number";
 
-TEST_F(CustomPositionTest, AKeyThatCannotBeDeletedEndsTheDeleteWithNothingChanged) {
-    StubbornRegistry stubborn;
+    // A delete that fails all the same, after every key looked deletable.
+    class Stubborn : public FakeRegistry {
+      public:
+        bool DeleteTree(RegistryRoot, const std::wstring&) override { return false; }
+    } stubborn;
     CustomPositionContext held{desktop, {stubborn, kRoot}, settings, prompts};
     stubborn.PutString(kRoot, Layout(1), L"CustomMenuName", L"一");
     stubborn.PutString(kRoot, Layout(2), L"CustomMenuName", L"二");
     settings.customCount = 2;
     prompts.answers = {L"30"};
-    CustomPositionDeleteClick(held);
+    EXPECT_EQ(ErrorOf([&] { CustomPositionDeleteClick(held); }),
+              L"Failed to delete key " + Layout(1));
     EXPECT_EQ(settings.customCount, 2);
-    EXPECT_TRUE(prompts.notices.empty());
     EXPECT_EQ(stubborn.Find(kRoot, Layout(2), L"CustomMenuName")->text, L"二");
 }
 

@@ -76,5 +76,18 @@ TEST_F(RegistryTest, CustomCharacterTexts) {
     EXPECT_EQ(MachineCustomCharacter(1), std::optional<std::wstring>(L"")) << "an absent value is the empty text";
 }
 
+TEST_F(RegistryTest, ATreeThatCanGoWholeIsFoundOutWithoutDeletingAnything) {
+    Win32Registry registry;
+    const std::wstring layout = std::wstring(kScratchKey) + L"\\CustomPosition1";
+    EXPECT_FALSE(registry.CanDeleteTree(RegistryRoot::kLocalMachine, layout)) << "not there";
+    RegistryKey::Create(HKEY_LOCAL_MACHINE, layout).WriteString(L"CustomMenuName", L"一");
+    RegistryKey::Create(HKEY_LOCAL_MACHINE, layout + L"\\0\\deeper").WriteInteger(L"IconPos.X", 1);
+    RegistryKey::Create(HKEY_LOCAL_MACHINE, layout + L"\\1");
+    EXPECT_TRUE(registry.CanDeleteTree(RegistryRoot::kLocalMachine, layout));
+    EXPECT_TRUE(registry.KeyExists(RegistryRoot::kLocalMachine, layout + L"\\0\\deeper"));
+    EXPECT_TRUE(registry.DeleteTree(RegistryRoot::kLocalMachine, layout));
+    EXPECT_FALSE(registry.KeyExists(RegistryRoot::kLocalMachine, layout));
+}
+
 }  // namespace
 }  // namespace tavrel
