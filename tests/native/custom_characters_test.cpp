@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "common/error.h"
+#include "support/error_of.h"
 #include "support/fake_registry.h"
 #include "support/scripted_prompts.h"
 
 namespace tavrel {
 namespace {
 
+using testing::ErrorOf;
 using testing::FakeRegistry;
 using testing::ScriptedPrompts;
 
@@ -103,17 +105,6 @@ TEST_F(CustomCharacterTest, KeysThatCannotBeCreatedStoreNothingYetTheTextIsDrawn
     EXPECT_EQ(settings.customCharacterCount, 0);
     EXPECT_TRUE(prompts.notices.empty());
     EXPECT_EQ(drawn, (std::vector<std::wstring>{L"X"}));
-}
-
-// What a command that fails throws; empty when it did not fail.
-template <typename Command>
-std::wstring ErrorOf(Command&& command) {
-    try {
-        command();
-    } catch (const Error& error) {
-        return error.message();
-    }
-    return L"";
 }
 
 TEST_F(CustomCharacterTest, ADamagedValueEndsTheSaveAndNoCountWrapsAround) {

@@ -7,6 +7,7 @@
 #include "core/dispatcher.h"
 #include "core/settings_registry.h"
 #include "common/error.h"
+#include "support/error_of.h"
 #include "support/fake_registry.h"
 #include "support/icon_desktop.h"
 #include "support/quiet_host.h"
@@ -16,6 +17,7 @@
 namespace tavrel {
 namespace {
 
+using testing::ErrorOf;
 using testing::FakeIcon;
 using testing::FakeRegistry;
 using testing::IconDesktop;
@@ -163,17 +165,6 @@ TEST_F(CustomPositionTest, ANameAlreadyStoredIsRefusedOncePerLayoutThatHoldsIt) 
     Save(L"work");
     EXPECT_EQ(settings.customCount, 4) << "names differing in case are different layouts";
     EXPECT_EQ(Name(4), L"work");
-}
-
-// What a command that fails throws; empty when it did not fail.
-template <typename Command>
-std::wstring ErrorOf(Command&& command) {
-    try {
-        command();
-    } catch (const Error& error) {
-        return error.message();
-    }
-    return L"";
 }
 
 TEST_F(CustomPositionTest, AMissingLayoutKeyIsNoDuplicateButADamagedNameEndsTheSave) {

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
+#include "support/error_of.h"
 
 namespace tavrel {
 namespace {
@@ -22,14 +22,7 @@ std::optional<std::wstring> MachineCustomCharacter(std::int32_t k) {
     return ReadCustomCharacter(registry, RegistryRoot::kLocalMachine, k);
 }
 
-std::wstring ErrorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const Error& error) {
-        return error.message();
-    }
-    return L"";
-}
+using testing::ErrorOf;
 
 TEST_F(RegistryTest, OpenDoesNotCreateAndCreateMakesParents) {
     EXPECT_FALSE(RegistryKey::Open(HKEY_LOCAL_MACHINE, kScratchKey).has_value());
