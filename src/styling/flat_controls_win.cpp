@@ -253,8 +253,8 @@ LRESULT FlatControls::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lP
 
 // The control is one place for the pointer: a memo's border and scroll bar
 // belong to it as much as its text does.
-std::optional<FlatEvent> FlatControls::PointerMoved(HWND window, Record& record,
-                                                    POINT screenPoint, bool nonClient) {
+std::optional<FlatEvent> FlatControls::PointerMoved(HWND window, Record& record, POINT screenPoint,
+                                                    bool nonClient) {
     RECT whole{};
     ::GetWindowRect(window, &whole);
     if (!::PtInRect(&whole, screenPoint)) {
@@ -299,8 +299,9 @@ std::optional<FlatEvent> FlatControls::PointerLeft(HWND window, Record& record, 
 
 void FlatControls::TrackLeave(HWND window, Record& record, bool nonClient) {
     TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE | (nonClient ? TME_NONCLIENT : 0u), window, 0};
-    record.tracked = ::TrackMouseEvent(&track) ? (nonClient ? Tracked::kNonClient : Tracked::kClient)
-                                               : Tracked::kNone;
+    record.tracked = ::TrackMouseEvent(&track)
+                         ? (nonClient ? Tracked::kNonClient : Tracked::kClient)
+                         : Tracked::kNone;
 }
 
 void FlatControls::Redraw(HWND control) {

@@ -195,9 +195,9 @@ TEST_F(WindowsTest, AboutLinksLightUpUntilThePointerIsOverThePicture) {
 // font mapper gives it.
 TEXTMETRICW MetricsOfCharacters(int pixels) {
     unique_hdc dc(::CreateCompatibleDC(nullptr));
-    unique_hfont font(::CreateFontW(-pixels, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                                    DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                    DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"MS Sans Serif"));
+    unique_hfont font(::CreateFontW(
+        -pixels, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"MS Sans Serif"));
     select_object use(dc.get(), font.get());
     TEXTMETRICW metrics{};
     ::GetTextMetricsW(dc.get(), &metrics);
