@@ -16,6 +16,10 @@ Error FailedToSetData(const std::wstring& valueName) {
 
 Error FailedToCreateKey(const std::wstring& keyPath) { return Error(L"Failed to create key " + keyPath); }
 
+Error FailedToDeleteKey(const std::wstring& keyPath) {
+    return Error(L"Failed to delete key " + keyPath);
+}
+
 Error NotAnInteger(const std::wstring& text) {
     return Error(L"'" + text + L"' is not a valid integer value");
 }

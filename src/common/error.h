@@ -22,6 +22,7 @@ Error FailedToGetData(const std::wstring& valueName);
 Error InvalidDataType(const std::wstring& valueName);
 Error FailedToSetData(const std::wstring& valueName);
 Error FailedToCreateKey(const std::wstring& keyPath);
+Error FailedToDeleteKey(const std::wstring& keyPath);
 // Text where a whole number belongs.
 Error NotAnInteger(const std::wstring& text);
 

@@ -75,7 +75,11 @@ public:
     // False when there was nothing to delete or it could not be deleted.
     virtual bool DeleteValue(RegistryRoot root, const std::wstring& path,
                              const std::wstring& name) = 0;
-    // The key with all its subkeys and values.
+    // Whether DeleteTree would remove the key with everything in it: the key
+    // exists and it and every key below it can be deleted. Deletes nothing.
+    virtual bool CanDeleteTree(RegistryRoot root, const std::wstring& path) = 0;
+    // The key with all its subkeys and values. A key below it that cannot be
+    // deleted stays, and so do its parents; what came before it is gone.
     virtual bool DeleteTree(RegistryRoot root, const std::wstring& path) = 0;
     // Copies every value and subkey of `from` into `to` (created when
     // missing); `from` stays as it is.

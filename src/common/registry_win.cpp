@@ -188,6 +188,38 @@ bool Win32Registry::DeleteValue(RegistryRoot root, const std::wstring& path, con
     return key && ::RegDeleteValueW(key->get(), name.c_str()) == ERROR_SUCCESS;
 }
 
+namespace {
+
+// Whether the key `path` below `parent` and every key below it open with
+// the rights that deleting them takes.
+bool KeyTreeDeletable(HKEY parent, const std::wstring& path, REGSAM view) {
+    unique_hkey key;
+    if (::RegOpenKeyExW(parent, path.c_str(), 0,
+                        DELETE | KEY_ENUMERATE_SUB_KEYS | KEY_QUERY_VALUE | KEY_SET_VALUE | view,
+                        key.put()) != ERROR_SUCCESS) {
+        return false;
+    }
+    // A key name has at most 255 characters.
+    wchar_t name[256];
+    for (DWORD index = 0;; ++index) {
+        DWORD length = 256;
+        const LONG found =
+            ::RegEnumKeyExW(key.get(), index, name, &length, nullptr, nullptr, nullptr, nullptr);
+        if (found == ERROR_NO_MORE_ITEMS) {
+            return true;
+        }
+        if (found != ERROR_SUCCESS || !KeyTreeDeletable(key.get(), name, view)) {
+            return false;
+        }
+    }
+}
+
+}  // namespace
+
+bool Win32Registry::CanDeleteTree(RegistryRoot root, const std::wstring& path) {
+    return KeyTreeDeletable(RootKey(root), path, RootView(root));
+}
+
 bool Win32Registry::DeleteTree(RegistryRoot root, const std::wstring& path) {
     if (RootView(root) == 0) {
         return ::SHDeleteKeyW(RootKey(root), path.c_str()) == ERROR_SUCCESS;

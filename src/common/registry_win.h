@@ -62,6 +62,7 @@ public:
                       std::int32_t value) override;
     bool ValueExists(RegistryRoot root, const std::wstring& path, const std::wstring& name) override;
     bool DeleteValue(RegistryRoot root, const std::wstring& path, const std::wstring& name) override;
+    bool CanDeleteTree(RegistryRoot root, const std::wstring& path) override;
     bool DeleteTree(RegistryRoot root, const std::wstring& path) override;
     bool CopyTree(RegistryRoot fromRoot, const std::wstring& from, RegistryRoot toRoot,
                   const std::wstring& to) override;

@@ -9,23 +9,44 @@ namespace {
 constexpr UINT_PTR kTimer2 = 2;
 constexpr UINT kTimer2DesignInterval = 60000;
 
+class Win32Timers final : public WindowTimers {
+  public:
+    void Set(HWND window, UINT_PTR id, UINT milliseconds) override {
+        ::SetTimer(window, id, milliseconds, nullptr);
+    }
+    void Kill(HWND window, UINT_PTR id) override { ::KillTimer(window, id); }
+};
+
 }  // namespace
+
+WindowTimers& SystemTimers() {
+    static Win32Timers timers;
+    return timers;
+}
 
 void RefreshTimer::Start(HWND owner) {
     owner_ = owner;
-    ::SetTimer(owner_, kTimer2, kTimer2DesignInterval, nullptr);
+    timers_.Set(owner_, kTimer2, kTimer2DesignInterval);
+    interval_ = kTimer2DesignInterval;
 }
 
 void RefreshTimer::SetPeriod(std::int32_t flashScreen) {
     const std::uint32_t interval = RefreshIntervalMs(flashScreen);
+    if (interval == interval_) {
+        return;
+    }
     if (interval == 0) {
         Stop();
     } else {
-        ::SetTimer(owner_, kTimer2, interval, nullptr);
+        timers_.Set(owner_, kTimer2, interval);
+        interval_ = interval;
     }
 }
 
-void RefreshTimer::Stop() { ::KillTimer(owner_, kTimer2); }
+void RefreshTimer::Stop() {
+    timers_.Kill(owner_, kTimer2);
+    interval_ = 0;
+}
 
 bool RefreshTimer::Handle(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
     if (message != WM_TIMER || wParam != kTimer2) {

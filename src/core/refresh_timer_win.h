@@ -10,22 +10,39 @@
 
 namespace tavrel {
 
+// The window timers the refresh counts down on: the system's, or one a test
+// puts in to see when a countdown starts.
+class WindowTimers {
+  public:
+    virtual ~WindowTimers() = default;
+    // Starts the countdown of the window's timer `id` anew.
+    virtual void Set(HWND window, UINT_PTR id, UINT milliseconds) = 0;
+    virtual void Kill(HWND window, UINT_PTR id) = 0;
+};
+WindowTimers& SystemTimers();
+
 class RefreshTimer final : public MessageHook {
 public:
-    explicit RefreshTimer(std::function<void()> tick) : tick_(std::move(tick)) {}
+  explicit RefreshTimer(std::function<void()> tick, WindowTimers& timers = SystemTimers())
+      : tick_(std::move(tick)), timers_(timers) {}
 
-    // Runs at the window's design interval, 60 seconds, until the settings
-    // say otherwise.
-    void Start(HWND owner);
-    // Every `flashScreen` seconds; 0 or less stops the refresh.
-    void SetPeriod(std::int32_t flashScreen);
-    void Stop();
+  // Runs at the window's design interval, 60 seconds, until the settings
+  // say otherwise.
+  void Start(HWND owner);
+  // Every `flashScreen` seconds; 0 or less stops the refresh. The
+  // countdown starts anew only when the interval differs from the one it
+  // had.
+  void SetPeriod(std::int32_t flashScreen);
+  void Stop();
 
-    bool Handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  bool Handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
     std::function<void()> tick_;
+    WindowTimers& timers_;
     HWND owner_ = nullptr;
+    // 0 while the refresh is stopped.
+    std::uint32_t interval_ = 0;
 };
 
 }  // namespace tavrel

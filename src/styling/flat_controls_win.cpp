@@ -166,34 +166,26 @@ LRESULT FlatControls::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lP
             result = ::DefSubclassProc(window, WM_LBUTTONDOWN, wParam, lParam);
             event = FlatEvent::kLeftDoubleClick;
             break;
-        case WM_MOUSEMOVE: {
+        case WM_MOUSEMOVE:
+        case WM_NCMOUSEMOVE: {
             result = ::DefSubclassProc(window, message, wParam, lParam);
             Record* record = Find(window);
             if (record == nullptr) {
                 return result;
             }
-            RECT client{};
-            ::GetClientRect(window, &client);
-            const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-            const bool inside = ::PtInRect(&client, at) != 0;
-            if (inside && !record->tracking) {
-                TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, window, 0};
-                record->tracking = ::TrackMouseEvent(&track) != 0;
-                event = FlatEvent::kMouseEnter;
-            } else if (!inside && record->tracking) {
-                // Dragged off while the button holds the mouse.
-                record->tracking = false;
-                event = FlatEvent::kMouseLeave;
+            // The non-client messages carry screen coordinates already.
+            POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+            if (message == WM_MOUSEMOVE) {
+                ::ClientToScreen(window, &at);
             }
+            event = PointerMoved(window, *record, at, message == WM_NCMOUSEMOVE);
             break;
         }
         case WM_MOUSELEAVE:
+        case WM_NCMOUSELEAVE:
             result = ::DefSubclassProc(window, message, wParam, lParam);
             if (Record* record = Find(window)) {
-                if (record->tracking) {
-                    event = FlatEvent::kMouseLeave;
-                }
-                record->tracking = false;
+                event = PointerLeft(window, *record, message == WM_NCMOUSELEAVE);
             }
             break;
         default:
@@ -257,6 +249,59 @@ LRESULT FlatControls::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lP
         Redraw(window);
     }
     return result;
+}
+
+// The control is one place for the pointer: a memo's border and scroll bar
+// belong to it as much as its text does.
+std::optional<FlatEvent> FlatControls::PointerMoved(HWND window, Record& record, POINT screenPoint,
+                                                    bool nonClient) {
+    RECT whole{};
+    ::GetWindowRect(window, &whole);
+    if (!::PtInRect(&whole, screenPoint)) {
+        // Dragged off while the control holds the mouse.
+        if (!record.pointerOver) {
+            return std::nullopt;
+        }
+        record.pointerOver = false;
+        return FlatEvent::kMouseLeave;
+    }
+    const Tracked part = nonClient ? Tracked::kNonClient : Tracked::kClient;
+    if (record.tracked != part) {
+        TrackLeave(window, record, nonClient);
+    }
+    if (record.pointerOver) {
+        return std::nullopt;
+    }
+    record.pointerOver = true;
+    return FlatEvent::kMouseEnter;
+}
+
+std::optional<FlatEvent> FlatControls::PointerLeft(HWND window, Record& record, bool nonClient) {
+    if (record.tracked == (nonClient ? Tracked::kNonClient : Tracked::kClient)) {
+        record.tracked = Tracked::kNone;
+    }
+    if (!record.pointerOver) {
+        return std::nullopt;
+    }
+    // Leaving the text for the scroll bar, or the other way, is no leaving.
+    POINT at{};
+    if (::GetCursorPos(&at) && ::WindowFromPoint(at) == window) {
+        const bool nowNonClient =
+            ::SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(at.x, at.y)) != HTCLIENT;
+        if (nowNonClient != nonClient) {
+            TrackLeave(window, record, nowNonClient);
+            return std::nullopt;
+        }
+    }
+    record.pointerOver = false;
+    return FlatEvent::kMouseLeave;
+}
+
+void FlatControls::TrackLeave(HWND window, Record& record, bool nonClient) {
+    TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE | (nonClient ? TME_NONCLIENT : 0u), window, 0};
+    record.tracked = ::TrackMouseEvent(&track)
+                         ? (nonClient ? Tracked::kNonClient : Tracked::kClient)
+                         : Tracked::kNone;
 }
 
 void FlatControls::Redraw(HWND control) {
@@ -335,16 +380,18 @@ void FlatControls::DrawButton(HWND button, HDC dc) {
 }
 
 void FlatControls::DrawTextArea(HWND edit, const Record& record) {
-    window_dc dc(edit, window_dc::Area::kWhole);
+    // The frame lies on the text, inside the border and left of the scroll
+    // bar.
+    window_dc dc(edit);
     if (dc.get() == nullptr) {
         return;
     }
-    RECT window{};
-    ::GetWindowRect(edit, &window);
+    RECT client{};
+    ::GetClientRect(edit, &client);
     const ParentColours parent = AskParent(edit, dc.get());
     TextAreaLook look;
-    look.width = window.right - window.left;
-    look.height = window.bottom - window.top;
+    look.width = client.right;
+    look.height = client.bottom;
     look.singleBorder =
         ((record.style & WS_BORDER) != 0) || ((record.exStyle & WS_EX_CLIENTEDGE) != 0);
     look.parentBackground = parent.background;

@@ -8,6 +8,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 
 #include "styling/flat_controls.h"
 #include "styling/menu_painter.h"
@@ -50,11 +51,16 @@ class FlatControls {
 
   private:
     enum class Kind { kBitmapButton, kTextArea };
+    // Which part of the control the platform tells us the pointer leaves.
+    enum class Tracked { kNone, kClient, kNonClient };
     struct Record {
         Kind kind = Kind::kBitmapButton;
         FlatButtonSpec face;
         FlatControlState state;
-        bool tracking = false;
+        // The pointer is over the control, its border and scroll bars
+        // included.
+        bool pointerOver = false;
+        Tracked tracked = Tracked::kNone;
         LONG_PTR style = 0;
         LONG_PTR exStyle = 0;
     };
@@ -66,6 +72,10 @@ class FlatControls {
     static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                          UINT_PTR id, DWORD_PTR self);
     LRESULT Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    std::optional<FlatEvent> PointerMoved(HWND window, Record& record, POINT screenPoint,
+                                          bool nonClient);
+    std::optional<FlatEvent> PointerLeft(HWND window, Record& record, bool nonClient);
+    static void TrackLeave(HWND window, Record& record, bool nonClient);
     void Attach(HWND control, const Registered& registered);
     void Detach(HWND control, bool restore);
     void DrawTextArea(HWND edit, const Record& record);

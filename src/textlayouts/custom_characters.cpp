@@ -1,8 +1,7 @@
 #include "textlayouts/custom_characters.h"
 
 #include <algorithm>
-
-#include "common/error.h"
+#include <utility>
 
 namespace tavrel {
 namespace {
@@ -12,15 +11,10 @@ bool KeysPresent(const CustomStore& store) {
            store.registry.OpenKey(store.root, kCustomCharacterKey);
 }
 
-// A value that is not a string is no text anybody typed: it compares equal
-// to nothing, is listed and moved as the empty text.
+// A missing value reads as the empty text; one that is not a string ends
+// the command with "Invalid data type for '%s'".
 std::wstring ReadText(const CustomStore& store, std::int64_t n) {
-    try {
-        return store.registry.ReadString(store.root, kCustomCharacterKey,
-                                         CustomCharacterValueName(n));
-    } catch (const Error&) {
-        return L"";
-    }
+    return store.registry.ReadString(store.root, kCustomCharacterKey, CustomCharacterValueName(n));
 }
 
 }  // namespace
@@ -76,16 +70,20 @@ void CustomCharacterDeleteClick(CustomCharacterContext& context) {
     }
     RegistryAccess& registry = context.store.registry;
     const RegistryRoot root = context.store.root;
-    // The later texts move down by one. A text after a missing value moves
-    // into the gap too, so a count that does not match the values costs no
-    // other text.
+    // The later texts move down by one: each value that exists takes the
+    // text after it (a missing one reads as empty). Every text is read
+    // before the first is written, so a damaged value ends the command
+    // with nothing changed.
+    std::vector<std::pair<std::wstring, std::wstring>> moves;
     for (std::int64_t j = number - 29; j <= count - 1; ++j) {
-        const std::wstring here = CustomCharacterValueName(j);
-        const std::wstring after = CustomCharacterValueName(j + 1);
-        if (registry.ValueExists(root, kCustomCharacterKey, here) ||
-            registry.ValueExists(root, kCustomCharacterKey, after)) {
-            registry.WriteString(root, kCustomCharacterKey, here, ReadText(context.store, j + 1));
+        std::wstring next = ReadText(context.store, j + 1);
+        std::wstring here = CustomCharacterValueName(j);
+        if (registry.ValueExists(root, kCustomCharacterKey, here)) {
+            moves.emplace_back(std::move(here), std::move(next));
         }
+    }
+    for (const auto& [name, text] : moves) {
+        registry.WriteString(root, kCustomCharacterKey, name, text);
     }
     registry.DeleteValue(root, kCustomCharacterKey, CustomCharacterValueName(count));
     settings.customCharacterCount = static_cast<std::int32_t>(count - 1);
@@ -93,19 +91,15 @@ void CustomCharacterDeleteClick(CustomCharacterContext& context) {
     context.prompts.Notify(kDeletedMessage);
 }
 
-std::vector<CustomMenuEntry> CustomCharacterClick(const CustomStore& store,
-                                                  const Settings& settings) {
+void CustomCharacterClick(const CustomStore& store, const Settings& settings,
+                          std::vector<CustomMenuEntry>& entries) {
     if (!KeysPresent(store)) {
-        return {};
+        return;
     }
     const std::int64_t count =
         std::min<std::int64_t>(std::max(settings.customCharacterCount, 0), kMaxCustomMenuEntries);
-    std::vector<std::wstring> labels;
-    labels.reserve(static_cast<std::size_t>(count));
-    for (std::int64_t n = 1; n <= count; ++n) {
-        labels.push_back(ReadText(store, n));
-    }
-    return MakeCustomMenuEntries(L"CustomCharacter", kCustomCharacterImage, 30, labels);
+    AppendCustomMenuEntries(entries, L"CustomCharacter", kCustomCharacterImage, 30, count,
+                            [&](std::int64_t n) { return ReadText(store, n); });
 }
 
 }  // namespace tavrel

@@ -27,20 +27,26 @@ struct CustomCharacterContext {
     TextDrawer draw;
 };
 
+// A stored value that is not a string fails these commands with "Invalid
+// data type for '%s'", as showing it as an arrangement does.
+
 // Asks for a text; a new one is stored as the next number and becomes the
 // current arrangement, one already stored is refused with a message. The
-// text is drawn in every case, the empty text too (Cancel).
+// text is drawn in every case, the empty text too (Cancel), unless a
+// damaged value ends the command first.
 void CustomCharacterSaveClick(CustomCharacterContext& context);
 
 // Asks for the arrangement number of a text and deletes it; the later texts
 // move down by one. Cancelling ends the command. A number beyond the 32-bit
-// range fails with "'%s' is not a valid integer value".
+// range fails with "'%s' is not a valid integer value"; a damaged value
+// fails before anything is changed.
 void CustomCharacterDeleteClick(CustomCharacterContext& context);
 
-// The run-time entries of the "自定字符排列" submenu as the registry holds
-// them now: "<number>.<text>" for every text, nothing when the keys are
-// missing.
-std::vector<CustomMenuEntry> CustomCharacterClick(const CustomStore& store,
-                                                  const Settings& settings);
+// Appends the run-time entries of the "自定字符排列" submenu as the registry
+// holds them now: "<number>.<text>" for every text, nothing when the keys
+// are missing. A damaged value ends it with its error, the entries before
+// it appended.
+void CustomCharacterClick(const CustomStore& store, const Settings& settings,
+                          std::vector<CustomMenuEntry>& entries);
 
 }  // namespace tavrel

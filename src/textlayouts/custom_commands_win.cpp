@@ -1,6 +1,8 @@
 #include "textlayouts/custom_commands_win.h"
 
 #include "core/commands.h"
+#include "common/scope_exit.h"
+#include "styling/menu_painter_win.h"
 #include "textlayouts/custom_characters.h"
 #include "textlayouts/custom_positions.h"
 #include "textlayouts/icon_text_win.h"
@@ -46,8 +48,9 @@ void AppendEntry(HMENU menu, const CustomMenuEntry& entry) {
     info.fState = entry.command ? MFS_ENABLED : MFS_GRAYED;
     info.wID = entry.command.value_or(0);
     info.dwTypeData = const_cast<wchar_t*>(entry.caption.c_str());
-    // The picture index, as every item of the program's menus carries it.
-    info.dwItemData = static_cast<ULONG_PTR>(entry.image + 1);
+    // The picture and the arrangement number as the Tag, as every item of
+    // the program's menus carries them, for whoever draws the menu.
+    info.dwItemData = MenuItemData(entry.image, entry.tag);
     info.hbmpItem = HBMMENU_CALLBACK;
     ::InsertMenuItemW(menu, static_cast<UINT>(::GetMenuItemCount(menu)), TRUE, &info);
 }
@@ -101,12 +104,18 @@ void CustomCommands::CustomPositionDeleteClick(const CommandEvent&) {
     tavrel::CustomPositionDeleteClick(context);
 }
 
+// A damaged value ends a refresh with its report, once; the submenu then
+// shows the entries before it.
 void CustomCommands::CustomCharacterClick() {
-    Refresh(characters_, tavrel::CustomCharacterClick(store_, settings_));
+    std::vector<CustomMenuEntry> entries;
+    const scope_exit show([&] { Refresh(characters_, std::move(entries)); });
+    tavrel::CustomCharacterClick(store_, settings_, entries);
 }
 
 void CustomCommands::CustomPositionClick() {
-    Refresh(positions_, tavrel::CustomPositionClick(store_, settings_));
+    std::vector<CustomMenuEntry> entries;
+    const scope_exit show([&] { Refresh(positions_, std::move(entries)); });
+    tavrel::CustomPositionClick(store_, settings_, entries);
 }
 
 void CustomCommands::Refresh(Submenu& submenu, std::vector<CustomMenuEntry> entries) {

@@ -95,25 +95,28 @@ bool StartsNewColumn(std::int64_t entry, std::int64_t entryCount) {
     return false;
 }
 
+CustomMenuEntry MakeCustomMenuEntry(const std::wstring& namePrefix, int image, std::int64_t number,
+                                    std::int64_t entry, std::int64_t entryCount,
+                                    const std::wstring& label) {
+    CustomMenuEntry made;
+    made.name = namePrefix + std::to_wstring(number);
+    made.caption = std::to_wstring(number) + L"." + label;
+    made.image = image;
+    made.tag = Wrap32(number);
+    if (HasArrangementCommand(number)) {
+        made.command = ArrangementCommand(static_cast<std::int32_t>(number));
+    }
+    made.startsColumn = StartsNewColumn(entry, entryCount);
+    return made;
+}
+
 std::vector<CustomMenuEntry> MakeCustomMenuEntries(const std::wstring& namePrefix, int image,
                                                    std::int64_t firstNumber,
                                                    const std::vector<std::wstring>& labels) {
     std::vector<CustomMenuEntry> entries;
-    const std::int64_t count = static_cast<std::int64_t>(labels.size());
-    entries.reserve(labels.size());
-    for (std::int64_t e = 1; e <= count; ++e) {
-        const std::int64_t number = firstNumber + e - 1;
-        CustomMenuEntry entry;
-        entry.name = namePrefix + std::to_wstring(number);
-        entry.caption = std::to_wstring(number) + L"." + labels[static_cast<std::size_t>(e - 1)];
-        entry.image = image;
-        entry.tag = Wrap32(number);
-        if (HasArrangementCommand(number)) {
-            entry.command = ArrangementCommand(static_cast<std::int32_t>(number));
-        }
-        entry.startsColumn = StartsNewColumn(e, count);
-        entries.push_back(std::move(entry));
-    }
+    AppendCustomMenuEntries(
+        entries, namePrefix, image, firstNumber, static_cast<std::int64_t>(labels.size()),
+        [&](std::int64_t e) { return labels[static_cast<std::size_t>(e - 1)]; });
     return entries;
 }
 

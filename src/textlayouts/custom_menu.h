@@ -96,8 +96,28 @@ inline constexpr int kCustomPositionImage = 38;
 // asks for more, and no menu could hold them.
 inline constexpr std::int64_t kMaxCustomMenuEntries = 0xFFFF;
 
+// Dynamic entry e (from 1) of entryCount, for arrangement number `number`,
+// its column split by StartsNewColumn.
+CustomMenuEntry MakeCustomMenuEntry(const std::wstring& namePrefix, int image, std::int64_t number,
+                                    std::int64_t entry, std::int64_t entryCount,
+                                    const std::wstring& label);
+
+// Appends the entries for arrangement numbers first, first + 1, ... for
+// e = 1 to entryCount, labelled labelOf(e). A label that cannot be read
+// ends the list there with its error: the entries before it are made.
+template <typename LabelOf>
+void AppendCustomMenuEntries(std::vector<CustomMenuEntry>& entries, const std::wstring& namePrefix,
+                             int image, std::int64_t firstNumber, std::int64_t entryCount,
+                             LabelOf&& labelOf) {
+    entries.reserve(entries.size() + static_cast<std::size_t>(entryCount));
+    for (std::int64_t e = 1; e <= entryCount; ++e) {
+        entries.push_back(
+            MakeCustomMenuEntry(namePrefix, image, firstNumber + e - 1, e, entryCount, labelOf(e)));
+    }
+}
+
 // The entries for arrangement numbers first, first + 1, ... with these
-// labels, columns split by StartsNewColumn.
+// labels.
 std::vector<CustomMenuEntry> MakeCustomMenuEntries(const std::wstring& namePrefix, int image,
                                                    std::int64_t firstNumber,
                                                    const std::vector<std::wstring>& labels);

@@ -89,15 +89,13 @@ class LayoutEntries {
     std::unordered_map<std::wstring, NamedEntry> firstByName_;
 };
 
-bool IsLayoutNamed(const CustomStore& store, const std::wstring& path, const std::wstring& name) {
+// The name of the layout at `path`: empty when its key is missing, and
+// "Invalid data type for '%s'" when the name is no string.
+std::wstring LayoutName(const CustomStore& store, const std::wstring& path) {
     if (!store.registry.OpenKey(store.root, path)) {
-        return false;
+        return L"";
     }
-    try {
-        return store.registry.ReadString(store.root, path, kLayoutNameValue) == name;
-    } catch (const Error&) {
-        return false;  // a damaged name is nobody's name
-    }
+    return store.registry.ReadString(store.root, path, kLayoutNameValue);
 }
 
 struct AreaSize {
@@ -227,7 +225,7 @@ void CustomPositionSaveClick(CustomPositionContext& context) {
     }
     bool duplicate = false;
     for (std::int64_t n = 1; n <= context.settings.customCount; ++n) {
-        if (IsLayoutNamed(context.store, LayoutKeyPath(n), name)) {
+        if (LayoutName(context.store, LayoutKeyPath(n)) == name) {
             context.prompts.Notify(kDuplicateMessage);
             duplicate = true;
         }
@@ -264,11 +262,13 @@ void CustomPositionDeleteClick(CustomPositionContext& context) {
         return;
     }
     const std::int64_t k = number - 29 - characters;
-    // A layout that is still there after the delete keeps its number and
-    // the ones after it keep theirs; one already missing is a gap to close.
+    // The layout goes whole or not at all: when any key of it cannot be
+    // deleted, nothing is, and the failure is reported with every count,
+    // key and number as it was. A layout already missing is a gap to close.
     const std::wstring deleted = LayoutKeyPath(k);
-    if (!registry.DeleteTree(root, deleted) && registry.OpenKey(root, deleted)) {
-        return;
+    if (registry.KeyExists(root, deleted) &&
+        (!registry.CanDeleteTree(root, deleted) || !registry.DeleteTree(root, deleted))) {
+        throw FailedToDeleteKey(deleted);
     }
     settings.customCount = static_cast<std::int32_t>(layouts - 1);
     ShiftCurrentAfterDelete(settings, number);
@@ -286,31 +286,17 @@ void CustomPositionDeleteClick(CustomPositionContext& context) {
     context.prompts.Notify(kDeletedMessage);
 }
 
-std::vector<CustomMenuEntry> CustomPositionClick(const CustomStore& store,
-                                                 const Settings& settings) {
+void CustomPositionClick(const CustomStore& store, const Settings& settings,
+                         std::vector<CustomMenuEntry>& entries) {
     if (!store.registry.OpenKey(store.root, kCustomSettingsPath) ||
         !store.registry.OpenKey(store.root, kCustomPositionKey)) {
-        return {};
+        return;
     }
     const std::int64_t count =
         std::min<std::int64_t>(std::max(settings.customCount, 0), kMaxCustomMenuEntries);
-    std::vector<std::wstring> labels;
-    labels.reserve(static_cast<std::size_t>(count));
-    for (std::int64_t n = 1; n <= count; ++n) {
-        const std::wstring path = LayoutKeyPath(n);
-        std::wstring name;
-        if (store.registry.OpenKey(store.root, path)) {
-            try {
-                name = store.registry.ReadString(store.root, path, kLayoutNameValue);
-            } catch (const Error&) {
-                // A damaged name is shown empty; the entry still restores.
-            }
-        }
-        labels.push_back(std::move(name));
-    }
-    return MakeCustomMenuEntries(L"CustomPosition", kCustomPositionImage,
-                                 30 + static_cast<std::int64_t>(settings.customCharacterCount),
-                                 labels);
+    AppendCustomMenuEntries(entries, L"CustomPosition", kCustomPositionImage,
+                            30 + static_cast<std::int64_t>(settings.customCharacterCount), count,
+                            [&](std::int64_t n) { return LayoutName(store, LayoutKeyPath(n)); });
 }
 
 }  // namespace tavrel

@@ -69,18 +69,22 @@ struct CustomPositionContext {
 
 // Asks for a name and saves the present layout as the next number, which
 // becomes the current arrangement; a name already stored is refused with a
-// message (once per layout that holds it).
+// message (once per layout that holds it). A stored name that is not a
+// string ends the command with "Invalid data type for '%s'".
 void CustomPositionSaveClick(CustomPositionContext& context);
 
 // Asks for the arrangement number of a layout and deletes it; the layouts
 // after it close the gap. Cancelling ends the command. A number beyond the
-// 32-bit range fails with "'%s' is not a valid integer value".
+// 32-bit range fails with "'%s' is not a valid integer value", a layout
+// that cannot be deleted whole with "Failed to delete key %s", nothing
+// deleted.
 void CustomPositionDeleteClick(CustomPositionContext& context);
 
-// The run-time entries of the "自定义排列" submenu as the registry holds
-// them now: "<number>.<name>" for every layout, nothing when the keys are
-// missing.
-std::vector<CustomMenuEntry> CustomPositionClick(const CustomStore& store,
-                                                 const Settings& settings);
+// Appends the run-time entries of the "自定义排列" submenu as the registry
+// holds them now: "<number>.<name>" for every layout (a missing layout key
+// leaves the name empty), nothing when the keys are missing. A name that is
+// not a string ends it with its error, the entries before it appended.
+void CustomPositionClick(const CustomStore& store, const Settings& settings,
+                         std::vector<CustomMenuEntry>& entries);
 
 }  // namespace tavrel

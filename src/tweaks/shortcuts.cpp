@@ -5,14 +5,16 @@
 namespace tavrel {
 namespace {
 
-// A missing key is created, as the shell would have it; one that cannot
-// be had at all gives no folder.
+// The value `name` of the subkey at `subkeyPath` below `keyPath`. A missing
+// key is created, as the shell would have it; one that cannot be had at all
+// gives no folder. A missing subkey or value is the empty string, and the
+// subkey stays missing.
 std::wstring FolderValue(RegistryAccess& registry, const std::wstring& keyPath,
-                         const std::wstring& name) {
+                         const std::wstring& subkeyPath, const std::wstring& name) {
     if (!registry.CreateKey(RegistryRoot::kCurrentUser, keyPath)) {
         return L"";
     }
-    return registry.ReadString(RegistryRoot::kCurrentUser, keyPath, name);
+    return registry.ReadString(RegistryRoot::kCurrentUser, subkeyPath, name);
 }
 
 }  // namespace
@@ -27,17 +29,18 @@ std::wstring ShortcutFolder(RegistryAccess& registry, ShortcutPlatform& platform
         return L"";
     }
     if (folder != kQuickLaunchFolder) {
-        return FolderValue(registry, kShellFoldersKeyPath,
+        return FolderValue(registry, kExplorerKeyPath, kShellFoldersKeyPath,
                            ShortcutFolderValueNames[static_cast<std::size_t>(folder)]);
     }
     // Where the quick launch bar keeps its links has moved between systems;
     // the one test the program has always made is this one.
     const PlatformVersion version = platform.Version();
     if (version.platformId == kPlatformWin32Nt && version.minorVersion == 1) {
-        const std::wstring appData = FolderValue(registry, kShellFoldersKeyPath, kAppDataValueName);
+        const std::wstring appData =
+            FolderValue(registry, kExplorerKeyPath, kShellFoldersKeyPath, kAppDataValueName);
         return appData.empty() ? appData : appData + kQuickLaunchBelowAppData;
     }
-    return FolderValue(registry, kMapGroupsKeyPath,
+    return FolderValue(registry, kGrpConvKeyPath, kMapGroupsKeyPath,
                        ShortcutFolderValueNames[static_cast<std::size_t>(kQuickLaunchFolder)]);
 }
 

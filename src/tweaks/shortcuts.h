@@ -27,9 +27,14 @@ inline constexpr int kProgramsFolder = 1;
 inline constexpr int kDesktopFolder = 2;
 inline constexpr int kQuickLaunchFolder = 3;
 
-// Under HKEY_CURRENT_USER, created when missing.
+// Under HKEY_CURRENT_USER: the keys, created when missing, and the subkeys
+// the folder values are read from, which are not.
+inline constexpr wchar_t kExplorerKeyPath[] =
+    L"Software\\MicroSoft\\Windows\\CurrentVersion\\Explorer";
 inline constexpr wchar_t kShellFoldersKeyPath[] =
     L"Software\\MicroSoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+inline constexpr wchar_t kGrpConvKeyPath[] =
+    L"Software\\MicroSoft\\Windows\\CurrentVersion\\GrpConv";
 inline constexpr wchar_t kMapGroupsKeyPath[] =
     L"Software\\MicroSoft\\Windows\\CurrentVersion\\GrpConv\\MapGroups";
 inline constexpr wchar_t kAppDataValueName[] = L"AppData";

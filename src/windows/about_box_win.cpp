@@ -29,10 +29,10 @@ constexpr RECT kIconRect{kAboutWidth - 30, 0, kAboutWidth, 33};
 constexpr wchar_t kLabel1Text[] = L"软件主页：";
 constexpr wchar_t kLabel2Text[] = L"联系邮箱：";
 
-// The height is the whole line's (the cell), so that the two lines of
-// labels 12 pixels apart do not overlap.
-unique_hfont MakeFont(int cellHeight, bool highlighted) {
-    return unique_hfont(::CreateFontW(cellHeight, 0, 0, 0, FW_NORMAL, highlighted, highlighted,
+// N pixels high is the characters' height, as for every font of the
+// program; the line they stand in is taller by the font's leading.
+unique_hfont MakeFont(int pixelHeight, bool highlighted) {
+    return unique_hfont(::CreateFontW(-pixelHeight, 0, 0, 0, FW_NORMAL, highlighted, highlighted,
                                       FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                       DEFAULT_PITCH | FF_DONTCARE, L"MS Sans Serif"));

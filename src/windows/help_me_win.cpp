@@ -127,9 +127,8 @@ void HelpMe::FormCreate(HINSTANCE instance) {
 HWND HelpMe::AddButton(HINSTANCE instance, ButtonId id, const wchar_t* caption, int x, int width,
                        int picture) {
     HWND control = ::CreateWindowExW(
-        0, L"BUTTON", caption,
-        WS_CHILD | WS_VISIBLE | WS_TABSTOP | (id == kOk ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), x, 376,
-        width, 36, hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+        0, L"BUTTON", caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, x, 376, width,
+        36, hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
     ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(buttonFont_.get()), FALSE);
     // The glyph left of the caption, drawn by the flat take-over; its
     // magenta is transparent.
@@ -211,8 +210,9 @@ LRESULT HelpMe::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             break;
         case WM_CTLCOLORBTN:
-            // The buttons' corners show the window's colour.
-            ::SetTextColor(reinterpret_cast<HDC>(wParam), ::GetSysColor(COLOR_BTNTEXT));
+            // The buttons' corners show the window's colour; their captions
+            // are in the window text colour, as on the control window.
+            ::SetTextColor(reinterpret_cast<HDC>(wParam), ::GetSysColor(COLOR_WINDOWTEXT));
             return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_GRADIENTACTIVECAPTION));
         case WM_CTLCOLORSTATIC:  // read-only memos ask for these
         case WM_CTLCOLOREDIT: {

@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "common/error.h"
+#include "support/error_of.h"
 #include "support/fake_registry.h"
 #include "support/scripted_prompts.h"
 
 namespace tavrel {
 namespace {
 
+using testing::ErrorOf;
 using testing::FakeRegistry;
 using testing::ScriptedPrompts;
 
@@ -29,9 +31,14 @@ class CustomCharacterTest : public ::testing::Test {
             registry.Find(kRoot, kKey, L"CustomCharacter" + std::to_wstring(n));
         return value == nullptr ? L"<none>" : value->text;
     }
+    std::vector<CustomMenuEntry> Entries() {
+        std::vector<CustomMenuEntry> entries;
+        CustomCharacterClick(context.store, settings, entries);
+        return entries;
+    }
     std::vector<std::wstring> Captions() {
         std::vector<std::wstring> captions;
-        for (const CustomMenuEntry& entry : CustomCharacterClick(context.store, settings)) {
+        for (const CustomMenuEntry& entry : Entries()) {
             captions.push_back(entry.caption);
         }
         return captions;
@@ -100,12 +107,17 @@ TEST_F(CustomCharacterTest, KeysThatCannotBeCreatedStoreNothingYetTheTextIsDrawn
     EXPECT_EQ(drawn, (std::vector<std::wstring>{L"X"}));
 }
 
-TEST_F(CustomCharacterTest, ADamagedValueIsNoDuplicateAndNoCountWrapsAround) {
-    Store({L"A"});
+TEST_F(CustomCharacterTest, ADamagedValueEndsTheSaveAndNoCountWrapsAround) {
+    Store({L"A", L"B"});
     registry.PutInteger(kRoot, kKey, L"CustomCharacter1", 7);
-    prompts.answers = {L"7"};
-    CustomCharacterSaveClick(context);
+    settings.arrage = 5;
+    prompts.answers = {L"B"};
+    EXPECT_EQ(ErrorOf([&] { CustomCharacterSaveClick(context); }),
+              L"Invalid data type for 'CustomCharacter1'");
     EXPECT_EQ(settings.customCharacterCount, 2);
+    EXPECT_EQ(settings.arrage, 5);
+    EXPECT_EQ(Text(3), L"<none>");
+    EXPECT_TRUE(drawn.empty()) << "the command ended at the damaged value";
 
     // Numbers run out only with a damaged count: the save then stores
     // nothing, without looking for duplicates first.
@@ -204,15 +216,16 @@ TEST_F(CustomCharacterTest, MissingKeysEndTheDeleteSilently) {
     EXPECT_EQ(settings.customCharacterCount, 2);
 }
 
-TEST_F(CustomCharacterTest, AGapInTheValuesCostsNoOtherText) {
+TEST_F(CustomCharacterTest, DeleteOverwritesOnlyTheValuesThatExist) {
     Store({L"A", L"B", L"C", L"D"});
     registry.DeleteValue(kRoot, kKey, L"CustomCharacter2");
     prompts.answers = {L"30"};
     CustomCharacterDeleteClick(context);
-    EXPECT_EQ(Text(1), L"");
-    EXPECT_EQ(Text(2), L"C");
+    EXPECT_EQ(Text(1), L"") << "the missing second text, read as empty";
+    EXPECT_EQ(Text(2), L"<none>") << "still missing";
     EXPECT_EQ(Text(3), L"D");
     EXPECT_EQ(Text(4), L"<none>");
+    EXPECT_EQ(settings.customCharacterCount, 3);
 
     // A count above the values: the missing ones move as empty texts.
     Store({L"A", L"B"});
@@ -222,16 +235,33 @@ TEST_F(CustomCharacterTest, AGapInTheValuesCostsNoOtherText) {
     CustomCharacterDeleteClick(context);
     EXPECT_EQ(Text(1), L"B");
     EXPECT_EQ(Text(2), L"");
+    EXPECT_EQ(Text(3), L"<none>");
     EXPECT_EQ(settings.customCharacterCount, 3);
+}
+
+TEST_F(CustomCharacterTest, ADamagedValueEndsTheDeleteWithNothingChanged) {
+    Store({L"A", L"B", L"C"});
+    registry.PutInteger(kRoot, kKey, L"CustomCharacter3", 1);
+    settings.arrage = 31;
+    prompts.answers = {L"30"};
+    EXPECT_EQ(ErrorOf([&] { CustomCharacterDeleteClick(context); }),
+              L"Invalid data type for 'CustomCharacter3'");
+    EXPECT_EQ(Text(1), L"A");
+    EXPECT_EQ(Text(2), L"B");
+    const FakeRegistry::Value* damaged = registry.Find(kRoot, kKey, L"CustomCharacter3");
+    ASSERT_NE(damaged, nullptr);
+    EXPECT_EQ(damaged->type, FakeRegistry::kDword);
+    EXPECT_EQ(settings.customCharacterCount, 3);
+    EXPECT_EQ(settings.arrage, 31);
+    EXPECT_TRUE(prompts.notices.empty());
 }
 
 TEST_F(CustomCharacterTest, SubmenuListsEveryTextUnderItsNumber) {
     EXPECT_TRUE(Captions().empty()) << "no key: only the fixed items";
     Store({L"ABC", L"", L"好"});
     registry.DeleteValue(kRoot, kKey, L"CustomCharacter2");
-    registry.PutInteger(kRoot, kKey, L"CustomCharacter3", 1);
-    EXPECT_EQ(Captions(), (std::vector<std::wstring>{L"30.ABC", L"31.", L"32."}));
-    const std::vector<CustomMenuEntry> entries = CustomCharacterClick(context.store, settings);
+    EXPECT_EQ(Captions(), (std::vector<std::wstring>{L"30.ABC", L"31.", L"32.好"}));
+    const std::vector<CustomMenuEntry> entries = Entries();
     EXPECT_EQ(entries[0].name, L"CustomCharacter30");
     EXPECT_EQ(entries[0].image, 35);
     EXPECT_EQ(entries[0].tag, 30);
@@ -239,11 +269,22 @@ TEST_F(CustomCharacterTest, SubmenuListsEveryTextUnderItsNumber) {
     settings.customCharacterCount = -4;
     EXPECT_TRUE(Captions().empty());
     settings.customCharacterCount = 12;
-    const std::vector<CustomMenuEntry> twelve = CustomCharacterClick(context.store, settings);
+    const std::vector<CustomMenuEntry> twelve = Entries();
     ASSERT_EQ(twelve.size(), 12u);
     EXPECT_TRUE(twelve[5].startsColumn);
     EXPECT_EQ(std::count_if(twelve.begin(), twelve.end(), [](auto& e) { return e.startsColumn; }),
               1);
+}
+
+TEST_F(CustomCharacterTest, ADamagedValueEndsTheSubmenuAtItsEntryWithOneError) {
+    Store({L"A", L"B", L"C", L"D"});
+    registry.PutInteger(kRoot, kKey, L"CustomCharacter3", 1);
+    registry.PutInteger(kRoot, kKey, L"CustomCharacter4", 2);
+    std::vector<CustomMenuEntry> entries;
+    EXPECT_EQ(ErrorOf([&] { CustomCharacterClick(context.store, settings, entries); }),
+              L"Invalid data type for 'CustomCharacter3'");
+    ASSERT_EQ(entries.size(), 2u) << "the entries before it";
+    EXPECT_EQ(entries[1].caption, L"31.B");
 }
 
 }  // namespace

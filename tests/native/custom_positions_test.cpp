@@ -7,6 +7,7 @@
 #include "core/dispatcher.h"
 #include "core/settings_registry.h"
 #include "common/error.h"
+#include "support/error_of.h"
 #include "support/fake_registry.h"
 #include "support/icon_desktop.h"
 #include "support/quiet_host.h"
@@ -16,6 +17,7 @@
 namespace tavrel {
 namespace {
 
+using testing::ErrorOf;
 using testing::FakeIcon;
 using testing::FakeRegistry;
 using testing::IconDesktop;
@@ -60,9 +62,15 @@ class CustomPositionTest : public ::testing::Test {
         const FakeRegistry::Value* value = registry.Find(kRoot, Layout(n), L"CustomMenuName");
         return value == nullptr ? L"<none>" : value->text;
     }
+    std::vector<CustomMenuEntry> Entries(const CustomStore& store) {
+        std::vector<CustomMenuEntry> entries;
+        CustomPositionClick(store, settings, entries);
+        return entries;
+    }
+    std::vector<CustomMenuEntry> Entries() { return Entries(context.store); }
     std::vector<std::wstring> Captions() {
         std::vector<std::wstring> captions;
-        for (const CustomMenuEntry& entry : CustomPositionClick(context.store, settings)) {
+        for (const CustomMenuEntry& entry : Entries()) {
             captions.push_back(entry.caption);
         }
         return captions;
@@ -194,13 +202,19 @@ TEST_F(CustomPositionTest, ANameAlreadyStoredIsRefusedOncePerLayoutThatHoldsIt) 
     EXPECT_EQ(Name(4), L"work");
 }
 
-TEST_F(CustomPositionTest, ADamagedNameIsNoDuplicate) {
-    registry.PutInteger(kRoot, Layout(1), L"CustomMenuName", 5);
+TEST_F(CustomPositionTest, AMissingLayoutKeyIsNoDuplicateButADamagedNameEndsTheSave) {
+    StoreLayout(1, L"一", {});
     settings.customCount = 2;  // layout 2 has no key at all
-    Save(L"5");
+    Save(L"二");
     EXPECT_TRUE(prompts.notices.empty());
     EXPECT_EQ(settings.customCount, 3);
-    EXPECT_EQ(Name(3), L"5");
+
+    registry.PutInteger(kRoot, Layout(2), L"CustomMenuName", 5);
+    settings.arrage = 7;
+    EXPECT_EQ(ErrorOf([&] { Save(L"5"); }), L"Invalid data type for 'CustomMenuName'");
+    EXPECT_EQ(settings.customCount, 3);
+    EXPECT_EQ(settings.arrage, 7);
+    EXPECT_FALSE(registry.HasKey(kRoot, Layout(4)));
 }
 
 TEST_F(CustomPositionTest, SavingWhileNoIconIsReadableStillCountsTheLayout) {
@@ -236,8 +250,8 @@ TEST_F(CustomPositionTest, TheSettingsRootChosenAtStartIsTheOneUsed) {
     CustomPositionSaveClick(user);
     EXPECT_TRUE(registry.HasKey(RegistryRoot::kCurrentUser, Layout(1)));
     EXPECT_FALSE(registry.HasKey(RegistryRoot::kLocalMachine, kPositions));
-    EXPECT_EQ(CustomPositionClick(user.store, settings).size(), 1u);
-    EXPECT_TRUE(CustomPositionClick(context.store, settings).empty());
+    EXPECT_EQ(Entries(user.store).size(), 1u);
+    EXPECT_TRUE(Entries().empty());
 }
 
 // Refuses writes after a number of them, as a registry that fills up would.
@@ -481,22 +495,39 @@ TEST_F(CustomPositionTest, CountsThatDoNotMatchTheKeysCostNoOtherLayout) {
     EXPECT_EQ(Name(6), L"六");
 }
 
-// Refuses to delete trees, as a key held open by another program would.
-class StubbornRegistry : public FakeRegistry {
-  public:
-    bool DeleteTree(RegistryRoot, const std::wstring&) override { return false; }
-};
+TEST_F(CustomPositionTest, ALayoutThatCannotGoWholeIsReportedAndNothingChanges) {
+    StoreLayout(1, L"一", {{0, L"A", 1, 2}});
+    StoreLayout(2, L"二", {{0, L"B", 3, 4}, {1, L"C", 5, 6}, {2, L"D", 7, 8}});
+    StoreLayout(3, L"三", {{0, L"E", 9, 10}});
+    settings.customCount = 3;
+    settings.arrage = 32;
+    // Only a later entry of layout 2 is locked.
+    registry.undeletableKeys.insert(Item(2, 2));
+    prompts.answers = {L"31"};
+    EXPECT_EQ(ErrorOf([&] { CustomPositionDeleteClick(context); }),
+              L"Failed to delete key " + Layout(2));
+    EXPECT_EQ(settings.customCount, 3);
+    EXPECT_EQ(settings.arrage, 32);
+    EXPECT_TRUE(prompts.notices.empty());
+    EXPECT_EQ(Name(2), L"二");
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_TRUE(registry.HasKey(kRoot, Item(2, i))) << i << ": the entries before it too";
+    }
+    EXPECT_EQ(Name(3), L"三") << "the layout after it keeps its number";
 
-TEST_F(CustomPositionTest, AKeyThatCannotBeDeletedEndsTheDeleteWithNothingChanged) {
-    StubbornRegistry stubborn;
+    // A delete that fails all the same, after every key looked deletable.
+    class Stubborn : public FakeRegistry {
+      public:
+        bool DeleteTree(RegistryRoot, const std::wstring&) override { return false; }
+    } stubborn;
     CustomPositionContext held{desktop, {stubborn, kRoot}, settings, prompts};
     stubborn.PutString(kRoot, Layout(1), L"CustomMenuName", L"一");
     stubborn.PutString(kRoot, Layout(2), L"CustomMenuName", L"二");
     settings.customCount = 2;
     prompts.answers = {L"30"};
-    CustomPositionDeleteClick(held);
+    EXPECT_EQ(ErrorOf([&] { CustomPositionDeleteClick(held); }),
+              L"Failed to delete key " + Layout(1));
     EXPECT_EQ(settings.customCount, 2);
-    EXPECT_TRUE(prompts.notices.empty());
     EXPECT_EQ(stubborn.Find(kRoot, Layout(2), L"CustomMenuName")->text, L"二");
 }
 
@@ -504,11 +535,11 @@ TEST_F(CustomPositionTest, SubmenuListsEveryLayoutUnderItsNumber) {
     EXPECT_TRUE(Captions().empty()) << "no key: only the fixed items";
     StoreLayout(1, L"家", {});
     StoreLayout(2, L"工作", {});
-    registry.PutInteger(kRoot, Layout(4), L"CustomMenuName", 3);
+    registry.PutString(kRoot, Layout(4), L"CustomMenuName", L"");
     settings.customCount = 4;
     EXPECT_EQ(Captions(), (std::vector<std::wstring>{L"30.家", L"31.工作", L"32.", L"33."}));
     settings.customCharacterCount = 3;
-    const std::vector<CustomMenuEntry> entries = CustomPositionClick(context.store, settings);
+    const std::vector<CustomMenuEntry> entries = Entries();
     EXPECT_EQ(entries[1].caption, L"34.工作");
     EXPECT_EQ(entries[1].name, L"CustomPosition34");
     EXPECT_EQ(entries[1].tag, 34);
@@ -517,10 +548,22 @@ TEST_F(CustomPositionTest, SubmenuListsEveryLayoutUnderItsNumber) {
     settings.customCount = -1;
     EXPECT_TRUE(Captions().empty());
     settings.customCount = 31;
-    const std::vector<CustomMenuEntry> many = CustomPositionClick(context.store, settings);
+    const std::vector<CustomMenuEntry> many = Entries();
     ASSERT_EQ(many.size(), 31u);
     EXPECT_TRUE(many[9].startsColumn);
     EXPECT_TRUE(many[20].startsColumn);
+}
+
+TEST_F(CustomPositionTest, ADamagedNameEndsTheSubmenuAtItsEntryWithOneError) {
+    StoreLayout(1, L"家", {});
+    registry.PutInteger(kRoot, Layout(2), L"CustomMenuName", 3);
+    registry.PutInteger(kRoot, Layout(3), L"CustomMenuName", 4);
+    settings.customCount = 3;
+    std::vector<CustomMenuEntry> entries;
+    EXPECT_EQ(ErrorOf([&] { CustomPositionClick(context.store, settings, entries); }),
+              L"Invalid data type for 'CustomMenuName'");
+    ASSERT_EQ(entries.size(), 1u) << "the entries before it";
+    EXPECT_EQ(entries[0].caption, L"30.家");
 }
 
 TEST_F(CustomPositionTest, SubmenuReflectsADeleteFollowedByASave) {
@@ -528,11 +571,11 @@ TEST_F(CustomPositionTest, SubmenuReflectsADeleteFollowedByASave) {
     // shows the new names.
     Save(L"A");
     Save(L"B");
-    const std::vector<CustomMenuEntry> before = CustomPositionClick(context.store, settings);
+    const std::vector<CustomMenuEntry> before = Entries();
     prompts.answers = {L"30"};
     CustomPositionDeleteClick(context);
     Save(L"C");
-    const std::vector<CustomMenuEntry> after = CustomPositionClick(context.store, settings);
+    const std::vector<CustomMenuEntry> after = Entries();
     EXPECT_EQ(after.size(), before.size());
     EXPECT_NE(after, before);
     EXPECT_EQ(Captions(), (std::vector<std::wstring>{L"30.B", L"31.C"}));

@@ -163,13 +163,15 @@ TEST_F(ShortcutTest, OnlyTheQuickLaunchBarAsksForTheSystemVersion) {
     EXPECT_EQ(platform.versionQueries, 1);
 }
 
-TEST_F(ShortcutTest, MissingKeysAreCreatedAndNoLinkIsWrittenAnywhere) {
+TEST_F(ShortcutTest, MissingKeysAreCreatedButNotTheirSubkeysAndNoLinkIsWrittenAnywhere) {
     commands.StartMenuClick();
     commands.QuickLaunchClick();
     platform.version = {kPlatformWin32Nt, 1};
     commands.QuickLaunchClick();
-    EXPECT_TRUE(registry.HasKey(kUser, kShellFolders));
-    EXPECT_TRUE(registry.HasKey(kUser, kMapGroups));
+    EXPECT_TRUE(registry.HasKey(kUser, L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer"));
+    EXPECT_TRUE(registry.HasKey(kUser, L"Software\\Microsoft\\Windows\\CurrentVersion\\GrpConv"));
+    EXPECT_FALSE(registry.HasKey(kUser, kShellFolders));
+    EXPECT_FALSE(registry.HasKey(kUser, kMapGroups));
     EXPECT_EQ(SavedOnly(), std::vector<std::wstring>{});
     // The object was made and filled in each time, then let go.
     EXPECT_EQ(std::count(log.begin(), log.end(), L"release"), 3);

@@ -48,6 +48,9 @@ public:
     bool DeleteValue(RegistryRoot root, const std::wstring& path, const std::wstring& name) override {
         return !Denied(root) && inner_.DeleteValue(root, path, name);
     }
+    bool CanDeleteTree(RegistryRoot root, const std::wstring& path) override {
+        return !Denied(root) && inner_.CanDeleteTree(root, path);
+    }
     bool DeleteTree(RegistryRoot root, const std::wstring& path) override {
         return !Denied(root) && inner_.DeleteTree(root, path);
     }

@@ -33,6 +33,9 @@ public:
 
     // Every create, write and delete under this root fails.
     std::set<RegistryRoot> readOnlyRoots;
+    // Keys (paths as given, under any root) that cannot be deleted, as one
+    // whose rights forbid it.
+    std::set<std::wstring> undeletableKeys;
     // The root of each string written, in order (the machine's views share
     // one store here, so this is where they show).
     std::vector<RegistryRoot> stringWriteRoots;
@@ -132,15 +135,30 @@ public:
         const auto key = keys_.find(Name(root, path));
         return key != keys_.end() && key->second.values.erase(Lower(name)) != 0;
     }
-    bool DeleteTree(RegistryRoot root, const std::wstring& path) override {
+    bool CanDeleteTree(RegistryRoot root, const std::wstring& path) override {
         if (ReadOnly(root) || !HasKey(root, path)) {
             return false;
         }
         const std::wstring top = Name(root, path);
-        for (auto it = keys_.begin(); it != keys_.end();) {
-            it = IsWithin(it->first, top) ? keys_.erase(it) : std::next(it);
+        return std::none_of(
+            undeletableKeys.begin(), undeletableKeys.end(),
+            [&](const std::wstring& key) { return IsWithin(Name(root, key), top); });
+    }
+    bool DeleteTree(RegistryRoot root, const std::wstring& path) override {
+        if (ReadOnly(root) || !HasKey(root, path)) {
+            return false;
         }
-        return true;
+        // An undeletable key stays with its parents; everything else goes.
+        const std::wstring top = Name(root, path);
+        bool whole = true;
+        for (auto it = keys_.begin(); it != keys_.end();) {
+            const bool keep = std::any_of(
+                undeletableKeys.begin(), undeletableKeys.end(),
+                [&](const std::wstring& key) { return IsWithin(Name(root, key), it->first); });
+            whole = whole && !(keep && IsWithin(it->first, top));
+            it = IsWithin(it->first, top) && !keep ? keys_.erase(it) : std::next(it);
+        }
+        return whole;
     }
     bool CopyTree(RegistryRoot fromRoot, const std::wstring& from, RegistryRoot toRoot,
                   const std::wstring& to) override {

@@ -18,11 +18,13 @@
 #include "core/menus.h"
 #include "app/menus_win.h"
 #include "core/settings_registry.h"
+#include "common/error.h"
 #include "common/error_report_win.h"
 #include "common/prompts_win.h"
 #include "common/registry_win.h"
 #include "desktop/desktop_win.h"
 #include "standin_desktop/standin_client_win.h"
+#include "styling/menu_painter_win.h"
 #include "textlayouts/custom_commands_win.h"
 #include "common/scope_exit.h"
 #include "support/owner_window_win.h"
@@ -405,6 +407,7 @@ TEST_F(CustomLayoutsTest, SubmenuEntriesAreRealItemsWithPicturesCommandsAndColum
     ::GetMenuItemInfoW(commands_.PositionMenu(), 8, TRUE, &info);  // dynamic entry 6
     EXPECT_TRUE(info.fType & MFT_MENUBARBREAK);
     EXPECT_EQ(MenuItemImage(info.dwItemData), 38);
+    EXPECT_EQ(MenuItemTag(info.dwItemData), 35);
     EXPECT_EQ(info.wID, ArrangementCommand(35));
     EXPECT_FALSE(info.fState & MFS_GRAYED);
     ::GetMenuItemInfoW(commands_.PositionMenu(), 7, TRUE, &info);
@@ -413,6 +416,51 @@ TEST_F(CustomLayoutsTest, SubmenuEntriesAreRealItemsWithPicturesCommandsAndColum
     // The same count with another name: the entries are made anew.
     registry_.WriteString(kRoot, LayoutKeyPath(3), L"CustomMenuName", L"改");
     EXPECT_EQ(Opened(commands_.PositionMenu())[5], L"32.改");
+}
+
+TEST_F(CustomLayoutsTest, ThePainterLeavesTheEntryNumbered999ItsPlatformLook) {
+    registry_.CreateKey(kRoot, kCustomPositionKey);
+    settings_.customCount = 970;  // layouts 30 to 999, their keys missing
+    MenuPainter painter(owner_.hwnd());
+    painter.AddMenu(menu_.get());
+    ASSERT_EQ(Opened(commands_.PositionMenu()).size(), 973u);
+    MenuPainterProperties properties;
+    properties.active = true;
+    painter.SetProperties(properties);
+    const auto ownerDrawn = [&](int position) {
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_FTYPE;
+        ::GetMenuItemInfoW(commands_.PositionMenu(), static_cast<UINT>(position), TRUE, &info);
+        return (info.fType & MFT_OWNERDRAW) != 0;
+    };
+    EXPECT_TRUE(ownerDrawn(3 + 968)) << "998";
+    EXPECT_FALSE(ownerDrawn(3 + 969)) << "999";
+    painter.SetActive(false);
+}
+
+TEST_F(CustomLayoutsTest, ADamagedTextEndsTheRefreshWithTheEntriesBeforeIt) {
+    registry_.CreateKey(kRoot, kCustomCharacterKey);
+    registry_.WriteString(kRoot, kCustomCharacterKey, L"CustomCharacter1", L"A");
+    registry_.WriteInteger(kRoot, kCustomCharacterKey, L"CustomCharacter2", 5);
+    registry_.WriteString(kRoot, kCustomCharacterKey, L"CustomCharacter3", L"C");
+    settings_.customCharacterCount = 3;
+    std::wstring error;
+    try {
+        Opened(commands_.CharacterMenu());
+    } catch (const Error& failure) {
+        error = failure.message();
+    }
+    EXPECT_EQ(error, L"Invalid data type for 'CustomCharacter2'");
+    std::vector<std::wstring> captions;
+    for (int i = 0; i < ::GetMenuItemCount(commands_.CharacterMenu()); ++i) {
+        wchar_t caption[64] = {};
+        ::GetMenuStringW(commands_.CharacterMenu(), static_cast<UINT>(i), caption, 64,
+                         MF_BYPOSITION);
+        captions.push_back(caption);
+    }
+    EXPECT_EQ(captions,
+              (std::vector<std::wstring>{L"我要自定义字符", L"删除自定义字符", L"", L"30.A"}));
 }
 
 }  // namespace

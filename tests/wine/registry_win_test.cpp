@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
+#include "support/error_of.h"
 
 namespace tavrel {
 namespace {
@@ -22,14 +22,7 @@ std::optional<std::wstring> MachineCustomCharacter(std::int32_t k) {
     return ReadCustomCharacter(registry, RegistryRoot::kLocalMachine, k);
 }
 
-std::wstring ErrorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const Error& error) {
-        return error.message();
-    }
-    return L"";
-}
+using testing::ErrorOf;
 
 TEST_F(RegistryTest, OpenDoesNotCreateAndCreateMakesParents) {
     EXPECT_FALSE(RegistryKey::Open(HKEY_LOCAL_MACHINE, kScratchKey).has_value());
@@ -74,6 +67,19 @@ TEST_F(RegistryTest, CustomCharacterTexts) {
     characters.WriteString(L"CustomCharacter2", L"中国");
     EXPECT_EQ(MachineCustomCharacter(2), std::optional<std::wstring>(L"中国"));
     EXPECT_EQ(MachineCustomCharacter(1), std::optional<std::wstring>(L"")) << "an absent value is the empty text";
+}
+
+TEST_F(RegistryTest, ATreeThatCanGoWholeIsFoundOutWithoutDeletingAnything) {
+    Win32Registry registry;
+    const std::wstring layout = std::wstring(kScratchKey) + L"\\CustomPosition1";
+    EXPECT_FALSE(registry.CanDeleteTree(RegistryRoot::kLocalMachine, layout)) << "not there";
+    RegistryKey::Create(HKEY_LOCAL_MACHINE, layout).WriteString(L"CustomMenuName", L"一");
+    RegistryKey::Create(HKEY_LOCAL_MACHINE, layout + L"\\0\\deeper").WriteInteger(L"IconPos.X", 1);
+    RegistryKey::Create(HKEY_LOCAL_MACHINE, layout + L"\\1");
+    EXPECT_TRUE(registry.CanDeleteTree(RegistryRoot::kLocalMachine, layout));
+    EXPECT_TRUE(registry.KeyExists(RegistryRoot::kLocalMachine, layout + L"\\0\\deeper"));
+    EXPECT_TRUE(registry.DeleteTree(RegistryRoot::kLocalMachine, layout));
+    EXPECT_FALSE(registry.KeyExists(RegistryRoot::kLocalMachine, layout));
 }
 
 }  // namespace

@@ -93,8 +93,8 @@ class PainterWindow {
         face.glyph = TestGlyph();
         painter_->controls().AddBitmapButton(button_, std::move(face));
         edit_ = ::CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"text",
-                                  WS_CHILD | WS_VISIBLE | ES_READONLY, 80, 10, 100, 40, window_,
-                                  nullptr, nullptr, nullptr);
+                                  WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY,
+                                  80, 10, 100, 60, window_, nullptr, nullptr, nullptr);
         painter_->controls().AddTextArea(edit_);
     }
     ~PainterWindow() {
@@ -595,19 +595,33 @@ TEST_F(FlatButtons, GivingUpRestoresThePlatformsButton) {
     EXPECT_TRUE(owner_.painter().controls().IsTakenOver(owner_.edit()));
 }
 
-TEST(FlatTextAreas, AFlatFrameInsteadOfTheSunkenEdge) {
+TEST(FlatTextAreas, AFlatFrameOnTheTextInsteadOfTheSunkenEdge) {
     PainterWindow owner;
     owner.Skin(1);
     HWND edit = owner.edit();
     EXPECT_EQ(::GetWindowLongPtrW(edit, GWL_EXSTYLE) & WS_EX_CLIENTEDGE, 0);
     EXPECT_NE(::GetWindowLongPtrW(edit, GWL_STYLE) & WS_BORDER, 0);
     ::RedrawWindow(edit, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
-    HDC dc = ::GetWindowDC(edit);
-    GdiColorDevice device(dc);
-    EXPECT_EQ(static_cast<ColorRef>(::GetPixel(dc, 0, 20)), Darken(device, 0x006600, 60));
+    RECT client{};
+    ::GetClientRect(edit, &client);
+    RECT whole{};
+    ::GetWindowRect(edit, &whole);
+    window_dc text(edit);
+    window_dc all(edit, window_dc::Area::kWhole);
+    GdiColorDevice device(text.get());
+    const ColorRef idle = Darken(device, 0x006600, 60);
+    const auto at = [](const window_dc& dc, int x, int y) {
+        return static_cast<ColorRef>(::GetPixel(dc.get(), x, y));
+    };
+    // The frame runs round the text, inside the border and left of the
+    // scroll bar; the window's own edge and the scroll bar stay as they are.
+    EXPECT_EQ(at(text, 0, 20), idle);
+    EXPECT_EQ(at(text, client.right - 1, 20), idle) << "left of the scroll bar";
+    EXPECT_EQ(at(text, 20, client.bottom - 1), idle);
+    EXPECT_NE(at(all, 0, 20), idle) << "the border";
+    EXPECT_NE(at(all, whole.right - whole.left - 1, 20), idle) << "not round the scroll bar";
     ::SetFocus(edit);
-    EXPECT_EQ(static_cast<ColorRef>(::GetPixel(dc, 0, 20)), Lighten(device, kClHighlight, 60));
-    ::ReleaseDC(edit, dc);
+    EXPECT_EQ(at(text, 0, 20), Lighten(device, kClHighlight, 60));
     MenuPainterProperties off = owner.painter().properties();
     off.active = false;
     owner.painter().SetProperties(off);

@@ -6,11 +6,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <functional>
 
 #include "core/commands.h"
 #include "core/control_window_model.h"
 #include "common/command_table.h"
+#include "common/scope_exit.h"
 #include "styling/balloon_hint_win.h"
 #include "support/gui_objects_win.h"
 #include "support/program_win.h"
@@ -188,6 +191,52 @@ TEST_F(WindowsTest, AboutLinksLightUpUntilThePointerIsOverThePicture) {
                  L"如果您发现本软件有什么问题，或有好的建议请告诉我！");
 }
 
+// The line height of "MS Sans Serif" with characters `pixels` high, as the
+// font mapper gives it.
+TEXTMETRICW MetricsOfCharacters(int pixels) {
+    unique_hdc dc(::CreateCompatibleDC(nullptr));
+    unique_hfont font(::CreateFontW(
+        -pixels, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"MS Sans Serif"));
+    select_object use(dc.get(), font.get());
+    TEXTMETRICW metrics{};
+    ::GetTextMetricsW(dc.get(), &metrics);
+    return metrics;
+}
+
+TEST_F(WindowsTest, TheVersionHasTwelvePixelCharactersAndTheLinksEleven) {
+    using Link = AboutBox::Link;
+    const TEXTMETRICW twelve = MetricsOfCharacters(12);
+    const TEXTMETRICW eleven = MetricsOfCharacters(11);
+    ASSERT_EQ(twelve.tmHeight - twelve.tmInternalLeading, 12);
+    ASSERT_GT(eleven.tmHeight, 11) << "the line is taller than its characters";
+    AboutBox about(model_, shell_, ProgramWindow::kAbout);
+    ASSERT_TRUE(about.Create(instance_, nullptr));
+    ::RedrawWindow(about.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    // The version stands on a box of the window's colour as high as its line.
+    const COLORREF box = ::GetSysColor(COLOR_ACTIVEBORDER);
+    int rows = 0;
+    for (int y = 31; y < 60; ++y) {
+        bool inBox = false;
+        for (int x = 262; x < 275 && !inBox; ++x) {
+            const COLORREF pixel = PixelAt(about.hwnd(), {x, y});
+            inBox = pixel == box || pixel == RGB(255, 0, 0);
+        }
+        if (!inBox) {
+            break;
+        }
+        ++rows;
+    }
+    EXPECT_EQ(rows, twelve.tmHeight);
+    // The links, and the places their hover and hints answer, are as high
+    // as a line of eleven-pixel characters, lit or not.
+    EXPECT_EQ(about.LinkRect(Link::kUrl).bottom - about.LinkRect(Link::kUrl).top, eleven.tmHeight);
+    ::SendMessageW(about.hwnd(), WM_MOUSEMOVE, 0, At(Middle(about.LinkRect(Link::kEmail))));
+    ASSERT_TRUE(about.highlighted(Link::kEmail));
+    EXPECT_EQ(about.LinkRect(Link::kEmail).bottom - about.LinkRect(Link::kEmail).top,
+              eleven.tmHeight);
+}
+
 TEST_F(WindowsTest, AboutLinksIssueTheirRequestsAndThePictureCloses) {
     using Link = AboutBox::Link;
     AboutBox about(model_, shell_, ProgramWindow::kAbout);
@@ -292,6 +341,89 @@ TEST_F(WindowsTest, TheHelpWindowsPainterDrawsItsButtonsAndMemosFlat) {
         }
     }
     EXPECT_TRUE(glyph) << "the picture beside the caption";
+}
+
+TEST_F(WindowsTest, TheFocusedOkCaptionIsPlainWindowText) {
+    // A window text colour of its own, so that it shows which colour the
+    // captions take.
+    const int element = COLOR_WINDOWTEXT;
+    const COLORREF before = ::GetSysColor(COLOR_WINDOWTEXT);
+    const COLORREF windowText = RGB(0, 0, 160);
+    ASSERT_NE(windowText, ::GetSysColor(COLOR_BTNTEXT));
+    ASSERT_TRUE(::SetSysColors(1, &element, &windowText));
+    const scope_exit restore([&] { ::SetSysColors(1, &element, &before); });
+    testing::PointerTo({::GetSystemMetrics(SM_CXSCREEN) - 1, ::GetSystemMetrics(SM_CYSCREEN) - 1});
+    HelpMe help(model_, shell_, hints_);
+    ASSERT_TRUE(help.Create(instance_, nullptr, HelpPage::kHelp));
+    Pump();
+    HWND ok = help.button(HelpMe::kOk);
+    ASSERT_EQ(::GetFocus(), ok);
+    EXPECT_EQ(::GetWindowLongPtrW(ok, GWL_STYLE) & BS_TYPEMASK, BS_PUSHBUTTON)
+        << "the focus makes no default button";
+    ::RedrawWindow(ok, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    // The caption's pixels, right of the picture.
+    RECT text{100, 36, 0, 0};
+    for (int y = 2; y < 34; ++y) {
+        for (int x = 36; x < 98; ++x) {
+            if (PixelAt(ok, {x, y}) == windowText) {
+                text = {std::min<LONG>(text.left, x), std::min<LONG>(text.top, y),
+                        std::max<LONG>(text.right, x + 1), std::max<LONG>(text.bottom, y + 1)};
+            }
+        }
+    }
+    ASSERT_LT(text.left, text.right) << "the caption is in the window text colour";
+    // Around it only the fill: no relief of a default button.
+    const COLORREF fill = PixelAt(ok, {text.left - 2, text.top});
+    int relief = 0;
+    for (int y = text.top - 1; y <= text.bottom; ++y) {
+        for (int x = text.left - 1; x <= text.right; ++x) {
+            const COLORREF pixel = PixelAt(ok, {x, y});
+            relief += pixel != fill && pixel != windowText ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(relief, 0);
+}
+
+// The part of `window` the platform tells of the pointer leaving: 0 none,
+// 1 its client area, 2 the rest (border and scroll bars).
+int TrackedPart(HWND window) {
+    TRACKMOUSEEVENT query{sizeof(query), TME_QUERY, nullptr, 0};
+    if (!::TrackMouseEvent(&query) || query.hwndTrack != window || !(query.dwFlags & TME_LEAVE)) {
+        return 0;
+    }
+    return (query.dwFlags & TME_NONCLIENT) != 0 ? 2 : 1;
+}
+
+TEST_F(WindowsTest, AMemoStaysLitWhileThePointerIsOnItsScrollBar) {
+    HelpMe help(model_, shell_, hints_);
+    ASSERT_TRUE(help.Create(instance_, nullptr, HelpPage::kHelp));
+    Pump();
+    HWND memo = help.memo(HelpPage::kHelp);
+    const FlatControlState* state = help.painter().controls().StateOf(memo);
+    ASSERT_NE(state, nullptr);
+    RECT whole{};
+    ::GetWindowRect(memo, &whole);
+    const auto waitFor = [&](const std::function<bool()>& condition) {
+        return testing::WaitUntil(
+            [&] {
+                Pump();
+                return condition();
+            },
+            std::chrono::milliseconds(3000));
+    };
+    testing::PointerTo(ScreenMiddle(memo));
+    ASSERT_TRUE(waitFor([&] { return state->hot(); })) << "lit over the text";
+    // On the scroll bar the platform is asked about leaving the rest of the
+    // control, once it has told of leaving the text.
+    const int scrollBarX = whole.right - ::GetSystemMetrics(SM_CXVSCROLL) / 2 - 1;
+    testing::PointerTo({scrollBarX, (whole.top + whole.bottom) / 2});
+    EXPECT_TRUE(waitFor([&] { return TrackedPart(memo) == 2; }));
+    EXPECT_TRUE(state->hot()) << "still lit on the scroll bar";
+    testing::PointerTo(ScreenMiddle(memo));
+    EXPECT_TRUE(waitFor([&] { return TrackedPart(memo) == 1; }));
+    EXPECT_TRUE(state->hot()) << "and back on the text";
+    testing::PointerTo({whole.right + 40, whole.bottom + 40});
+    EXPECT_TRUE(waitFor([&] { return !state->hot(); })) << "off the control";
 }
 
 TEST_F(WindowsTest, HelpAndAboutHintsAreBalloons) {
