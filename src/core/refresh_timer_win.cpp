@@ -6,7 +6,6 @@
 namespace tavrel {
 namespace {
 
-constexpr UINT_PTR kTimer2 = 2;
 constexpr UINT kTimer2DesignInterval = 60000;
 
 class Win32Timers final : public WindowTimers {
@@ -26,7 +25,7 @@ WindowTimers& SystemTimers() {
 
 void RefreshTimer::Start(HWND owner) {
     owner_ = owner;
-    timers_.Set(owner_, kTimer2, kTimer2DesignInterval);
+    timers_.Set(owner_, kRefreshTimerId, kTimer2DesignInterval);
     interval_ = kTimer2DesignInterval;
 }
 
@@ -38,18 +37,18 @@ void RefreshTimer::SetPeriod(std::int32_t flashScreen) {
     if (interval == 0) {
         Stop();
     } else {
-        timers_.Set(owner_, kTimer2, interval);
+        timers_.Set(owner_, kRefreshTimerId, interval);
         interval_ = interval;
     }
 }
 
 void RefreshTimer::Stop() {
-    timers_.Kill(owner_, kTimer2);
+    timers_.Kill(owner_, kRefreshTimerId);
     interval_ = 0;
 }
 
 bool RefreshTimer::Handle(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
-    if (message != WM_TIMER || wParam != kTimer2) {
+    if (message != WM_TIMER || wParam != kRefreshTimerId) {
         return false;
     }
     // While an error report is open the refresh waits: a failure that comes

@@ -10,6 +10,9 @@
 
 namespace tavrel {
 
+// Timer2 of the control window.
+inline constexpr UINT_PTR kRefreshTimerId = 2;
+
 // The window timers the refresh counts down on: the system's, or one a test
 // puts in to see when a countdown starts.
 class WindowTimers {

@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "app/control_window_win.h"
+#include "common/registry_win.h"
 #include "core/commands.h"
+#include "core/refresh_timer_win.h"
 #include "core/registry_win.h"
 #include "core/settings_store.h"
 #include "standin_desktop/standin_client_win.h"
@@ -101,7 +103,11 @@ HWND ControlWindowOf(const RunningProgram& program) {
 }
 
 void Command(HWND control, std::uint16_t command) {
-    ::SendMessageW(control, WM_COMMAND, MAKEWPARAM(command, 0), 0);
+    // A command that shows a box waits for it: a bound, so that a box that
+    // should not have come fails the test instead of holding it up.
+    DWORD_PTR ignored = 0;
+    ::SendMessageTimeoutW(control, WM_COMMAND, MAKEWPARAM(command, 0), 0, SMTO_NORMAL,
+                          static_cast<UINT>(std::chrono::milliseconds(kStartTime).count()), &ignored);
 }
 
 void ExitAndExpectCleanEnd(const RunningProgram& program) {
@@ -118,6 +124,28 @@ void StoreSettings(const Settings& settings) {
     Win32Registry registry;
     RegistrySettings store(registry, RegistryRoot::kLocalMachine, L"");
     SaveSettings(settings, store);
+}
+
+std::optional<Settings> SettingsOnceIdle(HWND control) {
+    constexpr std::int32_t kUnsaved = -12345;
+    std::optional<RegistryKey> key = RegistryKey::Open(HKEY_LOCAL_MACHINE, kSettingsKeyPath);
+    if (!key) {
+        return std::nullopt;
+    }
+    key->WriteInteger(L"ShowHideIcon", kUnsaved);
+    ::PostMessageW(control, WM_TIMER, kRefreshTimerId, 0);
+    if (!WaitUntil([&] { return key->ReadInteger(L"ShowHideIcon") != kUnsaved; }, kStartTime)) {
+        return std::nullopt;
+    }
+    Settings saved;
+    saved.arrage = key->ReadInteger(L"Arrage");
+    saved.skin = key->ReadInteger(L"Skin");
+    saved.textColor = key->ReadInteger(L"TextColor");
+    saved.showHideIcon = key->ReadInteger(L"ShowHideIcon");
+    saved.flashScreen = key->ReadInteger(L"FlashScreen");
+    saved.customCount = key->ReadInteger(L"CustomCount");
+    saved.customCharacterCount = key->ReadInteger(L"CustomCharacterCount");
+    return saved;
 }
 
 std::wstring MessageBoxText(HWND box) {
@@ -189,6 +217,11 @@ void PointerTo(POINT point) {
         ::PostMessageW(window, WM_NCMOUSEMOVE, static_cast<WPARAM>(hit),
                        MAKELPARAM(point.x, point.y));
     }
+}
+
+void PaintNow(HWND window) {
+    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    ::GdiFlush();
 }
 
 bool SaveScreenshot(const std::wstring& path) {

@@ -43,10 +43,17 @@ inline constexpr std::chrono::seconds kStartTime{20};
 // Commands that come during the start-up run only once it has ended.
 HWND ControlWindowOf(const RunningProgram& program);
 // A command of the control window, as its menus and buttons give it; back
-// when the command has run.
+// when the command has run (or after a bound, when it waits on a box).
 void Command(HWND control, std::uint16_t command);
 // Ends the program through its exit command and expects a clean end.
 void ExitAndExpectCleanEnd(const RunningProgram& program);
+
+// Waits until the program has handled what was posted to it before: a
+// refresh posted behind it saves the settings over a value the program
+// never writes. The settings as saved then; nothing when no save came
+// within a bound only a stuck program reaches (the refresh waits while an
+// error report is open). The refresh performs the current arrangement too.
+std::optional<Settings> SettingsOnceIdle(HWND control);
 
 // The program's settings trees forgotten (the autorun values stay), then
 // these settings stored under HKEY_LOCAL_MACHINE, where the test prefix
@@ -69,6 +76,10 @@ void ForgetProgramSettings();
 // while) and its last step sends no mouse message; this waits until it has
 // settled, then posts the move a real mouse would have caused.
 void PointerTo(POINT point);
+
+// Has a window of any thread paint itself and its controls now, before a
+// screenshot.
+void PaintNow(HWND window);
 
 // A screenshot of the whole screen as a 24-bit BMP file.
 bool SaveScreenshot(const std::wstring& path);

@@ -28,6 +28,7 @@
 #include "textlayouts/custom_commands_win.h"
 #include "common/scope_exit.h"
 #include "support/owner_window_win.h"
+#include "support/program_win.h"
 #include "support/screen_modes_win.h"
 #include "textlayouts/custom_positions.h"
 
@@ -81,14 +82,7 @@ HWND VisibleBox(bool input) {
 }
 
 bool WaitFor(const std::function<bool()>& condition) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > end) {
-            return false;
-        }
-        ::Sleep(10);
-    }
-    return true;
+    return testing::WaitUntil(condition, std::chrono::seconds(20));
 }
 
 // Answers the boxes a command shows, from another thread, as a user would;

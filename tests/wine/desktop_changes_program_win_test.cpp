@@ -185,18 +185,10 @@ TEST(Startup, ACommandThatComesDuringTheStartUpRunsWhenItHasEnded) {
     EXPECT_EQ(key->ReadInteger(L"Arrage"), 3) << "the choice, not the stored arrangement read back over it";
 }
 
-// The setting as the program keeps it in memory: a refresh from its message
-// loop writes it out over a value the program never writes.
+// The setting as the program keeps it in memory.
 std::int32_t ShowHideIconNow(HWND control) {
-    constexpr std::int32_t kUnsaved = -7;
-    std::optional<RegistryKey> key = RegistryKey::Open(HKEY_LOCAL_MACHINE, kSettingsKeyPath);
-    if (!key) {
-        return kUnsaved;
-    }
-    key->WriteInteger(L"ShowHideIcon", kUnsaved);
-    ::PostMessageW(control, WM_TIMER, 2, 0);
-    WaitUntil([&] { return key->ReadInteger(L"ShowHideIcon") != kUnsaved; }, 20s);
-    return key->ReadInteger(L"ShowHideIcon");
+    const std::optional<Settings> saved = testing::SettingsOnceIdle(control);
+    return saved ? saved->showHideIcon : -1;
 }
 
 bool Shown(const StandinDesktop& standin) { return ::IsWindowVisible(standin.Holder()) != FALSE; }

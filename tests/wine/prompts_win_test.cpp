@@ -82,7 +82,7 @@ class InputBoxTest : public ::testing::Test {
                 return;
             }
             HWND edit = ::GetDlgItem(box, kInputBoxEditId);
-            ::Sleep(200);  // let it paint
+            testing::PaintNow(box);
             seen_.caption = TextOf(box);
             seen_.prompt = TextOf(ChildOfClass(box, L"Static"));
             seen_.text = TextOf(edit);

@@ -178,7 +178,7 @@ class DialogWatcher {
                   },
                   10s);
               if (dialog_ != nullptr) {
-                  ::Sleep(300);  // let it paint
+                  testing::PaintNow(dialog_);
                   answer(dialog_);
               }
           }) {}

@@ -563,11 +563,9 @@ TEST(ShellExecuteSeam, TheRealShellTakesTheRequests) {
     // Once for real: the shell gets each request and the call comes back;
     // whether a browser or mail program answers is not looked at.
     ShellExecuteSeam shell;
-    const auto start = std::chrono::steady_clock::now();
     WWWUrlClick(shell, nullptr);
     MailToClick(shell, nullptr);
     TalkToFriendClick(shell, nullptr);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(60));
     EXPECT_GT(shell.lastResult(), 32) << "the tell-a-friend mail reached the shell";
 }
 
