@@ -32,14 +32,11 @@ void AppCommands::ArrangementClick(const CommandEvent& event) {
 
 void AppCommands::SeeAllArragnClick(const CommandEvent&) { dispatcher_.DemonstrateAll(); }
 
-void AppCommands::ShowHideAllIconClick(const CommandEvent&) {
-    if (settings_.showHideIcon == 0) {
-        desktop_.ShowDesktopWindow(1);
-        settings_.showHideIcon = 1;
-    } else {
-        desktop_.ShowDesktopWindow(0);
-        settings_.showHideIcon = 0;
-    }
+void AppCommands::ShowHideAllIconClick(const CommandEvent&) { ShowAllIcons(settings_.showHideIcon == 0); }
+
+void AppCommands::ShowAllIcons(bool shown) {
+    desktop_.ShowDesktopWindow(shown ? 1 : 0);
+    settings_.showHideIcon = shown ? 1 : 0;
     tray_.SetShowHideCaption(settings_.showHideIcon);
 }
 

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "app/app_commands_win.h"
@@ -12,6 +13,7 @@
 #include "app/application_window_win.h"
 #include "core/control_window_model.h"
 #include "app/control_window_win.h"
+#include "app/program_commands_win.h"
 #include "core/dispatcher.h"
 #include "core/refresh_timer_win.h"
 #include "core/registry_win.h"
@@ -58,6 +60,13 @@ public:
     void ShowSplash(HINSTANCE instance) { windows_.ShowSplash(instance); }
     void CloseSplash() { windows_.CloseSplash(); }
 
+    // Start-up has ended: the command the program was started with is
+    // carried out, and from now on a second copy may hand it commands.
+    // False when that command failed.
+    bool StartupEnded(const std::optional<ProgramCommand>& command) {
+        return programCommands_.StartupEnded(command);
+    }
+
 private:
     void FormCreate();
     // The designed look of the menus and buttons, taken over at once.
@@ -103,6 +112,8 @@ private:
     ShellExecuteSeam shell_;
     WindowsCommands windows_;
     CustomCommands customCommands_;
+    // The commands of the command line, the started and the handed ones.
+    ProgramCommands programCommands_;
 };
 
 }  // namespace tavrel

@@ -77,6 +77,9 @@ public:
                              const std::wstring& name) = 0;
     // The key with all its subkeys and values.
     virtual bool DeleteTree(RegistryRoot root, const std::wstring& path) = 0;
+    // The key only when it holds neither values nor subkeys: a parent that
+    // the program made and that nothing else uses any more.
+    virtual bool DeleteEmptyKey(RegistryRoot root, const std::wstring& path) = 0;
     // Copies every value and subkey of `from` into `to` (created when
     // missing); `from` stays as it is.
     virtual bool CopyTree(RegistryRoot fromRoot, const std::wstring& from, RegistryRoot toRoot,

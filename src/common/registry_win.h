@@ -63,6 +63,7 @@ public:
     bool ValueExists(RegistryRoot root, const std::wstring& path, const std::wstring& name) override;
     bool DeleteValue(RegistryRoot root, const std::wstring& path, const std::wstring& name) override;
     bool DeleteTree(RegistryRoot root, const std::wstring& path) override;
+    bool DeleteEmptyKey(RegistryRoot root, const std::wstring& path) override;
     bool CopyTree(RegistryRoot fromRoot, const std::wstring& from, RegistryRoot toRoot,
                   const std::wstring& to) override;
 };
