@@ -8,8 +8,11 @@
 
 namespace tavrel::testing {
 
-RunningProgram::RunningProgram(const std::wstring& exeName) {
+RunningProgram::RunningProgram(const std::wstring& exeName, const std::wstring& arguments) {
     std::wstring command = L"\"" + standin::ProgramDirectory() + exeName + L"\"";
+    if (!arguments.empty()) {
+        command += L" " + arguments;
+    }
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};

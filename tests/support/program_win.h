@@ -15,7 +15,8 @@ namespace tavrel::testing {
 
 class RunningProgram {
 public:
-    explicit RunningProgram(const std::wstring& exeName = L"tavrel.exe");
+    // `arguments` follow the program's quoted path on its command line.
+    explicit RunningProgram(const std::wstring& exeName = L"tavrel.exe", const std::wstring& arguments = L"");
     RunningProgram(const RunningProgram&) = delete;
     RunningProgram& operator=(const RunningProgram&) = delete;
     ~RunningProgram();
