@@ -94,7 +94,8 @@ check() {
       echo "release: $exe carries the link time $stamp" >&2
       exit 1
     fi
-    if ! LC_ALL=C tr -d '\000' <"$exe" | LC_ALL=C grep -qaF "FileVersion$version"; then
+    # Read to the end (no -q): the pipe must not break under pipefail.
+    if ! LC_ALL=C tr -d '\000' <"$exe" | LC_ALL=C grep -caF "FileVersion$version" >/dev/null; then
       echo "release: $exe does not carry the version $version" >&2
       exit 1
     fi

@@ -18,6 +18,7 @@ bool CommandWouldSucceed(const ProgramCommand& command, const CustomStore& store
             return LayoutNumberNamed(store, settings, command.name).has_value();
         case CommandKind::kSave:
             return AddCustomLayoutNumber(settings).has_value() &&
+                   store.registry.CanCreateKey(store.root, kCustomPositionKey) &&
                    CountLayoutsNamed(store, settings, command.name) == 0;
         case CommandKind::kHide:
         case CommandKind::kShow:

@@ -89,8 +89,15 @@ TEST_F(ProgramCommandsTest, SaveChecksAndTellsAsTheSaveCommandDoes) {
     EXPECT_EQ(prompts.notices.size(), 2u) << "a save says nothing";
     EXPECT_TRUE(prompts.asked.empty()) << "and asks nothing";
 
+    // Keys that cannot be had: a root closed to the user, without layouts.
+    const ProgramCommand save{CommandKind::kSave, 0, L"新"};
+    registry.readOnlyRoots.insert(RegistryRoot::kLocalMachine);
+    CustomStore closed{registry, RegistryRoot::kLocalMachine};
+    CommandParts parts{{desktop, closed, settings, prompts}, target};
+    EXPECT_FALSE(CommandWouldSucceed(save, closed, settings));
+    EXPECT_FALSE(PerformCommand(save, parts));
     settings.customCount = 2147483647 - 29 - 2;
-    EXPECT_FALSE(CommandWouldSucceed({CommandKind::kSave, 0, L"新"}, store, settings)) << "no number left";
+    EXPECT_EQ(Run(save), std::pair(false, false)) << "no number left";
 }
 
 TEST_F(ProgramCommandsTest, TheOtherCommandsGoToTheProgram) {

@@ -118,6 +118,13 @@ void ForgetProgramSettings() {
     }
 }
 
+void StoreFreshSettings(const Settings& settings) {
+    ForgetProgramSettings();
+    Win32Registry registry;
+    RegistrySettings store(registry, RegistryRoot::kLocalMachine, L"");
+    SaveSettings(settings, store);
+}
+
 void PointerTo(POINT point) {
     const auto start = std::chrono::steady_clock::now();
     auto settledSince = start;

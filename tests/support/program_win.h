@@ -10,6 +10,7 @@
 #include <string>
 
 #include "common/unique_handle_win.h"
+#include "core/settings.h"
 
 namespace tavrel::testing {
 
@@ -44,6 +45,10 @@ bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
 // Removes everything the program keeps in the registry, so that the next
 // start is a first start.
 void ForgetProgramSettings();
+
+// Forgets them, then stores these settings under HKEY_LOCAL_MACHINE (the
+// root a run of the program with full rights keeps them under).
+void StoreFreshSettings(const Settings& settings);
 
 // Puts the pointer at a screen point and tells the window there, of
 // whichever process, that the mouse moved. Under Wine a set position

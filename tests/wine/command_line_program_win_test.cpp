@@ -38,13 +38,6 @@ using testing::kLinks;
 constexpr auto kStartTime = 20s;
 const std::wstring kLayout1 = std::wstring(kSettingsKeyPath) + L"\\CustomPosition\\CustomPosition1";
 
-void StoreSettings(const Settings& settings) {
-    testing::ForgetProgramSettings();
-    Win32Registry registry;
-    RegistrySettings store(registry, RegistryRoot::kLocalMachine, L"");
-    SaveSettings(settings, store);
-}
-
 Settings ArrangingNothing() {
     Settings settings;
     settings.arrage = 0;
@@ -117,7 +110,7 @@ std::int32_t StoredInteger(const std::wstring& path, const wchar_t* name) {
 }
 
 TEST(HandedCommands, EachCommandReachesTheRunningCopy) {
-    StoreSettings(ArrangingNothing());
+    testing::StoreFreshSettings(ArrangingNothing());
     StandinDesktop standin(5);
     RunningProgram program;
     ASSERT_NE(ReadyControlWindow(program), nullptr);
@@ -163,6 +156,40 @@ TEST(HandedCommands, EachCommandReachesTheRunningCopy) {
     EXPECT_EQ(StoredInteger(kSettingsKeyPath, L"Arrage"), 30);
     EXPECT_EQ(StoredInteger(kSettingsKeyPath, L"CustomCount"), 1);
     EXPECT_EQ(StoredInteger(kSettingsKeyPath, L"ShowHideIcon"), 0);
+    testing::ForgetProgramSettings();
+}
+
+TEST(HandedCommands, TheRunningCopyTakesNothingButOneWellFormedCommand) {
+    testing::StoreFreshSettings(ArrangingNothing());
+    RunningProgram program;
+    HWND control = ReadyControlWindow(program);
+    ASSERT_NE(control, nullptr);
+    const auto send = [&](ULONG_PTR tag, const std::vector<std::uint8_t>& bytes) {
+        COPYDATASTRUCT data{tag, static_cast<DWORD>(bytes.size()),
+                            bytes.empty() ? nullptr : const_cast<std::uint8_t*>(bytes.data())};
+        DWORD_PTR answer = 12345;
+        ::SendMessageTimeoutW(control, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG, 10000,
+                              &answer);
+        return static_cast<LRESULT>(answer);
+    };
+    const std::vector<std::uint8_t> exit = EncodeHandedText(L"/exit");
+    std::vector<std::uint8_t> odd = exit;
+    odd.pop_back();
+    std::vector<std::uint8_t> terminated = exit;
+    terminated.insert(terminated.end(), {0, 0});
+    std::vector<std::uint8_t> lone = EncodeHandedText(L"/save a");
+    lone.insert(lone.end(), {0x00, 0xD8});
+    const std::vector<std::vector<std::uint8_t>> refused = {
+        {}, odd, terminated, lone, EncodeHandedText(L"/exit /exit"), EncodeHandedText(L"/?"),
+        EncodeHandedText(L"exit"), EncodeHandedText(L"/save " + std::wstring(kMaxCommandLineLength, L'x')),
+    };
+    EXPECT_EQ(send(0, exit), 0) << "without the program's tag";
+    for (const std::vector<std::uint8_t>& bytes : refused) {
+        EXPECT_EQ(send(kHandedCommandTag, bytes), 0) << bytes.size() << " bytes";
+    }
+    EXPECT_EQ(program.WaitForExit(0ms), std::nullopt) << "it runs on";
+    EXPECT_EQ(send(kHandedCommandTag, exit), kHandedDone);
+    EXPECT_EQ(program.WaitForExit(10s), std::optional<DWORD>(0));
     testing::ForgetProgramSettings();
 }
 
@@ -248,7 +275,7 @@ TEST(HandedCommands, ARefusalNoAnswerOrNoControlWindowOfTheProgramIsAFailure) {
 }
 
 TEST(CommandAtStart, ACopyWithACommandCarriesItOutOnceItsStartUpHasEnded) {
-    StoreSettings(ArrangingNothing());
+    testing::StoreFreshSettings(ArrangingNothing());
     StandinDesktop standin(5);
     {
         RunningProgram first(L"tavrel.exe", L"/arrange 3");
@@ -321,7 +348,7 @@ class UninstallCommand : public testing::ShellFolderTest {
         Settings settings = ArrangingNothing();
         settings.customCount = 1;
         settings.customCharacterCount = 1;
-        StoreSettings(settings);
+        testing::StoreFreshSettings(settings);
         RegistryKey::Create(HKEY_LOCAL_MACHINE, std::wstring(kSettingsKeyPath) + L"\\CustomCharacter")
             .WriteString(L"CustomCharacter1", L"中国");
         RegistryKey::Create(HKEY_LOCAL_MACHINE, kLayout1).WriteString(L"CustomMenuName", L"工作");

@@ -38,13 +38,6 @@ using ShellFolders = testing::ShellFolderTest;
 constexpr auto kStartTime = 20s;
 const std::wstring kDesktopName = L"Tavr\u3000\u3000\u2192el";
 
-void StoreSettings(const Settings& settings) {
-    testing::ForgetProgramSettings();
-    Win32Registry registry;
-    RegistrySettings store(registry, RegistryRoot::kLocalMachine, L"");
-    SaveSettings(settings, store);
-}
-
 Settings ArrangingTopEdge() {
     Settings settings;
     settings.arrage = 1;
@@ -98,7 +91,7 @@ std::wstring StoredString(HKEY root, const std::wstring& path, const std::wstrin
 
 TEST_F(ShellFolders, EachShortcutCommandWritesALinkWhereItsFolderValuePoints) {
     PointAllAtTestFolders();
-    StoreSettings(Settings{});
+    testing::StoreFreshSettings(Settings{});
     RunningProgram program;
     HWND control = program.FindWindowOf(kControlWindowClass, L"", kStartTime);
     ASSERT_NE(control, nullptr);
@@ -126,7 +119,7 @@ TEST_F(ShellFolders, AnEmptyOrMissingFolderWritesNoLinkAnywhere) {
     PointAt(kShellFoldersKeyPath, L"Programs", L"");
     PointAt(kShellFoldersKeyPath, L"Desktop", kLinks + L"\\gone");
     ASSERT_TRUE(::RemoveDirectoryW((kLinks + L"\\gone").c_str()));
-    StoreSettings(Settings{});
+    testing::StoreFreshSettings(Settings{});
     RunningProgram program;
     HWND control = program.FindWindowOf(kControlWindowClass, L"", kStartTime);
     ASSERT_NE(control, nullptr);
@@ -216,7 +209,7 @@ class Tweaks : public ::testing::Test {
 };
 
 TEST_F(Tweaks, TheAutorunToggleWritesAndDeletesTheQuotedPathAndTheCaptionFollows) {
-    StoreSettings(Settings{});
+    testing::StoreFreshSettings(Settings{});
     RunningProgram program;
     HWND control = program.FindWindowOf(kControlWindowClass, L"", kStartTime);
     ASSERT_NE(control, nullptr);
@@ -249,7 +242,7 @@ TEST_F(Tweaks, TheAutorunToggleWritesAndDeletesTheQuotedPathAndTheCaptionFollows
 
 TEST_F(Tweaks, ArrowRemovalWritesTheIconLeavesTheIconSizeAndRefreshes) {
     SetIconSize(L"48");
-    StoreSettings(ArrangingTopEdge());
+    testing::StoreFreshSettings(ArrangingTopEdge());
     StandinDesktop standin(3);
     RunningProgram program;
     HWND control = program.FindWindowOf(kControlWindowClass, L"", kStartTime);
@@ -269,7 +262,7 @@ TEST_F(Tweaks, ArrowRemovalWritesTheIconLeavesTheIconSizeAndRefreshes) {
 
 TEST_F(Tweaks, IconCacheRebuildWithoutASizeLeavesThirtyTwo) {
     ForgetIconSize();
-    StoreSettings(ArrangingTopEdge());
+    testing::StoreFreshSettings(ArrangingTopEdge());
     StandinDesktop standin(3);
     RunningProgram program;
     HWND control = program.FindWindowOf(kControlWindowClass, L"", kStartTime);
@@ -283,7 +276,7 @@ TEST_F(Tweaks, IconCacheRebuildWithoutASizeLeavesThirtyTwo) {
 
 TEST_F(Tweaks, AnIconSizeThatIsNoNumberIsReportedAndNothingFollows) {
     SetIconSize(L"abc");
-    StoreSettings(ArrangingTopEdge());
+    testing::StoreFreshSettings(ArrangingTopEdge());
     StandinDesktop standin(3);
     RunningProgram program;
     HWND control = program.FindWindowOf(kControlWindowClass, L"", kStartTime);
@@ -314,7 +307,7 @@ void AnswerRefreshTime(const RunningProgram& program, HWND control, const wchar_
 }
 
 TEST_F(Tweaks, TheRefreshTimeBoxSetsThePeriodAndCancelKeepsIt) {
-    StoreSettings(ArrangingTopEdge());
+    testing::StoreFreshSettings(ArrangingTopEdge());
     StandinDesktop standin(3);
     RunningProgram program;
     HWND control = program.FindWindowOf(kControlWindowClass, L"", kStartTime);
@@ -361,7 +354,7 @@ TEST_F(Tweaks, TheColourChooserStartsAtTheTextColourAndOkSavesIt) {
     Settings settings;
     settings.arrage = 0;
     settings.textColor = 0x00FF00;
-    StoreSettings(settings);
+    testing::StoreFreshSettings(settings);
     StandinDesktop standin(3);
     RunningProgram program;
     HWND control = program.FindWindowOf(kControlWindowClass, L"", kStartTime);
