@@ -173,8 +173,7 @@ TEST(HandedCommands, TheRunningCopyTakesNothingButOneWellFormedCommand) {
         return static_cast<LRESULT>(answer);
     };
     const std::vector<std::uint8_t> exit = EncodeHandedText(L"/exit");
-    std::vector<std::uint8_t> odd = exit;
-    odd.pop_back();
+    const std::vector<std::uint8_t> odd(exit.begin(), exit.end() - 1);
     std::vector<std::uint8_t> terminated = exit;
     terminated.insert(terminated.end(), {0, 0});
     std::vector<std::uint8_t> lone = EncodeHandedText(L"/save a");
