@@ -41,6 +41,8 @@ ExternalProject_Add(libjpeg_build
     -DWITH_SIMD=OFF
     -DWITH_TURBOJPEG=OFF
     -DWITH_JAVA=OFF
+    # Its build string would otherwise be the day of the build.
+    -DBUILD=tavrel
     -Wno-dev
   BUILD_COMMAND ${CMAKE_COMMAND} --build ${jpegBinary} --target jpeg-static
   INSTALL_COMMAND ""

@@ -39,6 +39,12 @@ void AppCommands::ShowHideAllIconClick(const CommandEvent&) {
     }
 }
 
+void AppCommands::ShowAllIcons(bool shown) {
+    if (ShowDesktopIcons(desktop_, settings_, shown)) {
+        tray_.SetShowHideCaption(settings_.showHideIcon);
+    }
+}
+
 void AppCommands::QuitClick(const CommandEvent&) { model_.FormClose(); }
 
 void AppCommands::ShowMainClick(const CommandEvent&) { model_.ShowMainClick(); }

@@ -38,6 +38,9 @@ public:
     void ArrangementClick(const CommandEvent& event);
     void SeeAllArragnClick(const CommandEvent& event);
     void ShowHideAllIconClick(const CommandEvent& event);
+    // Shows or hides every desktop icon, the setting and the menu caption
+    // kept in step.
+    void ShowAllIcons(bool shown);
     void QuitClick(const CommandEvent& event);
     void ShowMainClick(const CommandEvent& event);
     void ExitClick(const CommandEvent& event);

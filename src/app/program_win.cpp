@@ -30,11 +30,14 @@ Program::Program(ProgramSystem system)
                       prompts_, control_, programPath_}),
       skins_(settings_, painter_, [this](ColorRef colour) { control_.SetColour(colour); }),
       windows_(model_, shell_, hints_),
-      customCommands_(desktop_, registry_, settingsRoot_, settings_, prompts_) {}
+      customCommands_(desktop_, registry_, settingsRoot_, settings_, prompts_),
+      programCommands_({dispatcher_, appCommands_, tray_, refresh_, registry_, settingsRoot_, settings_, desktop_,
+                        prompts_, control_, programPath_}) {}
 
 Program::~Program() {
     // The application window takes the control window with it when it ends,
     // after the hooks have gone.
+    programCommands_.Detach();
     control_.RemoveHook(customCommands_);
     control_.RemoveHook(painter_);
     painter_.SetActive(false);
@@ -71,6 +74,7 @@ bool Program::Create(HINSTANCE instance) {
     windows_.Attach(instance, application_.hwnd(), control_.hwnd());
     windows_.Register(commands_);
     customCommands_.Register(commands_);
+    programCommands_.Attach();
     GuardCommand(control_.hwnd(), [this] { FormCreate(); });
     return true;
 }

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "app/app_commands_win.h"
@@ -14,6 +15,7 @@
 #include "core/control_window_model.h"
 #include "core/desktop_follower_win.h"
 #include "app/control_window_win.h"
+#include "app/program_commands_win.h"
 #include "core/dispatcher.h"
 #include "core/refresh_timer_win.h"
 #include "core/registry_win.h"
@@ -59,8 +61,13 @@ public:
     // and ended after the start-up pause.
     void ShowSplash(HINSTANCE instance) { windows_.ShowSplash(instance); }
     void CloseSplash() { windows_.CloseSplash(); }
-    // The start-up has ended: commands that came during it run now.
-    void EndStartup() { gate_.Open(control_.hwnd()); }
+    // The start-up has ended: commands that came during it run now, then the
+    // command the program was started with, and from now on a second copy
+    // may hand it commands. False when that command failed.
+    bool EndStartup(const std::optional<ProgramCommand>& command) {
+        gate_.Open(control_.hwnd());
+        return programCommands_.StartupEnded(command);
+    }
 
 private:
     void FormCreate();
@@ -111,6 +118,8 @@ private:
     ShellExecuteSeam shell_;
     WindowsCommands windows_;
     CustomCommands customCommands_;
+    // The commands of the command line, the started and the handed ones.
+    ProgramCommands programCommands_;
 };
 
 }  // namespace tavrel

@@ -81,6 +81,9 @@ public:
     // The key with all its subkeys and values. A key below it that cannot be
     // deleted stays, and so do its parents; what came before it is gone.
     virtual bool DeleteTree(RegistryRoot root, const std::wstring& path) = 0;
+    // The key only when it holds neither values nor subkeys: a parent that
+    // the program made and that nothing else uses any more.
+    virtual bool DeleteEmptyKey(RegistryRoot root, const std::wstring& path) = 0;
     // Copies every value and subkey of `from` into `to` (created when
     // missing); `from` stays as it is.
     virtual bool CopyTree(RegistryRoot fromRoot, const std::wstring& from, RegistryRoot toRoot,

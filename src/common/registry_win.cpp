@@ -232,6 +232,23 @@ bool Win32Registry::DeleteTree(RegistryRoot root, const std::wstring& path) {
     return ::RegDeleteKeyExW(RootKey(root), path.c_str(), RootView(root), 0) == ERROR_SUCCESS;
 }
 
+bool Win32Registry::DeleteEmptyKey(RegistryRoot root, const std::wstring& path) {
+    unique_hkey key;
+    if (::RegOpenKeyExW(RootKey(root), path.c_str(), 0, KEY_QUERY_VALUE | RootView(root), key.put()) !=
+        ERROR_SUCCESS) {
+        return false;
+    }
+    DWORD subkeys = 0;
+    DWORD values = 0;
+    if (::RegQueryInfoKeyW(key.get(), nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, &values, nullptr,
+                           nullptr, nullptr, nullptr) != ERROR_SUCCESS ||
+        subkeys != 0 || values != 0) {
+        return false;
+    }
+    key.reset();
+    return ::RegDeleteKeyExW(RootKey(root), path.c_str(), RootView(root), 0) == ERROR_SUCCESS;
+}
+
 bool Win32Registry::CopyTree(RegistryRoot fromRoot, const std::wstring& from, RegistryRoot toRoot,
                              const std::wstring& to) {
     const std::optional<RegistryKey> source = RegistryKey::OpenForReading(RootKey(fromRoot), from, RootView(fromRoot));

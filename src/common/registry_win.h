@@ -64,6 +64,7 @@ public:
     bool DeleteValue(RegistryRoot root, const std::wstring& path, const std::wstring& name) override;
     bool CanDeleteTree(RegistryRoot root, const std::wstring& path) override;
     bool DeleteTree(RegistryRoot root, const std::wstring& path) override;
+    bool DeleteEmptyKey(RegistryRoot root, const std::wstring& path) override;
     bool CopyTree(RegistryRoot fromRoot, const std::wstring& from, RegistryRoot toRoot,
                   const std::wstring& to) override;
 };

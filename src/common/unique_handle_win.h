@@ -61,6 +61,7 @@ private:
 namespace detail {
 inline void CloseKey(HKEY key) { ::RegCloseKey(key); }
 inline void CloseKernelHandle(HANDLE handle) { ::CloseHandle(handle); }
+inline void CloseFind(HANDLE search) { ::FindClose(search); }
 inline void DestroyWindowHandle(HWND window) { ::DestroyWindow(window); }
 inline void DeleteGdiObject(HGDIOBJ object) { ::DeleteObject(object); }
 inline void DeleteMemoryDc(HDC dc) { ::DeleteDC(dc); }
@@ -74,6 +75,8 @@ using unique_hkey = unique_any<HKEY, detail::CloseKey>;
 // Files and other kernel handles whose "nothing" is INVALID_HANDLE_VALUE.
 using unique_hfile = unique_any<HANDLE, detail::CloseKernelHandle, &InvalidHandleValue>;
 using unique_handle = unique_any<HANDLE, detail::CloseKernelHandle>;
+// A directory search of FindFirstFileW.
+using unique_hfind = unique_any<HANDLE, detail::CloseFind, &InvalidHandleValue>;
 using unique_process = unique_handle;
 using unique_hwnd = unique_any<HWND, detail::DestroyWindowHandle>;
 using unique_hgdiobj = unique_any<HGDIOBJ, detail::DeleteGdiObject>;

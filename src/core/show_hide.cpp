@@ -13,10 +13,14 @@ bool FollowDesktopShown(DesktopAccess& desktop, Settings& settings) {
 
 bool ShowHideAllIcons(DesktopAccess& desktop, Settings& settings) {
     const std::optional<bool> shown = desktop.DesktopWindowShown();
-    if (!shown) {
+    return shown && ShowDesktopIcons(desktop, settings, !*shown);
+}
+
+bool ShowDesktopIcons(DesktopAccess& desktop, Settings& settings, bool shown) {
+    if (!desktop.DesktopWindowShown()) {
         return false;
     }
-    desktop.ShowDesktopWindow(*shown ? 0 : 1);
+    desktop.ShowDesktopWindow(shown ? 1 : 0);
     return FollowDesktopShown(desktop, settings);
 }
 

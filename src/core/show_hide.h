@@ -19,5 +19,8 @@ bool FollowDesktopShown(DesktopAccess& desktop, Settings& settings);
 
 // The show/hide-all-icons command; true when the desktop was reached.
 bool ShowHideAllIcons(DesktopAccess& desktop, Settings& settings);
+// The icons shown or hidden, whatever the desktop shows now; true when the
+// desktop was reached.
+bool ShowDesktopIcons(DesktopAccess& desktop, Settings& settings, bool shown);
 
 }  // namespace tavrel

@@ -209,33 +209,57 @@ void RestoreIconLayout(DesktopAccess& desktop, const CustomStore& store, const s
 
 void CustomPositionSaveClick(CustomPositionContext& context) {
     const std::wstring name = context.prompts.AskText(kPositionSavePrompt, L"").value_or(L"");
-    if (name.empty()) {
-        return;
+    if (!name.empty()) {
+        SaveLayoutNamed(context, name);
     }
+}
+
+std::int64_t CountLayoutsNamed(const CustomStore& store, const Settings& settings, const std::wstring& name) {
+    std::int64_t count = 0;
+    for (std::int64_t n = 1; n <= settings.customCount; ++n) {
+        count += LayoutName(store, LayoutKeyPath(n)) == name ? 1 : 0;
+    }
+    return count;
+}
+
+std::optional<std::int32_t> LayoutNumberNamed(const CustomStore& store, const Settings& settings,
+                                              const std::wstring& name) {
+    for (std::int64_t n = 1; n <= settings.customCount; ++n) {
+        if (LayoutName(store, LayoutKeyPath(n)) == name) {
+            const std::int64_t number = 29 + static_cast<std::int64_t>(settings.customCharacterCount) + n;
+            if (number < 30 || number > std::numeric_limits<std::int32_t>::max()) {
+                return std::nullopt;  // only damaged counts get here
+            }
+            return static_cast<std::int32_t>(number);
+        }
+    }
+    return std::nullopt;
+}
+
+bool SaveLayoutNamed(CustomPositionContext& context, const std::wstring& name) {
     // Numbers run out only with a damaged count; checking billions of
     // layouts for a duplicate first would be pointless.
     const std::optional<GrownCounts> grown = AddCustomLayoutNumber(context.settings);
     if (!grown) {
-        return;
+        return false;
     }
     RegistryAccess& registry = context.store.registry;
     if (!registry.CreateKey(context.store.root, kCustomSettingsPath) ||
         !registry.CreateKey(context.store.root, kCustomPositionKey)) {
-        return;
+        return false;
     }
-    bool duplicate = false;
-    for (std::int64_t n = 1; n <= context.settings.customCount; ++n) {
-        if (LayoutName(context.store, LayoutKeyPath(n)) == name) {
-            context.prompts.Notify(kDuplicateMessage);
-            duplicate = true;
-        }
+    // Once for every layout that holds the name.
+    const std::int64_t duplicates = CountLayoutsNamed(context.store, context.settings, name);
+    for (std::int64_t i = 0; i < duplicates; ++i) {
+        context.prompts.Notify(kDuplicateMessage);
     }
-    if (duplicate) {
-        return;
+    if (duplicates != 0) {
+        return false;
     }
     context.settings.customCount = grown->layouts;
     context.settings.arrage = grown->newNumber;
     SaveIconLayout(context.desktop, context.store, LayoutKeyPath(grown->layouts), name);
+    return true;
 }
 
 void CustomPositionDeleteClick(CustomPositionContext& context) {

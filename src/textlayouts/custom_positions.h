@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -72,6 +73,20 @@ struct CustomPositionContext {
 // message (once per layout that holds it). A stored name that is not a
 // string ends the command with "Invalid data type for '%s'".
 void CustomPositionSaveClick(CustomPositionContext& context);
+
+// The save after the input box: the present layout under `name` (not
+// empty) as the next number, made the current arrangement. False when
+// nothing was saved: the name is taken (told once per layout that holds
+// it), the keys cannot be had, or the numbers have run out.
+bool SaveLayoutNamed(CustomPositionContext& context, const std::wstring& name);
+
+// How many layouts are stored under exactly this name.
+std::int64_t CountLayoutsNamed(const CustomStore& store, const Settings& settings, const std::wstring& name);
+
+// The arrangement number of the first layout stored under exactly this
+// name, or nothing.
+std::optional<std::int32_t> LayoutNumberNamed(const CustomStore& store, const Settings& settings,
+                                              const std::wstring& name);
 
 // Asks for the arrangement number of a layout and deletes it; the layouts
 // after it close the gap. Cancelling ends the command. A number beyond the

@@ -54,6 +54,9 @@ public:
     bool DeleteTree(RegistryRoot root, const std::wstring& path) override {
         return !Denied(root) && inner_.DeleteTree(root, path);
     }
+    bool DeleteEmptyKey(RegistryRoot root, const std::wstring& path) override {
+        return !Denied(root) && inner_.DeleteEmptyKey(root, path);
+    }
     bool CopyTree(RegistryRoot fromRoot, const std::wstring& from, RegistryRoot toRoot,
                   const std::wstring& to) override {
         return !Denied(toRoot) && inner_.CopyTree(fromRoot, from, toRoot, to);

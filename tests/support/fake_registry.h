@@ -160,6 +160,20 @@ public:
         }
         return whole;
     }
+    bool DeleteEmptyKey(RegistryRoot root, const std::wstring& path) override {
+        const std::wstring top = Name(root, path);
+        const auto key = keys_.find(top);
+        if (ReadOnly(root) || key == keys_.end() || !key->second.values.empty()) {
+            return false;
+        }
+        for (const auto& entry : keys_) {
+            if (entry.first != top && IsWithin(entry.first, top)) {
+                return false;
+            }
+        }
+        keys_.erase(key);
+        return true;
+    }
     bool CopyTree(RegistryRoot fromRoot, const std::wstring& from, RegistryRoot toRoot,
                   const std::wstring& to) override {
         if (ReadOnly(toRoot) || !HasKey(fromRoot, from)) {

@@ -14,8 +14,11 @@
 
 namespace tavrel::testing {
 
-RunningProgram::RunningProgram(const std::wstring& exeName) {
+RunningProgram::RunningProgram(const std::wstring& exeName, const std::wstring& arguments) {
     std::wstring command = L"\"" + standin::ProgramDirectory() + exeName + L"\"";
+    if (!arguments.empty()) {
+        command += L" " + arguments;
+    }
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
@@ -177,6 +180,13 @@ void ForgetProgramSettings() {
             ::RegDeleteValueW(run.get(), kProductName);
         }
     }
+}
+
+void StoreFreshSettings(const Settings& settings) {
+    ForgetProgramSettings();
+    Win32Registry registry;
+    RegistrySettings store(registry, RegistryRoot::kLocalMachine, L"");
+    SaveSettings(settings, store);
 }
 
 void PointerTo(POINT point) {

@@ -16,7 +16,8 @@ namespace tavrel::testing {
 
 class RunningProgram {
 public:
-    explicit RunningProgram(const std::wstring& exeName = L"tavrel.exe");
+    // `arguments` follow the program's quoted path on its command line.
+    explicit RunningProgram(const std::wstring& exeName = L"tavrel.exe", const std::wstring& arguments = L"");
     RunningProgram(const RunningProgram&) = delete;
     RunningProgram& operator=(const RunningProgram&) = delete;
     ~RunningProgram();
@@ -69,6 +70,10 @@ bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
 // Removes everything the program keeps in the registry, so that the next
 // start is a first start.
 void ForgetProgramSettings();
+
+// Forgets them, then stores these settings under HKEY_LOCAL_MACHINE (the
+// root a run of the program with full rights keeps them under).
+void StoreFreshSettings(const Settings& settings);
 
 // Puts the pointer at a screen point and tells the window there, of
 // whichever process, that the mouse moved. Under Wine a set position

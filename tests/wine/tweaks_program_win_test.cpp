@@ -18,6 +18,7 @@
 #include "standin_desktop/standin_client_win.h"
 #include "support/link_reader_win.h"
 #include "support/program_win.h"
+#include "support/shell_folders_win.h"
 #include "tweaks/desktop_tweaks.h"
 #include "tweaks/shortcuts.h"
 
@@ -33,16 +34,11 @@ using testing::RunningProgram;
 using testing::WaitUntil;
 using testing::LinkContents;
 using testing::ReadLink;
+using testing::kLinks;
+using testing::QuickLaunchBelowAppData;
+using ShellFolders = testing::ShellFolderTest;
 
-const std::wstring kLinks = L"C:\\tavrel-links";
 const std::wstring kDesktopName = L"Tavr\u3000\u3000\u2192el";
-
-// Everything the program kept forgotten, the autorun value too, then these
-// settings stored.
-void StoreSettings(const Settings& settings) {
-    testing::ForgetProgramSettings();
-    testing::StoreSettings(settings);
-}
 
 Settings ArrangingTopEdge() {
     Settings settings;
@@ -62,18 +58,6 @@ bool FileExists(const std::wstring& path) {
     return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-void MakeFolders(const std::wstring& path) {
-    ::SHCreateDirectoryExW(nullptr, path.c_str(), nullptr);
-}
-
-void RemoveTree(const std::wstring& path) {
-    const std::wstring from = path + L'\0';  // a list of paths ends in two zeros
-    SHFILEOPSTRUCTW operation{};
-    operation.wFunc = FO_DELETE;
-    operation.pFrom = from.c_str();
-    operation.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
-    ::SHFileOperationW(&operation);
-}
 
 
 // A link to the running program's file, started in its folder, without
@@ -88,15 +72,6 @@ void ExpectLinkToTheProgram(const std::wstring& path) {
     EXPECT_EQ(link->arguments, L"");
 }
 
-// Whether the system tells the program it is platform 2, minor version 1,
-// where the quick launch bar lives below "AppData".
-bool QuickLaunchBelowAppData() {
-    OSVERSIONINFOW info{};
-    info.dwOSVersionInfoSize = sizeof(info);
-    ::GetVersionExW(&info);
-    return info.dwPlatformId == VER_PLATFORM_WIN32_NT && info.dwMinorVersion == 1;
-}
-
 
 bool IconAt(const StandinDesktop& standin, std::size_t index, int x, int y) {
     const auto state = standin.ReadState();
@@ -108,99 +83,9 @@ std::wstring StoredString(HKEY root, const std::wstring& path, const std::wstrin
     return key ? key->ReadString(name) : L"(no key)";
 }
 
-// A registry value exactly as it was (type and bytes), or its absence.
-struct SavedValue {
-    HKEY root;
-    std::wstring path;
-    std::wstring name;
-    bool existed = false;
-    DWORD type = 0;
-    std::vector<BYTE> data;
-};
-
-SavedValue Save(HKEY root, const std::wstring& path, const std::wstring& name) {
-    SavedValue saved{root, path, name, false, 0, {}};
-    std::optional<RegistryKey> key = RegistryKey::Open(root, path);
-    DWORD size = 0;
-    if (key && ::RegQueryValueExW(key->get(), name.c_str(), nullptr, &saved.type, nullptr, &size) ==
-                   ERROR_SUCCESS) {
-        saved.data.resize(size);
-        saved.existed = ::RegQueryValueExW(key->get(), name.c_str(), nullptr, &saved.type,
-                                           saved.data.data(), &size) == ERROR_SUCCESS;
-    }
-    return saved;
-}
-
-void Restore(const SavedValue& saved) {
-    const RegistryKey key = RegistryKey::Create(saved.root, saved.path);
-    if (saved.existed) {
-        ::RegSetValueExW(key.get(), saved.name.c_str(), 0, saved.type, saved.data.data(),
-                         static_cast<DWORD>(saved.data.size()));
-    } else {
-        ::RegDeleteValueW(key.get(), saved.name.c_str());
-    }
-}
-
-// The current user's shell folder values, and the links folder, put back
-// as they were after each test.
-//
-// Wine's shell writes a folder's "Shell Folders" value anew from its "User
-// Shell Folders" value whenever someone asks it for that folder (its link
-// object does, for the desktop and the start menu); the test folders go
-// into both, so that they stay what the program finds.
-class ShellFolders : public ::testing::Test {
-  protected:
-    static constexpr wchar_t kUserShellFoldersPath[] =
-        L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
-
-    void SetUp() override {
-        ASSERT_TRUE(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
-        for (const wchar_t* name : {L"Start Menu", L"Programs", L"Desktop", L"AppData"}) {
-            saved_.push_back(Save(HKEY_CURRENT_USER, kShellFoldersKeyPath, name));
-            saved_.push_back(Save(HKEY_CURRENT_USER, kUserShellFoldersPath, name));
-        }
-        saved_.push_back(Save(HKEY_CURRENT_USER, kMapGroupsKeyPath, L"Quick Launch"));
-        RemoveTree(kLinks);
-    }
-    void TearDown() override {
-        for (const SavedValue& saved : saved_) {
-            Restore(saved);
-        }
-        RemoveTree(kLinks);
-        testing::ForgetProgramSettings();
-        ::CoUninitialize();
-    }
-
-    void PointAt(const std::wstring& path, const std::wstring& name, const std::wstring& folder) {
-        RegistryKey::Create(HKEY_CURRENT_USER, path).WriteString(name, folder);
-        if (path == kShellFoldersKeyPath) {
-            RegistryKey::Create(HKEY_CURRENT_USER, kUserShellFoldersPath).WriteString(name, folder);
-        }
-        if (!folder.empty()) {
-            MakeFolders(folder);
-        }
-    }
-    // Every folder value at a folder of its own below kLinks.
-    void PointAllAtTestFolders() {
-        PointAt(kShellFoldersKeyPath, L"Start Menu", kLinks + L"\\start");
-        PointAt(kShellFoldersKeyPath, L"Programs", kLinks + L"\\programs");
-        PointAt(kShellFoldersKeyPath, L"Desktop", kLinks + L"\\desktop");
-        PointAt(kShellFoldersKeyPath, L"AppData", kLinks + L"\\appdata");
-        MakeFolders(kLinks + L"\\appdata\\Microsoft\\Internet Explorer\\Quick Launch");
-        PointAt(kMapGroupsKeyPath, L"Quick Launch", kLinks + L"\\mapgroups");
-    }
-    std::wstring QuickLaunchFolder() const {
-        return QuickLaunchBelowAppData()
-                   ? kLinks + L"\\appdata\\Microsoft\\Internet Explorer\\Quick Launch"
-                   : kLinks + L"\\mapgroups";
-    }
-
-    std::vector<SavedValue> saved_;
-};
-
 TEST_F(ShellFolders, EachShortcutCommandWritesALinkWhereItsFolderValuePoints) {
     PointAllAtTestFolders();
-    StoreSettings(Settings{});
+    testing::StoreFreshSettings(Settings{});
     RunningProgram program;
     HWND control = testing::ControlWindowOf(program);
     ASSERT_NE(control, nullptr);
@@ -229,7 +114,7 @@ TEST_F(ShellFolders, AnEmptyOrMissingFolderWritesNoLinkAnywhere) {
     PointAt(kShellFoldersKeyPath, L"Programs", L"");
     PointAt(kShellFoldersKeyPath, L"Desktop", kLinks + L"\\gone");
     ASSERT_TRUE(::RemoveDirectoryW((kLinks + L"\\gone").c_str()));
-    StoreSettings(Settings{});
+    testing::StoreFreshSettings(Settings{});
     RunningProgram program;
     HWND control = testing::ControlWindowOf(program);
     ASSERT_NE(control, nullptr);
@@ -320,7 +205,7 @@ class Tweaks : public ::testing::Test {
 };
 
 TEST_F(Tweaks, TheAutorunToggleWritesAndDeletesTheQuotedPathAndTheCaptionFollows) {
-    StoreSettings(Settings{});
+    testing::StoreFreshSettings(Settings{});
     RunningProgram program;
     HWND control = testing::ControlWindowOf(program);
     ASSERT_NE(control, nullptr);
@@ -353,7 +238,7 @@ TEST_F(Tweaks, TheAutorunToggleWritesAndDeletesTheQuotedPathAndTheCaptionFollows
 
 TEST_F(Tweaks, ArrowRemovalWritesTheIconLeavesTheIconSizeAndRefreshes) {
     SetIconSize(L"48");
-    StoreSettings(ArrangingTopEdge());
+    testing::StoreFreshSettings(ArrangingTopEdge());
     StandinDesktop standin(3);
     RunningProgram program;
     HWND control = testing::ControlWindowOf(program);
@@ -373,7 +258,7 @@ TEST_F(Tweaks, ArrowRemovalWritesTheIconLeavesTheIconSizeAndRefreshes) {
 
 TEST_F(Tweaks, IconCacheRebuildWithoutASizeLeavesThirtyTwo) {
     ForgetIconSize();
-    StoreSettings(ArrangingTopEdge());
+    testing::StoreFreshSettings(ArrangingTopEdge());
     StandinDesktop standin(3);
     RunningProgram program;
     HWND control = testing::ControlWindowOf(program);
@@ -387,7 +272,7 @@ TEST_F(Tweaks, IconCacheRebuildWithoutASizeLeavesThirtyTwo) {
 
 TEST_F(Tweaks, AnIconSizeThatIsNoNumberIsReportedAndNothingFollows) {
     SetIconSize(L"abc");
-    StoreSettings(ArrangingTopEdge());
+    testing::StoreFreshSettings(ArrangingTopEdge());
     StandinDesktop standin(3);
     RunningProgram program;
     HWND control = testing::ControlWindowOf(program);
@@ -418,7 +303,7 @@ void AnswerRefreshTime(const RunningProgram& program, HWND control, const wchar_
 }
 
 TEST_F(Tweaks, TheRefreshTimeBoxSetsThePeriodAndCancelKeepsIt) {
-    StoreSettings(ArrangingTopEdge());
+    testing::StoreFreshSettings(ArrangingTopEdge());
     StandinDesktop standin(3);
     RunningProgram program;
     HWND control = testing::ControlWindowOf(program);
@@ -467,7 +352,7 @@ TEST_F(Tweaks, TheColourChooserStartsAtTheTextColourAndOkSavesIt) {
     Settings settings;
     settings.arrage = 0;
     settings.textColor = 0x00FF00;
-    StoreSettings(settings);
+    testing::StoreFreshSettings(settings);
     StandinDesktop standin(3);
     RunningProgram program;
     HWND control = testing::ControlWindowOf(program);
