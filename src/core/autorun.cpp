@@ -18,4 +18,22 @@ AutorunRemoval RemoveAutorunEverywhere(RegistryAccess& registry) {
     return removal;
 }
 
+bool AutorunSet(RegistryAccess& registry) {
+    for (RegistryRoot root : kAutorunRoots) {
+        if (!registry.ReadString(root, kRunKeyPath, kProductName).empty()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool MachineWideRemains(const AutorunRemoval& removal) {
+    for (RegistryRoot root : removal.remaining) {
+        if (IsMachineRoot(root)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace tavrel

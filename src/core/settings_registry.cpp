@@ -1,5 +1,6 @@
 #include "core/settings_registry.h"
 
+#include "core/autorun.h"
 #include "core/menus.h"
 
 namespace tavrel {
@@ -66,7 +67,7 @@ std::optional<std::wstring> ReadAutoRunCaption(RegistryAccess& registry, Registr
     if (!registry.CreateKey(root, kRunKeyPath)) {
         return std::nullopt;
     }
-    return std::wstring(AutoRunCaption(!registry.ReadString(root, kRunKeyPath, kProductName).empty()));
+    return std::wstring(AutoRunCaption(AutorunSet(registry)));
 }
 
 std::optional<std::wstring> ReadCustomCharacter(RegistryAccess& registry, RegistryRoot root, std::int32_t k) {

@@ -50,9 +50,10 @@ private:
 // start another program.
 std::wstring AutorunCommand(const std::wstring& programPath);
 
-// The caption of the autorun menu item, from the autorun value: nothing
-// when the Run key cannot be opened (or created), and "Invalid data type for
-// 'Tavrel'" when the value is not a string.
+// The caption of the autorun menu item, from the autorun value under the
+// Run key of any root (the program may have been run by either user):
+// nothing when the settings root's Run key cannot be opened (or created),
+// and "Invalid data type for 'Tavrel'" when a value is not a string.
 std::optional<std::wstring> ReadAutoRunCaption(RegistryAccess& registry, RegistryRoot root);
 
 // The text of custom character k (from 1), stored under the settings key's

@@ -1,5 +1,6 @@
 #include "tweaks/desktop_tweaks.h"
 
+#include "core/autorun.h"
 #include "core/settings_registry.h"
 #include "core/settings_store.h"
 #include "common/numeric.h"
@@ -50,10 +51,13 @@ void DesktopTweaks::AutoRunClick() {
         services_.platform.ShowRegistryFailure();
         return;
     }
-    // Any text at all means the program starts with Windows: a quoted path
-    // as written now, or a bare one as older versions wrote it.
-    if (!registry.ReadString(root, kRunKeyPath, kProductName).empty()) {
-        registry.DeleteValue(root, kRunKeyPath, kProductName);
+    // Any text at all, under any root, means the program starts with
+    // Windows: a quoted path as written now, or a bare one as older
+    // versions wrote it. Off means off everywhere the value can go.
+    if (AutorunSet(registry)) {
+        if (MachineWideRemains(RemoveAutorunEverywhere(registry))) {
+            services_.prompts.Notify(kAutorunLeftNotice);
+        }
     } else {
         registry.WriteString(root, kRunKeyPath, kProductName,
                              AutorunCommand(services_.programPath));

@@ -363,6 +363,24 @@ TEST(Autorun, UnderTheCurrentUsersRunKeyWhenThatIsTheSettingsRoot) {
     EXPECT_FALSE(registry.HasKey(kMachine, kRun));
     tweaks.AutoRunClick();
     EXPECT_EQ(registry.Find(kUser, kRun, L"Tavrel"), nullptr);
+
+    // A value an administrator's run left under the machine's key counts
+    // as on; off removes what can go and says what an administrator must.
+    registry.PutString(kMachine, kRun, L"Tavrel", L"C:\\Tavrel\\tavrel.exe");
+    registry.PutString(kUser, kRun, L"Tavrel", L"");
+    EXPECT_EQ(ReadAutoRunCaption(registry, kUser), L"取消自动运行功能");
+    tweaks.AutoRunClick();
+    EXPECT_EQ(desktop.events, std::vector<std::string>{"notice"});
+    EXPECT_EQ(registry.Find(kUser, kRun, L"Tavrel"), nullptr);
+    EXPECT_NE(registry.Find(kMachine, kRun, L"Tavrel"), nullptr);
+    EXPECT_EQ(ReadAutoRunCaption(registry, kUser), L"取消自动运行功能") << "still on";
+
+    registry.readOnlyRoots.clear();
+    desktop.events.clear();
+    tweaks.AutoRunClick();
+    EXPECT_EQ(desktop.events, std::vector<std::string>{}) << "nothing left to tell of";
+    EXPECT_EQ(registry.Find(kMachine, kRun, L"Tavrel"), nullptr);
+    EXPECT_EQ(ReadAutoRunCaption(registry, kUser), L"系统启动时自动运行");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // write HKEY_LOCAL_MACHINE.
 #include <gtest/gtest.h>
 
+#include "core/autorun.h"
 #include "core/registry_win.h"
 #include "core/settings_registry.h"
 #include "support/denying_registry.h"
@@ -67,6 +68,31 @@ TEST_F(SettingsRootTest, AUsersTreeWinsWhenHeStartsTheProgramAsAdministrator) {
     EXPECT_EQ(actions.questions, 0) << "no first start";
     EXPECT_EQ(settings.arrage, 31);
     EXPECT_FALSE(real_.KeyExists(kMachine, kSettings)) << "no machine-wide tree";
+}
+
+TEST_F(SettingsRootTest, AutorunIsOnWhereverItWasWrittenAndOffEverywhereItCanGo) {
+    const std::wstring path = L"\"C:\\Tavrel\\tavrel.exe\"";
+    ASSERT_TRUE(real_.CreateKey(kUser, kRunKeyPath));
+    ASSERT_TRUE(real_.CreateKey(kMachine, kRunKeyPath));
+    real_.WriteString(kUser, kRunKeyPath, kProductName, path);
+    real_.WriteString(kMachine, kRunKeyPath, kProductName, path);
+
+    // A standard user: his own value goes, the machine's stays and is told of.
+    EXPECT_EQ(ReadAutoRunCaption(standardUser_, kUser), std::optional<std::wstring>(L"取消自动运行功能"));
+    const AutorunRemoval asUser = RemoveAutorunEverywhere(standardUser_);
+    EXPECT_TRUE(MachineWideRemains(asUser));
+    EXPECT_FALSE(real_.ValueExists(kUser, kRunKeyPath, kProductName));
+    EXPECT_EQ(real_.ReadString(kMachine, kRunKeyPath, kProductName), path);
+    EXPECT_EQ(ReadAutoRunCaption(standardUser_, kUser), std::optional<std::wstring>(L"取消自动运行功能"))
+        << "the machine's value still starts the program";
+
+    // An administrator whose own tree is the user's: off everywhere.
+    real_.WriteString(kUser, kRunKeyPath, kProductName, path);
+    const AutorunRemoval asAdministrator = RemoveAutorunEverywhere(real_);
+    EXPECT_FALSE(MachineWideRemains(asAdministrator));
+    EXPECT_FALSE(real_.ValueExists(kUser, kRunKeyPath, kProductName));
+    EXPECT_FALSE(real_.ValueExists(kMachine, kRunKeyPath, kProductName));
+    EXPECT_EQ(ReadAutoRunCaption(real_, kUser), std::optional<std::wstring>(L"系统启动时自动运行"));
 }
 
 TEST_F(SettingsRootTest, AStandardUsersFirstAndSecondStart) {
