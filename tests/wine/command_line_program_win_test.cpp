@@ -82,7 +82,7 @@ bool Press(HWND box, int button) {
         return false;
     }
     ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, 0), 0);
-    return WaitUntil([&] { return !::IsWindow(box); }, 10s);
+    return WaitUntil([&] { return !::IsWindow(box); }, testing::kPatience);
 }
 
 bool Answer(const RunningProgram& program, const std::wstring& text, int button) {
@@ -116,7 +116,7 @@ TEST(HandedCommands, EachCommandReachesTheRunningCopy) {
     ASSERT_NE(ReadyControlWindow(program), nullptr);
 
     EXPECT_EQ(RunCopy(L"/arrange 3"), std::optional<DWORD>(0));
-    EXPECT_TRUE(WaitUntil([&] { return AtBottomEdge(standin); }, 10s)) << "the bottom edge";
+    EXPECT_TRUE(WaitUntil([&] { return AtBottomEdge(standin); }, testing::kPatience)) << "the bottom edge";
 
     // Saved where the save command saves, under the name given.
     EXPECT_EQ(RunCopy(L"/save \"我的 排列\""), std::optional<DWORD>(0));
@@ -134,7 +134,7 @@ TEST(HandedCommands, EachCommandReachesTheRunningCopy) {
     Win32Desktop desktop;
     desktop.MoveDesktopIcon(desktop.FindDesktopListView(), 0, 600, 600);
     EXPECT_EQ(RunCopy(L"-RESTORE \"我的 排列\""), std::optional<DWORD>(0));
-    EXPECT_TRUE(WaitUntil([&] { return IconAt(standin, 0, savedX, savedY); }, 10s)) << "put back";
+    EXPECT_TRUE(WaitUntil([&] { return IconAt(standin, 0, savedX, savedY); }, testing::kPatience)) << "put back";
 
     // Failures: the running copy says so, and a taken name is told there
     // as the save command tells it.
@@ -144,11 +144,11 @@ TEST(HandedCommands, EachCommandReachesTheRunningCopy) {
     EXPECT_EQ(RunCopy(L"/arrange 31"), std::optional<DWORD>(1)) << "30 is the one saved layout";
 
     EXPECT_EQ(RunCopy(L"/hide"), std::optional<DWORD>(0));
-    EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(standin.Holder()); }, 10s));
+    EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(standin.Holder()); }, testing::kPatience));
     EXPECT_EQ(RunCopy(L"/show"), std::optional<DWORD>(0));
-    EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(standin.Holder()) != FALSE; }, 10s));
+    EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(standin.Holder()) != FALSE; }, testing::kPatience));
     EXPECT_EQ(RunCopy(L"/hide"), std::optional<DWORD>(0));
-    EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(standin.Holder()); }, 10s));
+    EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(standin.Holder()); }, testing::kPatience));
 
     EXPECT_EQ(RunCopy(L"/exit"), std::optional<DWORD>(0));
     EXPECT_EQ(program.WaitForExit(10s), std::optional<DWORD>(0));
@@ -279,7 +279,7 @@ TEST(CommandAtStart, ACopyWithACommandCarriesItOutOnceItsStartUpHasEnded) {
     {
         RunningProgram first(L"tavrel.exe", L"/arrange 3");
         ASSERT_NE(ReadyControlWindow(first), nullptr);
-        EXPECT_TRUE(WaitUntil([&] { return AtBottomEdge(standin); }, 10s));
+        EXPECT_TRUE(WaitUntil([&] { return AtBottomEdge(standin); }, testing::kPatience));
         EXPECT_EQ(RunCopy(L"/exit"), std::optional<DWORD>(0));
         EXPECT_EQ(first.WaitForExit(10s), std::optional<DWORD>(0));
         EXPECT_EQ(StoredInteger(kSettingsKeyPath, L"Arrage"), 3) << "made current as the menu makes it";

@@ -105,8 +105,8 @@ TEST(Program, FirstStartCreatesTheDefaultsAndAsksTheWelcomeQuestion) {
     // No: the program goes on with the defaults: the clock in red captions;
     // the splash goes.
     ::PostMessageW(question, WM_COMMAND, MAKEWPARAM(IDNO, 0), 0);
-    EXPECT_TRUE(testing::WaitUntil([&] { return standin.ReadState().textColor == 255u; }, 10s));
-    EXPECT_TRUE(testing::WaitUntil([&] { return !::IsWindow(splash); }, 10s));
+    EXPECT_TRUE(testing::WaitUntil([&] { return standin.ReadState().textColor == 255u; }, testing::kPatience));
+    EXPECT_TRUE(testing::WaitUntil([&] { return !::IsWindow(splash); }, testing::kPatience));
     EXPECT_EQ(standin.ReadState().textBackColor, CLR_NONE);
     ExitAndExpectCleanEnd(program);
 }
@@ -118,7 +118,7 @@ TEST(Program, LaterStartsAskNothingAndPerformTheStoredArrangement) {
     StandinDesktop standin(40);
     RunningProgram program;
     ASSERT_NE(testing::ControlWindowOf(program), nullptr);
-    EXPECT_TRUE(testing::WaitUntil([&] { return IconAt(standin, 0, 22, 2); }, 10s));
+    EXPECT_TRUE(testing::WaitUntil([&] { return IconAt(standin, 0, 22, 2); }, testing::kPatience));
     // The start-up has ended: the question would hold it up.
     EXPECT_EQ(program.FindWindowOf(L"#32770", L"", 0ms), nullptr) << "no question the second time";
     ExitAndExpectCleanEnd(program);
@@ -134,10 +134,10 @@ TEST(Program, RefreshPutsTheIconsBackAndTheChoiceSurvivesARestart) {
         RunningProgram program;
         HWND control = testing::ControlWindowOf(program);
         ASSERT_NE(control, nullptr);
-        ASSERT_TRUE(testing::WaitUntil([&] { return IconAt(standin, 0, 22, 2); }, 10s));
+        ASSERT_TRUE(testing::WaitUntil([&] { return IconAt(standin, 0, 22, 2); }, testing::kPatience));
         Win32Desktop desktop;
         desktop.MoveDesktopIcon(desktop.FindDesktopListView(), 0, 600, 600);
-        EXPECT_TRUE(testing::WaitUntil([&] { return IconAt(standin, 0, 22, 2); }, 5s)) << "refreshed";
+        EXPECT_TRUE(testing::WaitUntil([&] { return IconAt(standin, 0, 22, 2); }, testing::kPatience)) << "refreshed";
 
         Command(control, ArrangementCommand(21));
         EXPECT_TRUE(IconAt(standin, 1, 502, 13)) << "the circle's top icon";
@@ -148,7 +148,7 @@ TEST(Program, RefreshPutsTheIconsBackAndTheChoiceSurvivesARestart) {
     desktop.MoveDesktopIcon(desktop.FindDesktopListView(), 1, 600, 600);
     RunningProgram again;
     ASSERT_NE(testing::ControlWindowOf(again), nullptr);
-    EXPECT_TRUE(testing::WaitUntil([&] { return IconAt(standin, 1, 502, 13); }, 10s));
+    EXPECT_TRUE(testing::WaitUntil([&] { return IconAt(standin, 1, 502, 13); }, testing::kPatience));
     ExitAndExpectCleanEnd(again);
 }
 
@@ -205,7 +205,7 @@ TEST(Program, UnusualValuesAreKeptAsTheyAre) {
     StandinDesktop standin(3);
     RunningProgram program;
     ASSERT_NE(testing::ControlWindowOf(program), nullptr);
-    ASSERT_TRUE(testing::WaitUntil([&] { return IconAt(standin, 0, 22, 2); }, 10s));
+    ASSERT_TRUE(testing::WaitUntil([&] { return IconAt(standin, 0, 22, 2); }, testing::kPatience));
     // The start-up has ended: an error of it would still be showing.
     EXPECT_EQ(program.FindWindowOf(L"#32770", L"", 0ms), nullptr) << "no error for skin 7";
     ExitAndExpectCleanEnd(program);
@@ -218,7 +218,7 @@ TEST(ControlWindow, ShowsHidesAndDragsByItsCaptionStrip) {
     const RunningProgram& program = started.program;
     HWND control = started.control;
     ASSERT_NE(control, nullptr);
-    HWND application = program.FindWindowOf(kApplicationWindowClass, L"Tavrel", 5s);
+    HWND application = program.FindWindowOf(kApplicationWindowClass, L"Tavrel", testing::kPatience);
     ASSERT_NE(application, nullptr);
     EXPECT_FALSE(::IsWindowVisible(control)) << "starts hidden";
 
@@ -273,7 +273,7 @@ TEST(ControlWindow, ButtonsCommandOnlyWhenClicked) {
     // The window appears before its buttons are made.
     HWND button = nullptr;
     ASSERT_TRUE(testing::WaitUntil(
-        [&] { return (button = ::GetDlgItem(control, ArrangementCommand(3))) != nullptr; }, 5s));
+        [&] { return (button = ::GetDlgItem(control, ArrangementCommand(3))) != nullptr; }, testing::kPatience));
     ::SendMessageW(control, WM_COMMAND, MAKEWPARAM(ArrangementCommand(3), BN_SETFOCUS),
                    reinterpret_cast<LPARAM>(button));
     EXPECT_FALSE(IconAt(standin, 0, 22, 665)) << "a focus notification arranges nothing";
@@ -300,7 +300,7 @@ TEST(NotificationArea, IconComesBackWhenTheTaskbarIsMadeAnewAndGoesAtExit) {
     const RunningProgram& program = started.program;
     HWND control = started.control;
     ASSERT_NE(control, nullptr);
-    ASSERT_TRUE(testing::WaitUntil([&] { return TrayIconPresent(control); }, 5s));
+    ASSERT_TRUE(testing::WaitUntil([&] { return TrayIconPresent(control); }, testing::kPatience));
 
     // The shell restarts and forgets every icon, then announces its new
     // taskbar.
@@ -334,11 +334,11 @@ HWND OpenMenu(const RunningProgram& program, std::chrono::milliseconds wait) {
 // as well should the key not reach the menu.
 bool CloseMenu(HWND control, HWND menu) {
     ::PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
-    if (testing::WaitUntil([&] { return !::IsWindowVisible(menu); }, 2s)) {
+    if (testing::WaitUntil([&] { return !::IsWindowVisible(menu); }, testing::kPatience)) {
         return true;
     }
     ::PostMessageW(control, WM_CANCELMODE, 0, 0);
-    return testing::WaitUntil([&] { return !::IsWindowVisible(menu); }, 3s);
+    return testing::WaitUntil([&] { return !::IsWindowVisible(menu); }, testing::kPatience);
 }
 
 TEST(NotificationArea, ClicksOpenTheMenusAndADoubleClickTheControlWindow) {
@@ -358,7 +358,7 @@ TEST(NotificationArea, ClicksOpenTheMenusAndADoubleClickTheControlWindow) {
     EXPECT_TRUE(CloseMenu(control, menu));
 
     ::PostMessageW(control, kTrayMessage, kTrayIconId, WM_LBUTTONDBLCLK);
-    EXPECT_TRUE(testing::WaitUntil([&] { return ::IsWindowVisible(control) != FALSE; }, 5s));
+    EXPECT_TRUE(testing::WaitUntil([&] { return ::IsWindowVisible(control) != FALSE; }, testing::kPatience));
     ExitAndExpectCleanEnd(program);
 }
 
@@ -369,7 +369,7 @@ TEST(NotificationArea, AnAutorunValueOfTheWrongTypeIsReportedAndTheMenuStaysShut
     HWND control = started.control;
     ASSERT_NE(control, nullptr);
     ::PostMessageW(control, kTrayMessage, kTrayIconId, WM_RBUTTONUP);
-    HWND box = program.FindWindowOf(L"#32770", kApplicationTitle, 5s);
+    HWND box = program.FindWindowOf(L"#32770", kApplicationTitle, testing::kPatience);
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(testing::MessageBoxText(box), L"Invalid data type for 'Tavrel'");
     ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, 0), 0);
@@ -389,10 +389,10 @@ TEST(ControlWindow, StaysShownAfterAMessageBox) {
 
     // The error report takes the focus and gives it back.
     ::PostMessageW(control, kTrayMessage, kTrayIconId, WM_RBUTTONUP);
-    HWND box = program.FindWindowOf(L"#32770", kApplicationTitle, 5s);
+    HWND box = program.FindWindowOf(L"#32770", kApplicationTitle, testing::kPatience);
     ASSERT_NE(box, nullptr);
     ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, 0), 0);
-    ASSERT_TRUE(testing::WaitUntil([&] { return !::IsWindow(box); }, 5s));
+    ASSERT_TRUE(testing::WaitUntil([&] { return !::IsWindow(box); }, testing::kPatience));
     ASSERT_TRUE(testing::SettingsOnceIdle(control));
     EXPECT_TRUE(::IsWindowVisible(control));
     testing::ForgetProgramSettings();
@@ -409,7 +409,7 @@ TEST(ControlWindow, HintsShowAsBalloons) {
     ASSERT_NE(control, nullptr);
     ::SendMessageW(control, kTrayMessage, kTrayIconId, WM_LBUTTONDBLCLK);
     ASSERT_TRUE(::IsWindowVisible(control));
-    HWND hint = program.FindWindowOf(kBalloonHintWindowClass, L"", 5s);
+    HWND hint = program.FindWindowOf(kBalloonHintWindowClass, L"", testing::kPatience);
     ASSERT_NE(hint, nullptr);
     // Under Wine's virtual desktop the stand-in desktop's window comes up
     // above the program's windows when a top-most window goes away (its
@@ -442,7 +442,7 @@ TEST(ControlWindow, HintsShowAsBalloons) {
         const int y = 90 + c.y;
         testing::PointerTo({x, y});
         EXPECT_TRUE(testing::WaitUntil(
-            [&] { return ::IsWindowVisible(hint) && hintText() == c.text; }, 3s))
+            [&] { return ::IsWindowVisible(hint) && hintText() == c.text; }, testing::kPatience))
             << "over " << c.x << "," << c.y << " the hint reads " << hintText();
         // Up and to the right where there is room: the tail's tip at the
         // pointer's x, 5 pixels above it. Under Wine the position before a
@@ -458,9 +458,9 @@ TEST(ControlWindow, HintsShowAsBalloons) {
                 break;
             }
             testing::PointerTo({900, 700});
-            testing::WaitUntil([&] { return !::IsWindowVisible(hint); }, 3s);
+            testing::WaitUntil([&] { return !::IsWindowVisible(hint); }, testing::kPatience);
             testing::PointerTo({x, y});
-            testing::WaitUntil([&] { return ::IsWindowVisible(hint) && hintText() == c.text; }, 3s);
+            testing::WaitUntil([&] { return ::IsWindowVisible(hint) && hintText() == c.text; }, testing::kPatience);
         }
         EXPECT_EQ(balloon.left, pointer.x);
         EXPECT_EQ(balloon.bottom, pointer.y - 5);
@@ -480,7 +480,7 @@ TEST(ShowHideAllIcons, HidesTheDesktopAndBringsItBackUnchanged) {
     HWND control = testing::ControlWindowOf(program);
     ASSERT_NE(control, nullptr);
     // The whole arrangement is in place once its last icon is.
-    ASSERT_TRUE(testing::WaitUntil([&] { return IconAt(standin, 11, 22 + 77 * 11, 2); }, 10s));
+    ASSERT_TRUE(testing::WaitUntil([&] { return IconAt(standin, 11, 22 + 77 * 11, 2); }, testing::kPatience));
     const auto before = standin.ReadState();
     // Start-up ends when the splash goes; only then do the toggles come
     // one after the other as a user's would.
@@ -494,7 +494,7 @@ TEST(ShowHideAllIcons, HidesTheDesktopAndBringsItBackUnchanged) {
     // The shell's window is another process's: its state may take a moment
     // to reach this one.
     const auto desktopShown = [&](bool shown) {
-        return testing::WaitUntil([&] { return (::IsWindowVisible(standin.Progman()) != FALSE) == shown; }, 10s);
+        return testing::WaitUntil([&] { return (::IsWindowVisible(standin.Progman()) != FALSE) == shown; }, testing::kPatience);
     };
     Command(control, kCmdShowHideAllIcon);
     EXPECT_TRUE(desktopShown(false));
@@ -546,7 +546,7 @@ std::wstring CaptionOf(HWND window) {
 TEST(HelpAndAbout, MenuCommandsOpenANewWindowEachTime) {
     StartedProgram started(ArrangingNothing());
     ASSERT_NE(started.control, nullptr);
-    ASSERT_TRUE(testing::WaitUntil([&] { return VisibleWindowsOf(started.program, L"TAboutBox").empty(); }, 10s))
+    ASSERT_TRUE(testing::WaitUntil([&] { return VisibleWindowsOf(started.program, L"TAboutBox").empty(); }, testing::kPatience))
         << "the splash goes";
     Command(started.control, kCmdAbout);
     Command(started.control, kCmdAbout);
@@ -571,11 +571,11 @@ TEST(HelpAndAbout, FirstUseTipsInANotice) {
     StartedProgram started(ArrangingNothing());
     ASSERT_NE(started.control, nullptr);
     ::PostMessageW(started.control, WM_COMMAND, MAKEWPARAM(kCmdUseNo1, 0), 0);
-    HWND box = started.program.FindWindowOf(L"#32770", kNoticeCaption, 10s);
+    HWND box = started.program.FindWindowOf(L"#32770", kNoticeCaption, testing::kPatience);
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(testing::MessageBoxText(box), FirstUseText());
     ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, 0), 0);
-    EXPECT_TRUE(testing::WaitUntil([&] { return !::IsWindow(box); }, 5s));
+    EXPECT_TRUE(testing::WaitUntil([&] { return !::IsWindow(box); }, testing::kPatience));
     ExitAndExpectCleanEnd(started.program);
 }
 
@@ -584,7 +584,7 @@ TEST(HelpAndAbout, AfterTheAboutWindowHadTheFocusTheFirstShowRequestLeavesTheCon
     ASSERT_NE(started.control, nullptr);
     // Shown once, then closed: the control window had the focus last.
     ::SendMessageW(started.control, kTrayMessage, 100, WM_LBUTTONDBLCLK);
-    ASSERT_TRUE(testing::WaitUntil([&] { return ::IsWindowVisible(started.control) != FALSE; }, 5s));
+    ASSERT_TRUE(testing::WaitUntil([&] { return ::IsWindowVisible(started.control) != FALSE; }, testing::kPatience));
     Command(started.control, kCmdQuit);
     ASSERT_FALSE(::IsWindowVisible(started.control));
 
@@ -593,12 +593,12 @@ TEST(HelpAndAbout, AfterTheAboutWindowHadTheFocusTheFirstShowRequestLeavesTheCon
     ASSERT_TRUE(testing::SettingsOnceIdle(started.control));
     EXPECT_FALSE(::IsWindowVisible(started.control)) << "the activation hid it again";
     ::SendMessageW(started.control, kTrayMessage, 100, WM_LBUTTONDBLCLK);
-    EXPECT_TRUE(testing::WaitUntil([&] { return ::IsWindowVisible(started.control) != FALSE; }, 5s))
+    EXPECT_TRUE(testing::WaitUntil([&] { return ::IsWindowVisible(started.control) != FALSE; }, testing::kPatience))
         << "the second request shows it";
 
     // Back from the help window, the shown control window hides itself.
     Command(started.control, kCmdHelp);
-    HWND help = started.program.FindWindowOf(L"THelpMe", L"帮帮我?", 5s);
+    HWND help = started.program.FindWindowOf(L"THelpMe", L"帮帮我?", testing::kPatience);
     ASSERT_NE(help, nullptr);
     ::SendMessageW(started.control, kTrayMessage, 100, WM_LBUTTONDBLCLK);
     ASSERT_TRUE(testing::SettingsOnceIdle(started.control));
@@ -657,7 +657,7 @@ TEST(NotificationArea, TheIconComesAfterADamagedSetting) {
         ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, 0), 0);
         HWND control = testing::ControlWindowOf(program);
         ASSERT_NE(control, nullptr);
-        EXPECT_TRUE(testing::WaitUntil([&] { return TrayIconPresent(control); }, 10s)) << texts[i];
+        EXPECT_TRUE(testing::WaitUntil([&] { return TrayIconPresent(control); }, testing::kPatience)) << texts[i];
         ExitAndExpectCleanEnd(program);
     }
 }
@@ -676,12 +676,12 @@ TEST(ErrorReport, ARepeatingFailureDoesNotPileUpBoxes) {
     RunningProgram program;
     HWND control = testing::ControlWindowOf(program);
     ASSERT_NE(control, nullptr);
-    ASSERT_TRUE(testing::WaitUntil([&] { return TrayIconPresent(control); }, 10s));
+    ASSERT_TRUE(testing::WaitUntil([&] { return TrayIconPresent(control); }, testing::kPatience));
 
     // The stored text becomes unreadable: every refresh now fails.
     RegistryKey::Create(HKEY_LOCAL_MACHINE, std::wstring(kSettingsKeyPath) + L"\\CustomCharacter")
         .WriteInteger(L"CustomCharacter1", 5);
-    HWND box = program.FindWindowOf(L"#32770", kApplicationTitle, 10s);
+    HWND box = program.FindWindowOf(L"#32770", kApplicationTitle, testing::kPatience);
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(testing::MessageBoxText(box), L"Invalid data type for 'CustomCharacter1'");
     // Three more ticks while the report is open, then a command whose end
@@ -692,12 +692,12 @@ TEST(ErrorReport, ARepeatingFailureDoesNotPileUpBoxes) {
         ::PostMessageW(control, WM_TIMER, kRefreshTimerId, 0);
     }
     ::PostMessageW(control, WM_COMMAND, MAKEWPARAM(kCmdIconTextTransparence, 0), 0);
-    ASSERT_TRUE(testing::WaitUntil([&] { return standin.ReadState().textBackColor == CLR_NONE; }, 10s));
+    ASSERT_TRUE(testing::WaitUntil([&] { return standin.ReadState().textBackColor == CLR_NONE; }, testing::kPatience));
     EXPECT_EQ(ErrorReportCount(program.ProcessId()), 1) << "three more ticks, still one box";
 
     ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, 0), 0);
-    ASSERT_TRUE(testing::WaitUntil([&] { return !::IsWindow(box); }, 5s));
-    EXPECT_TRUE(testing::WaitUntil([&] { return ErrorReportCount(program.ProcessId()) == 1; }, 10s))
+    ASSERT_TRUE(testing::WaitUntil([&] { return !::IsWindow(box); }, testing::kPatience));
+    EXPECT_TRUE(testing::WaitUntil([&] { return ErrorReportCount(program.ProcessId()) == 1; }, testing::kPatience))
         << "the next failure is shown once the first report is closed";
     HWND next = program.FindWindowOf(L"#32770", kApplicationTitle, 1s);
     // Repair the text so that the program can be ended cleanly.
@@ -706,7 +706,7 @@ TEST(ErrorReport, ARepeatingFailureDoesNotPileUpBoxes) {
     if (next != nullptr) {
         ::PostMessageW(next, WM_COMMAND, MAKEWPARAM(IDOK, 0), 0);
     }
-    ASSERT_TRUE(testing::WaitUntil([&] { return ErrorReportCount(program.ProcessId()) == 0; }, 10s));
+    ASSERT_TRUE(testing::WaitUntil([&] { return ErrorReportCount(program.ProcessId()) == 0; }, testing::kPatience));
     ExitAndExpectCleanEnd(program);
 }
 

@@ -70,7 +70,7 @@ ColorRef ScreenPixel(int x, int y) {
 
 // The control window's own colour, between the first two button columns.
 bool BackgroundBecomes(ColorRef colour) {
-    return testing::WaitUntil([&] { return ScreenPixel(kLeft + 86, kTop + 30) == colour; }, 3s);
+    return testing::WaitUntil([&] { return ScreenPixel(kLeft + 86, kTop + 30) == colour; }, testing::kPatience);
 }
 
 TEST(Skins, TheStoredSkinAndTheSkinCommandsColourTheControlWindow) {
@@ -116,7 +116,7 @@ TEST(FlatButtons, TheControlWindowFocusesAButtonThatTheSpaceKeyPressesAndThePoin
     info.cbSize = sizeof(info);
     const DWORD thread = ::GetWindowThreadProcessId(shown.control, nullptr);
     ASSERT_TRUE(testing::WaitUntil(
-        [&] { return ::GetGUIThreadInfo(thread, &info) && info.hwndFocus == first; }, 3s))
+        [&] { return ::GetGUIThreadInfo(thread, &info) && info.hwndFocus == first; }, testing::kPatience))
         << "the first button has the keyboard focus";
 
     window_dc screen(nullptr);
@@ -126,15 +126,15 @@ TEST(FlatButtons, TheControlWindowFocusesAButtonThatTheSpaceKeyPressesAndThePoin
     const int edgeX = kLeft + 30;
     const int edgeY = kTop + 2 + 27;
     EXPECT_TRUE(testing::WaitUntil(
-        [&] { return ScreenPixel(edgeX, edgeY) == Lighten(device, lit, 30); }, 3s))
+        [&] { return ScreenPixel(edgeX, edgeY) == Lighten(device, lit, 30); }, testing::kPatience))
         << "up: only the frame on the left";
     ::PostMessageW(first, WM_KEYDOWN, VK_SPACE, 1);
     EXPECT_TRUE(testing::WaitUntil(
-        [&] { return ScreenPixel(edgeX, edgeY) == Darken(device, lit, 50); }, 3s))
+        [&] { return ScreenPixel(edgeX, edgeY) == Darken(device, lit, 50); }, testing::kPatience))
         << "held down: the dark edge on the left";
     ::PostMessageW(first, WM_KEYUP, VK_SPACE, static_cast<LPARAM>(0xC0000001u));
     EXPECT_TRUE(testing::WaitUntil(
-        [&] { return ScreenPixel(edgeX, edgeY) == Lighten(device, lit, 30); }, 3s))
+        [&] { return ScreenPixel(edgeX, edgeY) == Lighten(device, lit, 30); }, testing::kPatience))
         << "released";
 
     // The pointer over button 2 at (88, 2) lights its face.
@@ -143,9 +143,9 @@ TEST(FlatButtons, TheControlWindowFocusesAButtonThatTheSpaceKeyPressesAndThePoin
     EXPECT_EQ(ScreenPixel(faceX, faceY), 0x006600u) << "idle: the picture column colour";
     MovePointer(kLeft + 88 + 40, kTop + 2 + 45);
     EXPECT_TRUE(testing::WaitUntil(
-        [&] { return ScreenPixel(faceX, faceY) == Lighten(device, kClBtnFace, 60); }, 3s));
+        [&] { return ScreenPixel(faceX, faceY) == Lighten(device, kClBtnFace, 60); }, testing::kPatience));
     MovePointer(kLeft + 200, kTop + 320);
-    EXPECT_TRUE(testing::WaitUntil([&] { return ScreenPixel(faceX, faceY) == 0x006600u; }, 3s))
+    EXPECT_TRUE(testing::WaitUntil([&] { return ScreenPixel(faceX, faceY) == 0x006600u; }, testing::kPatience))
         << "and away";
 }
 

@@ -181,22 +181,22 @@ class Tweaks : public ::testing::Test {
     }
     // An icon moved away; the next refresh puts it back at the top edge.
     void MoveIconAway(const StandinDesktop& standin) {
-        ASSERT_TRUE(WaitUntil([&] { return IconAt(standin, 0, 22, 2); }, 10s));
+        ASSERT_TRUE(WaitUntil([&] { return IconAt(standin, 0, 22, 2); }, testing::kPatience));
         ::SendMessageW(::FindWindowExW(::FindWindowExW(standin.Progman(), nullptr,
                                                        L"SHELLDLL_DefView", nullptr),
                                        nullptr, L"SysListView32", nullptr),
                        LVM_SETITEMPOSITION, 0, MAKELPARAM(600, 600));
-        ASSERT_TRUE(WaitUntil([&] { return IconAt(standin, 0, 600, 600); }, 5s));
+        ASSERT_TRUE(WaitUntil([&] { return IconAt(standin, 0, 600, 600); }, testing::kPatience));
     }
     // The general error report's text, the report closed.
     std::wstring ErrorReport(const RunningProgram& program) {
-        HWND box = program.FindWindowOf(L"#32770", kApplicationTitle, 10s);
+        HWND box = program.FindWindowOf(L"#32770", kApplicationTitle, testing::kPatience);
         if (box == nullptr) {
             return L"(no error box)";
         }
         const std::wstring text = testing::MessageBoxText(box);
         ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, 0), 0);
-        WaitUntil([&] { return !::IsWindow(box); }, 5s);
+        WaitUntil([&] { return !::IsWindow(box); }, testing::kPatience);
         return text;
     }
 
@@ -288,8 +288,8 @@ TEST_F(Tweaks, AnIconSizeThatIsNoNumberIsReportedAndNothingFollows) {
 // The program's input box, once it is up: shown only when its controls
 // are made.
 HWND InputBoxOf(const RunningProgram& program) {
-    HWND box = program.FindWindowOf(kInputBoxClass, L"", 10s);
-    WaitUntil([&] { return box != nullptr && ::IsWindowVisible(box) != FALSE; }, 5s);
+    HWND box = program.FindWindowOf(kInputBoxClass, L"", testing::kPatience);
+    WaitUntil([&] { return box != nullptr && ::IsWindowVisible(box) != FALSE; }, testing::kPatience);
     return box;
 }
 
@@ -325,7 +325,7 @@ TEST_F(Tweaks, TheRefreshTimeBoxSetsThePeriodAndCancelKeepsIt) {
         5s);
     EXPECT_EQ(std::wstring(initial), L"60") << "the current refresh time";
     ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(box); }, 5s));
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(box); }, testing::kPatience));
     std::optional<Settings> saved = testing::SettingsOnceIdle(control);
     ASSERT_TRUE(saved);
     EXPECT_EQ(saved->flashScreen, 60) << "the refresh time stays";
@@ -340,9 +340,9 @@ TEST_F(Tweaks, TheRefreshTimeBoxSetsThePeriodAndCancelKeepsIt) {
     // One second: the icons come back at once and keep coming back.
     MoveIconAway(standin);
     AnswerRefreshTime(program, control, L"1");
-    EXPECT_TRUE(WaitUntil([&] { return IconAt(standin, 0, 22, 2); }, 5s)) << "refreshed";
+    EXPECT_TRUE(WaitUntil([&] { return IconAt(standin, 0, 22, 2); }, testing::kPatience)) << "refreshed";
     MoveIconAway(standin);
-    EXPECT_TRUE(WaitUntil([&] { return IconAt(standin, 0, 22, 2); }, 5s)) << "refreshed again";
+    EXPECT_TRUE(WaitUntil([&] { return IconAt(standin, 0, 22, 2); }, testing::kPatience)) << "refreshed again";
     ExitAndExpectCleanEnd(program);
     EXPECT_EQ(RegistryKey::Open(HKEY_LOCAL_MACHINE, kSettingsKeyPath)->ReadInteger(L"FlashScreen"),
               1);
@@ -357,26 +357,26 @@ TEST_F(Tweaks, TheColourChooserStartsAtTheTextColourAndOkSavesIt) {
     RunningProgram program;
     HWND control = testing::ControlWindowOf(program);
     ASSERT_NE(control, nullptr);
-    ASSERT_TRUE(WaitUntil([&] { return standin.ReadState().textColor == 0x00FF00u; }, 10s));
+    ASSERT_TRUE(WaitUntil([&] { return standin.ReadState().textColor == 0x00FF00u; }, testing::kPatience));
     const RegistryKey key = *RegistryKey::Open(HKEY_LOCAL_MACHINE, kSettingsKeyPath);
 
     // Cancel: nothing is applied or saved.
     key.WriteInteger(L"TextColor", 7);
     ::PostMessageW(control, WM_COMMAND, MAKEWPARAM(kCmdSetDesktopIconTextColor, 0), 0);
-    HWND dialog = program.FindWindowOf(L"#32770", L"", 10s);
+    HWND dialog = program.FindWindowOf(L"#32770", L"", testing::kPatience);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(::GetWindow(dialog, GW_OWNER), control);
     ::PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(dialog); }, 5s));
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(dialog); }, testing::kPatience));
     EXPECT_EQ(key.ReadInteger(L"TextColor"), 7);
 
     // OK at once: the preset colour is chosen, applied on no background and
     // saved.
     ::PostMessageW(control, WM_COMMAND, MAKEWPARAM(kCmdSetDesktopIconTextColor, 0), 0);
-    dialog = program.FindWindowOf(L"#32770", L"", 10s);
+    dialog = program.FindWindowOf(L"#32770", L"", testing::kPatience);
     ASSERT_NE(dialog, nullptr);
     ::PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-    EXPECT_TRUE(WaitUntil([&] { return key.ReadInteger(L"TextColor") == 0x00FF00; }, 5s));
+    EXPECT_TRUE(WaitUntil([&] { return key.ReadInteger(L"TextColor") == 0x00FF00; }, testing::kPatience));
     EXPECT_EQ(standin.ReadState().textColor, 0x00FF00u);
     EXPECT_EQ(standin.ReadState().textBackColor, CLR_NONE);
     ExitAndExpectCleanEnd(program);
