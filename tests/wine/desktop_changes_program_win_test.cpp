@@ -116,15 +116,6 @@ TEST(ShellRestart, TheNewDesktopGetsTheFigureOnceItHoldsIcons) {
     ExitAndExpectCleanEnd(program);
 }
 
-// The question of a desktop that snaps its icons, once it is up.
-HWND SnapQuestion(const RunningProgram& program) {
-    HWND box = program.FindWindowOf(L"#32770", kNoticeCaption, testing::kStartTime);
-    if (box != nullptr) {
-        EXPECT_EQ(testing::MessageBoxText(box), kSelfArrangingQuestionText);
-    }
-    return box;
-}
-
 standin::StandinOptions Snapping() {
     standin::StandinOptions options;
     options.icons = kIcons;
@@ -132,38 +123,43 @@ standin::StandinOptions Snapping() {
     return options;
 }
 
-TEST(AlignToGrid, NoLeavesTheIconsSnappedAndYesSwitchesItOffForTheFigure) {
-    const std::vector<Move> figure = TopEdge(1024, 738);
-    {
-        testing::StoreSettings(Stored(0));
-        StandinDesktop standin(Snapping());
-        RunningProgram program;
-        HWND control = testing::ControlWindowOf(program);
-        ASSERT_NE(control, nullptr);
-        ::PostMessageW(control, WM_COMMAND, MAKEWPARAM(ArrangementCommand(1), 0), 0);
-        HWND question = SnapQuestion(program);
+// The program on a desktop that snaps its icons, the top edge chosen and
+// the question that follows answered.
+class SnappingDesktopTest : public ::testing::Test {
+protected:
+    void ChooseTopEdgeAndAnswer(int answer) {
+        ::PostMessageW(control_, WM_COMMAND, MAKEWPARAM(ArrangementCommand(1), 0), 0);
+        HWND question = program_.FindWindowOf(L"#32770", kNoticeCaption, testing::kStartTime);
         ASSERT_NE(question, nullptr);
-        ::PostMessageW(question, WM_COMMAND, MAKEWPARAM(IDNO, 0), 0);
-        // Arranged all the same, and snapped: the figure cannot show.
-        ASSERT_TRUE(WaitUntil([&] { return MovesIn(standin.ReadState()) >= kIcons; }, 20s));
-        EXPECT_FALSE(IconsAt(standin, figure));
-        // Asked once per run: the next choice arranges at once.
-        Command(control, ArrangementCommand(3));
-        EXPECT_EQ(MovesIn(standin.ReadState()), 2u * kIcons);
-        ExitAndExpectCleanEnd(program);
+        EXPECT_EQ(testing::MessageBoxText(question), kSelfArrangingQuestionText);
+        ::PostMessageW(question, WM_COMMAND, MAKEWPARAM(answer, 0), 0);
     }
-    testing::StoreSettings(Stored(0));
-    StandinDesktop standin(Snapping());
-    RunningProgram program;
-    HWND control = testing::ControlWindowOf(program);
-    ASSERT_NE(control, nullptr);
-    ::PostMessageW(control, WM_COMMAND, MAKEWPARAM(ArrangementCommand(1), 0), 0);
-    HWND question = SnapQuestion(program);
-    ASSERT_NE(question, nullptr);
-    ::PostMessageW(question, WM_COMMAND, MAKEWPARAM(IDYES, 0), 0);
-    EXPECT_TRUE(WaitUntil([&] { return IconsAt(standin, figure); }, 20s));
-    EXPECT_EQ(::SendMessageW(standin.ListView(), LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & LVS_EX_SNAPTOGRID, 0);
-    ExitAndExpectCleanEnd(program);
+
+    const bool stored_ = (testing::StoreSettings(Stored(0)), true);
+    StandinDesktop standin_{Snapping()};
+    RunningProgram program_;
+    HWND control_ = testing::ControlWindowOf(program_);
+    const std::vector<Move> figure_ = TopEdge(1024, 738);
+};
+
+TEST_F(SnappingDesktopTest, NoLeavesTheIconsSnappedAndIsAskedOncePerRun) {
+    ASSERT_NE(control_, nullptr);
+    ChooseTopEdgeAndAnswer(IDNO);
+    // Arranged all the same, and snapped: the figure cannot show.
+    ASSERT_TRUE(WaitUntil([&] { return MovesIn(standin_.ReadState()) >= kIcons; }, testing::kPatience));
+    EXPECT_FALSE(IconsAt(standin_, figure_));
+    // The next choice arranges at once.
+    Command(control_, ArrangementCommand(3));
+    EXPECT_EQ(MovesIn(standin_.ReadState()), 2u * kIcons);
+    ExitAndExpectCleanEnd(program_);
+}
+
+TEST_F(SnappingDesktopTest, YesSwitchesSnappingOffAndTheFigureShows) {
+    ASSERT_NE(control_, nullptr);
+    ChooseTopEdgeAndAnswer(IDYES);
+    EXPECT_TRUE(WaitUntil([&] { return IconsAt(standin_, figure_); }, testing::kPatience));
+    EXPECT_EQ(::SendMessageW(standin_.ListView(), LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & LVS_EX_SNAPTOGRID, 0);
+    ExitAndExpectCleanEnd(program_);
 }
 
 TEST(Startup, ACommandThatComesDuringTheStartUpRunsWhenItHasEnded) {
