@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "app/app_commands_win.h"
 #include "app/app_host_win.h"
@@ -111,6 +112,10 @@ private:
     ShellExecuteSeam shell_;
     WindowsCommands windows_;
     CustomCommands customCommands_;
+    // The control window's hooks, in the order they see its messages.
+    // Declared last: every hook is detached before any of them goes, and
+    // the application window takes the control window with it afterwards.
+    std::vector<HookAttachment> controlHooks_;
 };
 
 }  // namespace tavrel
