@@ -62,7 +62,7 @@ bool ControlWindow::Create(HINSTANCE instance, HWND application) {
     // HintStyler1 as the window describes it, made the application's hints.
     ConfigureControlWindowHintStyler(hintStyler1_);
     hints_.Install(instance, hintStyler1_);
-    hints_.Attach(*this);
+    hintsAttachment_ = hints_.Attach(*this);
     CreateControls(instance);
     return true;
 }

@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -69,6 +70,7 @@ private:
     BalloonHints& hints_;
     // The balloons of all the program's hints take their look from here.
     THintStyler hintStyler1_;
+    std::unique_ptr<BalloonHints::Attachment> hintsAttachment_;
     HWND application_ = nullptr;
     unique_hfont captionFont_;
     unique_hfont buttonFont_;

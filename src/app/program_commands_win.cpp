@@ -20,14 +20,9 @@ ProgramCommands::ProgramCommands(ProgramCommandParts parts)
       receiver_([this](const ProgramCommand& command) { return CommandWouldSucceed(command, store_, settings_); },
                 [this](const ProgramCommand& command) { Perform(command); }) {}
 
-void ProgramCommands::Attach() {
+HookAttachment ProgramCommands::Attach() {
     receiver_.SetWindow(control_.hwnd());
-    control_.AddHook(receiver_);
-}
-
-void ProgramCommands::Detach() {
-    receiver_.Close();
-    control_.RemoveHook(receiver_);
+    return control_.AddHook(receiver_);
 }
 
 bool ProgramCommands::StartupEnded(const std::optional<ProgramCommand>& command) {

@@ -45,9 +45,9 @@ class ProgramCommands final : private CommandTarget, private UninstallSteps {
     ProgramCommands(const ProgramCommands&) = delete;
     ProgramCommands& operator=(const ProgramCommands&) = delete;
 
-    // The receiver on the control window, once it exists; and off again.
-    void Attach();
-    void Detach();
+    // The receiver on the control window, once it exists, for as long as
+    // the attachment lives.
+    [[nodiscard]] HookAttachment Attach();
     // Start-up has ended: the command the program was started with, if
     // any, is carried out, then handed commands are taken. False when that
     // command failed.

@@ -34,25 +34,13 @@ Program::Program(ProgramSystem system)
       programCommands_({dispatcher_, appCommands_, tray_, refresh_, registry_, settingsRoot_, settings_, desktop_,
                         prompts_, control_, programPath_}) {}
 
-Program::~Program() {
-    // The application window takes the control window with it when it ends,
-    // after the hooks have gone.
-    programCommands_.Detach();
-    control_.RemoveHook(customCommands_);
-    control_.RemoveHook(painter_);
-    painter_.SetActive(false);
-    control_.RemoveHook(refresh_);
-    control_.RemoveHook(tray_);
-    control_.RemoveHook(follower_);
-    control_.RemoveHook(gate_);
-    hints_.Detach(control_);
-}
+Program::~Program() = default;
 
 bool Program::Create(HINSTANCE instance) {
     if (!application_.Create(instance) || !control_.Create(instance, application_.hwnd())) {
         return false;
     }
-    control_.AddHook(gate_);
+    controlHooks_.push_back(control_.AddHook(gate_));
     application_.SetControlWindow(control_.hwnd());
     host_.SetSelfArrangingNotice([this](DesktopListStyles) {
         tray_.Notify(kSelfArrangingNoticeTitle, kSelfArrangingNoticeText);
@@ -62,11 +50,11 @@ bool Program::Create(HINSTANCE instance) {
     tray_.Create(instance, control_.hwnd());
     // Before the notification-area icon, which answers "TaskbarCreated".
     follower_.Start(control_.hwnd());
-    control_.AddHook(follower_);
-    control_.AddHook(tray_);
-    control_.AddHook(refresh_);
+    controlHooks_.push_back(control_.AddHook(follower_));
+    controlHooks_.push_back(control_.AddHook(tray_));
+    controlHooks_.push_back(control_.AddHook(refresh_));
     customCommands_.AttachMenu(tray_.MainMenu());
-    control_.AddHook(customCommands_);
+    controlHooks_.push_back(control_.AddHook(customCommands_));
     StyleControlWindow();
     appCommands_.Register(commands_, control_.hwnd());
     tweakCommands_.Register(commands_);
@@ -74,7 +62,7 @@ bool Program::Create(HINSTANCE instance) {
     windows_.Attach(instance, application_.hwnd(), control_.hwnd());
     windows_.Register(commands_);
     customCommands_.Register(commands_);
-    programCommands_.Attach();
+    controlHooks_.push_back(programCommands_.Attach());
     GuardCommand(control_.hwnd(), [this] { FormCreate(); });
     return true;
 }
@@ -123,7 +111,7 @@ void Program::StyleControlWindow() {
         face.layout = GlyphLayout::kTop;
         painter_.controls().AddBitmapButton(buttons[i], std::move(face));
     }
-    control_.AddHook(painter_);
+    controlHooks_.push_back(control_.AddHook(painter_));
     painter_.SetProperties(DesignedMenuPainter());
     control_.SetColour(kDesignedControlColor);
 }

@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/app_commands_win.h"
 #include "app/app_host_win.h"
@@ -120,6 +121,10 @@ private:
     CustomCommands customCommands_;
     // The commands of the command line, the started and the handed ones.
     ProgramCommands programCommands_;
+    // The control window's hooks, in the order they see its messages.
+    // Declared last: every hook is detached before any of them goes, and
+    // the application window takes the control window with it afterwards.
+    std::vector<HookAttachment> controlHooks_;
 };
 
 }  // namespace tavrel

@@ -2,16 +2,12 @@
 
 #include <algorithm>
 #include <limits>
-
-#include <commctrl.h>
-
-#include "common/error_report_win.h"
+#include <utility>
 
 namespace tavrel {
 namespace {
 
 constexpr UINT_PTR kHintTimer = 1;
-constexpr UINT_PTR kControlSubclassId = 0x7B41;
 
 int Length(std::wstring_view text) {
     return static_cast<int>(std::min<std::size_t>(text.size(), std::numeric_limits<int>::max()));
@@ -263,52 +259,30 @@ std::uint64_t TickClock::NowMs() {
 
 BalloonHints::BalloonHints(HintClock* clock) : clock_(clock != nullptr ? *clock : tickClock_) {}
 
-BalloonHints::~BalloonHints() {
-    for (const auto& attachment : attachments_) {
-        if (Window* window = attachment->window()) {
-            window->RemoveHook(*attachment);
-        }
-    }
-    for (const Tool& tool : tools_) {
-        if (tool.isControl) {
-            ::RemoveWindowSubclass(tool.window, &ControlSubclass, kControlSubclassId);
-        }
-    }
-    if (hintWindow_) {
-        hintWindow_->RemoveHook(timer_);
-    }
-}
-
 void BalloonHints::Install(HINSTANCE instance, const THintStyler& styler) {
     styler_ = &styler;
     // Hints off and on again: the hint window is made anew.
     Apply(timing_.Cancel());
     if (hintWindow_) {
-        hintWindow_->RemoveHook(timer_);
+        timerHook_.reset();
         hintWindow_.reset();
         timerSet_ = false;
     }
     hintWindow_ = std::make_unique<TBalloonHintWindow>(instance, application_);
-    hintWindow_->AddHook(timer_);
+    timerHook_ = hintWindow_->AddHook(timer_);
     Reschedule();
 }
 
-void BalloonHints::Attach(Window& window) {
-    attachments_.push_back(std::make_unique<Attachment>(*this, window));
-    window.AddHook(*attachments_.back());
+std::unique_ptr<BalloonHints::Attachment> BalloonHints::Attach(Window& window) {
+    return std::make_unique<Attachment>(*this, window);
 }
 
-void BalloonHints::Detach(Window& window) {
-    HWND handle = window.hwnd();
-    std::erase_if(attachments_, [&](const std::unique_ptr<Attachment>& attachment) {
-        if (attachment->window() == &window) {
-            window.RemoveHook(*attachment);
-            return true;
-        }
-        return attachment->window() == nullptr;  // of a window that ended
-    });
-    if (handle != nullptr) {
-        RemoveTools(handle);
+BalloonHints::Attachment::Attachment(BalloonHints& hints, Window& window)
+    : hints_(hints), window_(window.hwnd()), hook_(window.AddHook(*this)) {}
+
+BalloonHints::Attachment::~Attachment() {
+    if (window_ != nullptr) {
+        hints_.RemoveTools(window_);
     }
 }
 
@@ -318,12 +292,11 @@ bool BalloonHints::Attachment::Handle(UINT message, WPARAM, LPARAM, LRESULT&) {
     }
     if (message == WM_NCDESTROY) {
         // The window ends through its owner: its tools go with it.
-        hints_.RemoveTools(window_->hwnd());
-        window_->RemoveHook(*this);
-        Forget();
+        hints_.RemoveTools(std::exchange(window_, nullptr));
+        hook_.reset();
         return false;
     }
-    hints_.OnMouseMessage(window_->hwnd(), message);
+    hints_.OnMouseMessage(window_, message);
     return false;
 }
 
@@ -336,17 +309,13 @@ bool BalloonHints::Timer::Handle(UINT message, WPARAM wParam, LPARAM, LRESULT& r
     return true;
 }
 
-LRESULT CALLBACK BalloonHints::ControlSubclass(HWND control, UINT message, WPARAM wParam,
-                                               LPARAM lParam, UINT_PTR, DWORD_PTR data) {
-    auto* hints = reinterpret_cast<BalloonHints*>(data);
-    GuardCommand(control, [&] {
-        if (message == WM_NCDESTROY) {
-            hints->RemoveTools(control);
-        } else {
-            hints->OnMouseMessage(control, message);
-        }
-    });
-    return ::DefSubclassProc(control, message, wParam, lParam);
+LRESULT BalloonHints::OnControlMessage(ControlMessage& message) {
+    if (message.message == WM_NCDESTROY) {
+        RemoveTools(message.control);
+    } else {
+        OnMouseMessage(message.control, message.message);
+    }
+    return message.CallControl();
 }
 
 HintToolId BalloonHints::AddTool(HWND control, std::wstring text) {
@@ -357,8 +326,11 @@ HintToolId BalloonHints::AddTool(HWND control, std::wstring text) {
     tool.isControl = true;
     tool.text = std::move(text);
     tools_.push_back(std::move(tool));
-    ::SetWindowSubclass(control, &ControlSubclass, kControlSubclassId,
-                        reinterpret_cast<DWORD_PTR>(this));
+    if (controls_.count(control) == 0) {
+        controls_.emplace(control, ControlSubclass(control, [this](ControlMessage& message) {
+                              return OnControlMessage(message);
+                          }));
+    }
     return tools_.back().id;
 }
 
@@ -397,7 +369,7 @@ void BalloonHints::RemoveTools(HWND window) {
         if (goes(tool)) {
             Apply(timing_.Forget(tool.id));
             if (tool.isControl) {
-                ::RemoveWindowSubclass(tool.window, &ControlSubclass, kControlSubclassId);
+                controls_.erase(tool.window);
             }
         }
     }

@@ -12,11 +12,13 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "common/control_subclass_win.h"
 #include "common/unique_handle_win.h"
 #include "common/window_win.h"
 #include "styling/balloon_hint.h"
@@ -84,15 +86,15 @@ class TickClock final : public HintClock {
     std::uint64_t clock_ = 0;
 };
 
-// One per user-interface thread.
+// One per user-interface thread; it outlives the windows attached to it.
 class BalloonHints {
   public:
+    class Attachment;
+
     // `clock` must outlive the hints; the system's tick count when null.
     explicit BalloonHints(HintClock* clock = nullptr);
     BalloonHints(const BalloonHints&) = delete;
     BalloonHints& operator=(const BalloonHints&) = delete;
-    // Detaches from every window still attached.
-    ~BalloonHints();
 
     // The settings the timing reads: pauses, hint colour, hints on or off.
     ApplicationHints& application() { return application_; }
@@ -102,11 +104,10 @@ class BalloonHints {
     // styler's font changed.
     void Install(HINSTANCE instance, const THintStyler& styler);
 
-    // The window's own mouse messages reach the hints from now on. Detach
-    // before the window ends (its end through its owner detaches by itself).
-    void Attach(Window& window);
-    // Also forgets the window's tools and lets go of its controls.
-    void Detach(Window& window);
+    // The window's own mouse messages reach the hints while the returned
+    // owner lives. When it goes, or the window ends first, the window's
+    // tools go too, and their controls are let go of.
+    [[nodiscard]] std::unique_ptr<Attachment> Attach(Window& window);
 
     // A child control and its hint; the control is subclassed to see the
     // pointer over it. An empty text lets the hint of the window beneath
@@ -144,19 +145,6 @@ class BalloonHints {
         std::wstring text;
     };
 
-    // The hook on an attached window.
-    class Attachment final : public MessageHook {
-      public:
-        Attachment(BalloonHints& hints, Window& window) : hints_(hints), window_(&window) {}
-        bool Handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
-        Window* window() const { return window_; }
-        void Forget() { window_ = nullptr; }
-
-      private:
-        BalloonHints& hints_;
-        Window* window_;  // null once the window has ended
-    };
-
     // The hint timer, on the hint window.
     class Timer final : public MessageHook {
       public:
@@ -167,10 +155,9 @@ class BalloonHints {
         BalloonHints& hints_;
     };
 
-    static LRESULT CALLBACK ControlSubclass(HWND control, UINT message, WPARAM wParam,
-                                            LPARAM lParam, UINT_PTR id, DWORD_PTR data);
     // A mouse message of an attached window or a control tool.
     void OnMouseMessage(HWND window, UINT message);
+    LRESULT OnControlMessage(ControlMessage& message);
     void PointerMoved();
     void RemoveTools(HWND window);
     void Apply(HintStep step);
@@ -183,14 +170,31 @@ class BalloonHints {
     const THintStyler* styler_ = nullptr;
     Timer timer_{*this};
     std::unique_ptr<TBalloonHintWindow> hintWindow_;
-    std::vector<std::unique_ptr<Attachment>> attachments_;
+    HookAttachment timerHook_;
     std::vector<Tool> tools_;
+    // One subclass for each control that has a tool.
+    std::map<HWND, ControlSubclass> controls_;
     HintToolId nextTool_ = 1;
     bool timerSet_ = false;
     TickClock tickClock_;
     HintClock& clock_;
     POINT lastPoint_{-1, -1};
     HintToolId lastTool_ = kNoHintTool;
+};
+
+// The hook on an attached window.
+class BalloonHints::Attachment final : public MessageHook {
+  public:
+    Attachment(BalloonHints& hints, Window& window);
+    Attachment(const Attachment&) = delete;
+    Attachment& operator=(const Attachment&) = delete;
+    ~Attachment() override;
+    bool Handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+  private:
+    BalloonHints& hints_;
+    HWND window_;  // null once the window has ended
+    HookAttachment hook_;
 };
 
 }  // namespace tavrel

@@ -1,6 +1,5 @@
 #include "styling/flat_controls_win.h"
 
-#include <commctrl.h>
 #include <windowsx.h>
 
 #include <string>
@@ -9,8 +8,6 @@
 
 namespace tavrel {
 namespace {
-
-constexpr UINT_PTR kSubclassId = 0x7461;  // one subclass per control
 
 std::wstring WindowText(HWND window) {
     const int length = ::GetWindowTextLengthW(window);
@@ -111,8 +108,9 @@ void FlatControls::Attach(HWND control, const Registered& registered) {
     record->face = registered.face;
     record->style = ::GetWindowLongPtrW(control, GWL_STYLE);
     record->exStyle = ::GetWindowLongPtrW(control, GWL_EXSTYLE);
-    if (!::SetWindowSubclass(control, SubclassProc, kSubclassId,
-                             reinterpret_cast<DWORD_PTR>(this))) {
+    record->subclass =
+        ControlSubclass(control, [this](ControlMessage& message) { return Handle(message); });
+    if (!record->subclass) {
         return;
     }
     if (record->kind == Kind::kTextArea && (record->exStyle & WS_EX_CLIENTEDGE) != 0) {
@@ -134,7 +132,6 @@ void FlatControls::Detach(HWND control, bool restore) {
     }
     const std::unique_ptr<Record> record = std::move(found->second);
     records_.erase(found);
-    ::RemoveWindowSubclass(control, SubclassProc, kSubclassId);
     if (restore && ::IsWindow(control)) {
         if (record->kind == Kind::kTextArea) {
             ::SetWindowLongPtrW(control, GWL_STYLE, record->style);
@@ -147,28 +144,27 @@ void FlatControls::Detach(HWND control, bool restore) {
     }
 }
 
-LRESULT CALLBACK FlatControls::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                            UINT_PTR, DWORD_PTR self) {
-    return reinterpret_cast<FlatControls*>(self)->Handle(window, message, wParam, lParam);
-}
-
-LRESULT FlatControls::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT FlatControls::Handle(ControlMessage& control) {
+    const HWND window = control.control;
+    const UINT message = control.message;
+    const WPARAM wParam = control.wParam;
+    const LPARAM lParam = control.lParam;
     std::optional<FlatEvent> event;
     LRESULT result = 0;
     switch (message) {
         case WM_NCDESTROY:
-            result = ::DefSubclassProc(window, message, wParam, lParam);
+            result = control.CallControl();
             Detach(window, false);
             registered_.erase(window);
             return result;
         case WM_LBUTTONDBLCLK:
             // A double click is one more press.
-            result = ::DefSubclassProc(window, WM_LBUTTONDOWN, wParam, lParam);
+            result = control.CallControl(WM_LBUTTONDOWN, wParam, lParam);
             event = FlatEvent::kLeftDoubleClick;
             break;
         case WM_MOUSEMOVE:
         case WM_NCMOUSEMOVE: {
-            result = ::DefSubclassProc(window, message, wParam, lParam);
+            result = control.CallControl();
             Record* record = Find(window);
             if (record == nullptr) {
                 return result;
@@ -183,13 +179,13 @@ LRESULT FlatControls::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lP
         }
         case WM_MOUSELEAVE:
         case WM_NCMOUSELEAVE:
-            result = ::DefSubclassProc(window, message, wParam, lParam);
+            result = control.CallControl();
             if (Record* record = Find(window)) {
                 event = PointerLeft(window, *record, message == WM_NCMOUSELEAVE);
             }
             break;
         default:
-            result = ::DefSubclassProc(window, message, wParam, lParam);
+            result = control.CallControl();
             switch (message) {
                 case WM_PAINT:
                 case WM_NCPAINT:

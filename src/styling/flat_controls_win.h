@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 
+#include "common/control_subclass_win.h"
 #include "styling/flat_controls.h"
 #include "styling/menu_painter.h"
 
@@ -63,15 +64,15 @@ class FlatControls {
         Tracked tracked = Tracked::kNone;
         LONG_PTR style = 0;
         LONG_PTR exStyle = 0;
+        // The take-over lasts as long as the record.
+        ControlSubclass subclass;
     };
     struct Registered {
         Kind kind;
         FlatButtonSpec face;
     };
 
-    static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR id, DWORD_PTR self);
-    LRESULT Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Handle(ControlMessage& message);
     std::optional<FlatEvent> PointerMoved(HWND window, Record& record, POINT screenPoint,
                                           bool nonClient);
     std::optional<FlatEvent> PointerLeft(HWND window, Record& record, bool nonClient);

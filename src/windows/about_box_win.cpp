@@ -61,7 +61,7 @@ bool AboutBox::Create(HINSTANCE instance, HWND owner) {
     ::SetLayeredWindowAttributes(hwnd(), RGB(0, 0, 0), 255, LWA_COLORKEY);
 
     if (hints_ != nullptr) {
-        hints_->Attach(*this);
+        hintsAttachment_ = hints_->Attach(*this);
         urlHint_ = hints_->AddTool(hwnd(), LinkRect(Link::kUrl), Hint(Link::kUrl));
         emailHint_ = hints_->AddTool(hwnd(), LinkRect(Link::kEmail), Hint(Link::kEmail));
     }
@@ -79,7 +79,7 @@ void AboutBox::FormCreate(HINSTANCE instance) {
     // The designed caption stays when the resource cannot be read.
     version_ = OwnVersionCaption();
     if (auto image = LoadAboutPicture(instance)) {
-        picture_.reset(CreatePictureBitmap(*image));
+        picture_ = CreatePictureBitmap(*image);
     }
     icon_.reset(static_cast<HICON>(
         ::LoadImageW(instance, MAKEINTRESOURCEW(IDI_TAVREL), IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR)));
@@ -88,15 +88,9 @@ void AboutBox::FormCreate(HINSTANCE instance) {
     linkHighlightFont_ = MakeFont(11, true);
 }
 
-AboutBox::~AboutBox() {
-    if (hints_ != nullptr) {
-        hints_->Detach(*this);
-    }
-    Destroy();
-}
-
 void AboutBox::Close() {
     ::ShowWindow(hwnd(), SW_HIDE);
+    Closed();
 }
 
 LRESULT AboutBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

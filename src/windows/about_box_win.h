@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -33,12 +34,13 @@ class AboutBox final : public Window {
              BalloonHints* hints = nullptr)
         : model_(model), shell_(shell), kind_(kind), hints_(hints) {}
     // The focus record hears of the end while this object still exists.
-    ~AboutBox() override;
+    ~AboutBox() override { Destroy(); }
 
     // Creates the window, shows it and paints it at once, without waiting
     // for the message loop. False when the window could not be made.
     bool Create(HINSTANCE instance, HWND owner);
-    // A click on the picture: the window hides; it ends with its owner.
+    // A click on the picture: the window hides, and its owner hears that it
+    // closed (OnClosed).
     void Close();
 
     // What the window shows, for the program's tests.
@@ -79,6 +81,7 @@ class AboutBox final : public Window {
     unique_hfont labelFont_;
     unique_hfont linkHighlightFont_;
     BalloonHints* hints_;
+    std::unique_ptr<BalloonHints::Attachment> hintsAttachment_;
     HintToolId urlHint_ = kNoHintTool;
     HintToolId emailHint_ = kNoHintTool;
 };

@@ -49,13 +49,6 @@ const wchar_t* HelpMe::Hint(ButtonId id) {
     }
 }
 
-HelpMe::~HelpMe() {
-    hints_.Detach(*this);
-    RemoveHook(painter_);
-    painter_.SetActive(false);
-    Destroy();
-}
-
 bool HelpMe::Create(HINSTANCE instance, HWND owner, HelpPage page) {
     WNDCLASSEXW helpClass{};
     helpClass.hInstance = instance;
@@ -90,7 +83,7 @@ void HelpMe::FormCreate(HINSTANCE instance) {
     memoFont_ = MakeFont(15);
     buttonFont_ = MakeFont(15);
     memoBrush_.reset(::CreateSolidBrush(kMemoBack));
-    hints_.Attach(*this);
+    hintsAttachment_ = hints_.Attach(*this);
 
     // The two pages; the tab strip of the page control lies out of sight,
     // so only the page the command chose is ever shown.
@@ -120,7 +113,7 @@ void HelpMe::FormCreate(HINSTANCE instance) {
     properties.iconBackColor = kClGradientActiveCaption;
     properties.active = true;
     painter_.SetOwner(hwnd());
-    AddHook(painter_);
+    painterHook_ = AddHook(painter_);
     painter_.SetProperties(properties);
 }
 
@@ -151,6 +144,7 @@ void HelpMe::SelectPage(HelpPage page) {
 
 void HelpMe::Close() {
     ::ShowWindow(hwnd(), SW_HIDE);
+    Closed();
 }
 
 void HelpMe::OnCommand(int id) {

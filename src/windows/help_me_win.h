@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <memory>
+
 #include "core/control_window_model.h"
 #include "common/unique_handle_win.h"
 #include "common/window_win.h"
@@ -25,13 +27,14 @@ class HelpMe final : public Window {
     // The controls' hints show as balloons of `hints`.
     HelpMe(ControlWindowModel& model, ShellSeam& shell, BalloonHints& hints)
         : model_(model), shell_(shell), hints_(hints) {}
-    ~HelpMe() override;
+    // The focus record hears of the end while this object still exists.
+    ~HelpMe() override { Destroy(); }
 
     // Creates the window on `page` with that page's caption, shows it and
     // paints it at once. False when the window could not be made.
     bool Create(HINSTANCE instance, HWND owner, HelpPage page);
-    // OK and the system menu's close: the window hides; it ends with its
-    // owner.
+    // OK and the system menu's close: the window hides, and its owner hears
+    // that it closed (OnClosed).
     void Close();
 
     HelpPage page() const { return page_; }
@@ -66,7 +69,9 @@ class HelpMe final : public Window {
     unique_hfont memoFont_;
     unique_hfont buttonFont_;
     unique_hbrush memoBrush_;
+    std::unique_ptr<BalloonHints::Attachment> hintsAttachment_;
     MenuPainter painter_;
+    HookAttachment painterHook_;
 };
 
 }  // namespace tavrel

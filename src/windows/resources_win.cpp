@@ -37,7 +37,7 @@ std::wstring LoadHelpPage(HMODULE module, int id) {
     return text.value_or(std::wstring());
 }
 
-HBITMAP CreatePictureBitmap(const Image& image) {
+unique_hbitmap CreatePictureBitmap(const Image& image) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
     info.bmiHeader.biWidth = image.width;
@@ -46,8 +46,8 @@ HBITMAP CreatePictureBitmap(const Image& image) {
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    HBITMAP bitmap = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (bitmap == nullptr || bits == nullptr) {
+    unique_hbitmap bitmap(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!bitmap || bits == nullptr) {
         return bitmap;
     }
     auto* out = static_cast<std::uint8_t*>(bits);

@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 
+#include "common/unique_handle_win.h"
 #include "windows/jpeg_image.h"
 
 namespace tavrel {
@@ -24,6 +25,6 @@ std::optional<Image> LoadAboutPicture(HMODULE module);
 std::wstring LoadHelpPage(HMODULE module, int id);
 
 // A 32-bit top-down bitmap of the picture, for drawing it.
-HBITMAP CreatePictureBitmap(const Image& image);
+unique_hbitmap CreatePictureBitmap(const Image& image);
 
 }  // namespace tavrel

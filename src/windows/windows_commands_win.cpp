@@ -1,5 +1,7 @@
 #include "windows/windows_commands_win.h"
 
+#include <algorithm>
+
 #include "core/commands.h"
 #include "common/error_report_win.h"
 
@@ -15,6 +17,26 @@ constexpr CommandRow<WindowsCommands> kRows[] = {
     {kCmdHelp, kCmdHelp, &WindowsCommands::HelpClick},
     {kCmdAbout, kCmdAbout, &WindowsCommands::AboutClick},
 };
+
+// Keeps a window the user opened until it closes itself; then it is freed,
+// once its own handlers have returned.
+template <typename Opened>
+void KeepUntilClosed(std::vector<std::unique_ptr<Opened>>& windows,
+                     std::unique_ptr<Opened> window) {
+    Opened* opened = window.get();
+    opened->OnClosed([&windows, opened] {
+        const auto found = std::find_if(windows.begin(), windows.end(), [opened](const auto& kept) {
+            return kept.get() == opened;
+        });
+        if (found != windows.end()) {
+            // Out of the list first: the window's last messages find it
+            // whole.
+            const std::unique_ptr<Opened> closing = std::move(*found);
+            windows.erase(found);
+        }
+    });
+    windows.push_back(std::move(window));
+}
 
 }  // namespace
 
@@ -55,14 +77,14 @@ void WindowsCommands::HelpClick(const CommandEvent&) {
 void WindowsCommands::AboutClick(const CommandEvent&) {
     auto window = std::make_unique<AboutBox>(model_, shell_, ProgramWindow::kAbout, &hints_);
     if (window->Create(instance_, application_)) {
-        about_.push_back(std::move(window));
+        KeepUntilClosed(about_, std::move(window));
     }
 }
 
 void WindowsCommands::OpenHelp(HelpPage page) {
     auto window = std::make_unique<HelpMe>(model_, shell_, hints_);
     if (window->Create(instance_, application_, page)) {
-        help_.push_back(std::move(window));
+        KeepUntilClosed(help_, std::move(window));
     }
 }
 

@@ -42,7 +42,8 @@ class WindowsCommands {
     void HelpClick(const CommandEvent& event);
     void AboutClick(const CommandEvent& event);
 
-    // Every window opened so far, in order; each command opens a new one.
+    // The windows open now, in the order they were opened: each command
+    // opens a new one, and a window that closes itself is freed.
     const std::vector<std::unique_ptr<AboutBox>>& aboutWindows() const { return about_; }
     const std::vector<std::unique_ptr<HelpMe>>& helpWindows() const { return help_; }
     const AboutBox* splash() const { return splash_.get(); }

@@ -72,13 +72,12 @@ TEST_F(ProgramResources, ThePictureDecodesFromTheExe) {
     EXPECT_EQ(picture->height, 210);
     // The corner is keyed out: exact black.
     EXPECT_EQ(picture->pixels[0] + picture->pixels[1] + picture->pixels[2], 0);
-    HBITMAP bitmap = CreatePictureBitmap(*picture);
-    ASSERT_NE(bitmap, nullptr);
+    const unique_hbitmap bitmap = CreatePictureBitmap(*picture);
+    ASSERT_TRUE(bitmap);
     BITMAP header{};
-    ::GetObjectW(bitmap, sizeof(header), &header);
+    ::GetObjectW(bitmap.get(), sizeof(header), &header);
     EXPECT_EQ(header.bmWidth, 349);
     EXPECT_EQ(header.bmHeight, 210);
-    ::DeleteObject(bitmap);
 }
 
 TEST_F(ProgramResources, BothHelpPagesAreThere) {

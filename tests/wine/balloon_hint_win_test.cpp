@@ -515,7 +515,7 @@ class BalloonHintsTest : public ::testing::Test {
     BalloonHintsTest() : styler_(hints_.application()) {
         ConfigureControlWindowHintStyler(styler_);
         hints_.Install(Instance(), styler_);
-        hints_.Attach(host_);
+        attachment_ = hints_.Attach(host_);
         ApplicationHints& timing = hints_.application();
         timing.hintPause = 5;
         timing.hintShortPause = 100;
@@ -527,7 +527,6 @@ class BalloonHintsTest : public ::testing::Test {
         hints_.AddTool(host_.hwnd(), RECT{0, 0, 400, 40}, L"上面一条");
         hints_.AddTool(host_.hwnd(), RECT{0, 0, 400, 200}, L"整个窗口");
     }
-    ~BalloonHintsTest() override { hints_.Detach(host_); }
 
     void MoveTo(POINT p) {
         testing::PointerTo(p);
@@ -550,6 +549,7 @@ class BalloonHintsTest : public ::testing::Test {
     TestClock clock_;
     BalloonHints hints_{&clock_};
     THintStyler styler_;
+    std::unique_ptr<BalloonHints::Attachment> attachment_;
     HintToolId a_ = kNoHintTool;
 };
 

@@ -46,7 +46,7 @@ TEST(RefreshTimer, TheSystemsTimerTicksTheRefresh) {
     testing::HiddenOwnerWindow owner;
     int ticks = 0;
     RefreshTimer refresh([&] { ++ticks; });
-    owner.AddHook(refresh);
+    const HookAttachment hook = owner.AddHook(refresh);
     refresh.Start(owner.hwnd());
     refresh.SetPeriod(1);
     EXPECT_TRUE(testing::WaitUntil(
@@ -59,7 +59,6 @@ TEST(RefreshTimer, TheSystemsTimerTicksTheRefresh) {
         },
         std::chrono::seconds(10)));
     refresh.Stop();
-    owner.RemoveHook(refresh);
 }
 
 }  // namespace

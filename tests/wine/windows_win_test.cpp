@@ -456,25 +456,35 @@ TEST_F(WindowsTest, HelpAndAboutHintsAreBalloons) {
 }
 
 TEST_F(WindowsTest, OpeningAndClosingBothWindowsLeavesNoObjectBehind) {
-    const auto openBoth = [&] {
-        {
-            HelpMe help(model_, shell_, hints_);
-            ASSERT_TRUE(help.Create(instance_, nullptr, HelpPage::kWhatIsNew));
-            Pump();
-            help.Close();
-        }
-        {
-            AboutBox about(model_, shell_, ProgramWindow::kAbout, &hints_);
-            ASSERT_TRUE(about.Create(instance_, nullptr));
-            Pump();
-        }
+    // Opened by the commands and closed by themselves: OK, the system
+    // menu's close and a click on the picture, each from within the
+    // window's own handlers.
+    CommandTable table;
+    WindowsCommands commands(model_, shell_, hints_);
+    commands.Register(table);
+    commands.Attach(instance_, nullptr, nullptr);
+    const auto openAndClose = [&] {
+        ASSERT_TRUE(table.Run({kCmdHelp, CommandSource::kMenu}));
+        ASSERT_TRUE(table.Run({kCmdWhatIsNew, CommandSource::kMenu}));
+        ASSERT_TRUE(table.Run({kCmdAbout, CommandSource::kMenu}));
+        Pump();
+        ASSERT_EQ(commands.helpWindows().size(), 2u);
+        ASSERT_EQ(commands.aboutWindows().size(), 1u);
+        ::SendMessageW(commands.helpWindows()[0]->button(HelpMe::kOk), BM_CLICK, 0, 0);
+        ASSERT_EQ(commands.helpWindows().size(), 1u) << "freed once its handlers returned";
+        ::SendMessageW(commands.helpWindows()[0]->hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
+        ::SendMessageW(commands.aboutWindows()[0]->hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(200, 100));
+        EXPECT_TRUE(commands.helpWindows().empty());
+        EXPECT_TRUE(commands.aboutWindows().empty());
+        EXPECT_EQ(model_.lastFocused(), ProgramWindow::kNone)
+            << "a destroyed entry leaves the record empty";
         Pump();
     };
-    openBoth();  // the classes, cursors and caches of the first time stay
+    openAndClose();  // the classes, cursors and caches of the first time stay
     const std::size_t gdi = testing::CountGdiObjects();
     const std::size_t user = testing::CountUserObjects();
     for (int i = 0; i < 25; ++i) {
-        openBoth();
+        openAndClose();
     }
     EXPECT_EQ(testing::CountGdiObjects(), gdi);
     EXPECT_EQ(testing::CountUserObjects(), user);

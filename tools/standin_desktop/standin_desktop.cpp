@@ -56,6 +56,7 @@
 #include <string>
 #include <vector>
 
+#include "common/unique_handle_win.h"
 // Built for the other word size too: it checks that size's item record.
 #include "desktop/item_record_win.h"
 #include "standin_protocol.h"
@@ -143,15 +144,16 @@ std::vector<std::wstring> LoadCaptions() {
 
 // One picture per desktop item, in the same order, so item i shows picture
 // i % kDesktopItemCount.
-HIMAGELIST MakeIconPictures() {
-    HIMAGELIST images = ::ImageList_Create(32, 32, ILC_COLOR32 | ILC_MASK, kDesktopItemCount, 0);
+tavrel::unique_himagelist MakeIconPictures() {
+    tavrel::unique_himagelist images(
+        ::ImageList_Create(32, 32, ILC_COLOR32 | ILC_MASK, kDesktopItemCount, 0));
     for (const DesktopItem& item : kDesktopItems) {
         HICON large = nullptr;
         if (::ExtractIconExW(L"shell32.dll", item.shellIcon, &large, nullptr, 1) == 0 ||
             large == nullptr) {
             large = ::LoadIconW(nullptr, IDI_APPLICATION);
         }
-        ::ImageList_AddIcon(images, large);
+        ::ImageList_AddIcon(images.get(), large);
         ::DestroyIcon(large);
     }
     return images;
@@ -470,7 +472,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 
     g_captions = LoadCaptions();
     MakeOwnTexts();
-    HIMAGELIST images = nullptr;
+    // Shared with the list view, which does not free it.
+    tavrel::unique_himagelist images;
     if (g_listView != nullptr) {
         // A desktop-blue wallpaper, white captions on a transparent
         // background, as a freshly installed system shows them.
@@ -483,7 +486,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
             ::SendMessageW(g_listView, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_SNAPTOGRID, LVS_EX_SNAPTOGRID);
         }
         images = MakeIconPictures();
-        ::SendMessageW(g_listView, LVM_SETIMAGELIST, LVSIL_NORMAL, reinterpret_cast<LPARAM>(images));
+        ::SendMessageW(g_listView, LVM_SETIMAGELIST, LVSIL_NORMAL,
+                       reinterpret_cast<LPARAM>(images.get()));
 
         for (size_t i = 0; i < g_captions.size(); ++i) {
             LVITEMW item{};
@@ -517,9 +521,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
         ::TranslateMessage(&message);
         ::DispatchMessageW(&message);
-    }
-    if (images != nullptr) {
-        ::ImageList_Destroy(images);
     }
     return 0;
 }
