@@ -31,7 +31,9 @@ void AppCommands::ArrangementClick(const CommandEvent& event) {
     event.source == CommandSource::kButton ? Button(tag) : MenuItemClick(tag);
 }
 
-void AppCommands::SeeAllArragnClick(const CommandEvent&) { dispatcher_.DemonstrateAll(); }
+void AppCommands::SeeAllArragnClick(const CommandEvent&) {
+    dispatcher_.DemonstrateAll();
+}
 
 void AppCommands::ShowHideAllIconClick(const CommandEvent&) {
     if (ShowHideAllIcons(desktop_, settings_)) {
@@ -45,16 +47,24 @@ void AppCommands::ShowAllIcons(bool shown) {
     }
 }
 
-void AppCommands::QuitClick(const CommandEvent&) { model_.FormClose(); }
+void AppCommands::QuitClick(const CommandEvent&) {
+    model_.FormClose();
+}
 
-void AppCommands::ShowMainClick(const CommandEvent&) { model_.ShowMainClick(); }
+void AppCommands::ShowMainClick(const CommandEvent&) {
+    model_.ShowMainClick();
+}
 
 void AppCommands::ExitClick(const CommandEvent&) {
     struct Steps final : ExitSteps {
         AppCommands& commands;
         explicit Steps(AppCommands& owner) : commands(owner) {}
-        void SaveSettings() override { tavrel::SaveSettings(commands.settings_, commands.registry_); }
-        void Report(const std::wstring& message) override { ShowErrorReport(commands.owner_, message); }
+        void SaveSettings() override {
+            tavrel::SaveSettings(commands.settings_, commands.registry_);
+        }
+        void Report(const std::wstring& message) override {
+            ShowErrorReport(commands.owner_, message);
+        }
         void DeleteTrayIcon() override { commands.tray_.DeleteIcon(); }
         void EndMessageLoop() override {
             commands.tray_.StopAnimation();

@@ -17,10 +17,10 @@
 namespace tavrel {
 
 class AppCommands {
-public:
+  public:
     AppCommands(Dispatcher& dispatcher, Settings& settings, SettingsRegistry& registry,
-                DesktopAccess& desktop, ControlWindowModel& model, TrayArea& tray, RefreshTimer& refresh,
-                DesktopFollower& follower)
+                DesktopAccess& desktop, ControlWindowModel& model, TrayArea& tray,
+                RefreshTimer& refresh, DesktopFollower& follower)
         : dispatcher_(dispatcher),
           settings_(settings),
           registry_(registry),
@@ -45,7 +45,7 @@ public:
     void ShowMainClick(const CommandEvent& event);
     void ExitClick(const CommandEvent& event);
 
-private:
+  private:
     // Both make the chosen arrangement the current one, then perform it.
     void Button(std::int32_t tag) { dispatcher_.ChooseArrangement(tag); }
     void MenuItemClick(std::int32_t tag) { dispatcher_.ChooseArrangement(tag); }

@@ -12,9 +12,9 @@
 namespace tavrel {
 
 class AppHost final : public ArrangementHost {
-public:
-    AppHost(DesktopAccess& desktop, Settings& settings, SettingsRegistry& store, RegistryAccess& registry,
-            RegistryRoot root)
+  public:
+    AppHost(DesktopAccess& desktop, Settings& settings, SettingsRegistry& store,
+            RegistryAccess& registry, RegistryRoot root)
         : desktop_(desktop), settings_(settings), store_(store), registry_(registry), root_(root) {}
 
     void SaveSettings() override { tavrel::SaveSettings(settings_, store_); }
@@ -33,7 +33,9 @@ public:
             notice_(styles);
         }
     }
-    void SetSelfArrangingNotice(std::function<void(DesktopListStyles)> notice) { notice_ = std::move(notice); }
+    void SetSelfArrangingNotice(std::function<void(DesktopListStyles)> notice) {
+        notice_ = std::move(notice);
+    }
     bool AskToSwitchOffSelfArranging(DesktopListStyles styles) override {
         return question_ && question_(styles);
     }
@@ -41,7 +43,7 @@ public:
         question_ = std::move(question);
     }
 
-private:
+  private:
     DesktopAccess& desktop_;
     Settings& settings_;
     SettingsRegistry& store_;

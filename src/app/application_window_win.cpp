@@ -23,7 +23,8 @@ LRESULT ApplicationWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
         case WM_ACTIVATE:
             // The taskbar button activates this window; the focus belongs
             // to the control window whenever it is shown.
-            if (LOWORD(wParam) != WA_INACTIVE && control_ != nullptr && ::IsWindowVisible(control_)) {
+            if (LOWORD(wParam) != WA_INACTIVE && control_ != nullptr &&
+                ::IsWindowVisible(control_)) {
                 ::SetActiveWindow(control_);
                 return 0;
             }

@@ -12,14 +12,14 @@ namespace tavrel {
 inline constexpr wchar_t kApplicationWindowClass[] = L"TApplication";
 
 class ApplicationWindow final : public Window {
-public:
+  public:
     explicit ApplicationWindow(ControlWindowModel& model) : model_(model) {}
 
     bool Create(HINSTANCE instance);
     // The window the taskbar button's activation is passed on to.
     void SetControlWindow(HWND control) { control_ = control; }
 
-private:
+  private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     ControlWindowModel& model_;

@@ -31,11 +31,13 @@ class AloneSteps final : public UninstallSteps {
   public:
     bool Confirm(const std::wstring& question) override {
         return ::MessageBoxW(nullptr, question.c_str(), kNoticeCaption,
-                             MB_YESNO | MB_DEFBUTTON2 | MB_ICONINFORMATION | MB_SETFOREGROUND) == IDYES;
+                             MB_YESNO | MB_DEFBUTTON2 | MB_ICONINFORMATION | MB_SETFOREGROUND) ==
+               IDYES;
     }
     void StopProgram() override {}
     void Notify(const std::wstring& text) override {
-        ::MessageBoxW(nullptr, text.c_str(), kNoticeCaption, MB_OK | MB_ICONINFORMATION | MB_SETFOREGROUND);
+        ::MessageBoxW(nullptr, text.c_str(), kNoticeCaption,
+                      MB_OK | MB_ICONINFORMATION | MB_SETFOREGROUND);
     }
     void EndProgram() override {}
 };
@@ -43,14 +45,17 @@ class AloneSteps final : public UninstallSteps {
 }  // namespace
 
 void ShowCommandLineHelp() {
-    ::MessageBoxW(nullptr, kCommandLineHelp, kNoticeCaption, MB_OK | MB_ICONINFORMATION | MB_SETFOREGROUND);
+    ::MessageBoxW(nullptr, kCommandLineHelp, kNoticeCaption,
+                  MB_OK | MB_ICONINFORMATION | MB_SETFOREGROUND);
 }
 
 HWND FindRunningControlWindow() {
-    for (HWND window = ::FindWindowExW(nullptr, nullptr, kControlWindowClass, nullptr); window != nullptr;
+    for (HWND window = ::FindWindowExW(nullptr, nullptr, kControlWindowClass, nullptr);
+         window != nullptr;
          window = ::FindWindowExW(nullptr, window, kControlWindowClass, nullptr)) {
         HWND owner = ::GetWindow(window, GW_OWNER);
-        if (owner != nullptr && HasClassAndTitle(owner, kApplicationWindowClass, kApplicationTitle) &&
+        if (owner != nullptr &&
+            HasClassAndTitle(owner, kApplicationWindowClass, kApplicationTitle) &&
             ProcessOf(owner) == ProcessOf(window)) {
             return window;
         }
@@ -68,7 +73,8 @@ int HandToRunningCopy(const ProgramCommand& command, std::chrono::milliseconds w
     // The copy that holds the mutex may still be making its windows or
     // running its start-up; it is asked again until the time is up.
     for (;;) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - std::chrono::steady_clock::now());
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            end - std::chrono::steady_clock::now());
         if (left.count() <= 0) {
             return kExitFailed;
         }
@@ -77,8 +83,8 @@ int HandToRunningCopy(const ProgramCommand& command, std::chrono::milliseconds w
             ::AllowSetForegroundWindow(ProcessOf(control));
             DWORD_PTR answer = 0;
             if (::SendMessageTimeoutW(control, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data),
-                                      SMTO_ABORTIFHUNG | SMTO_BLOCK, static_cast<UINT>(left.count()),
-                                      &answer) == 0) {
+                                      SMTO_ABORTIFHUNG | SMTO_BLOCK,
+                                      static_cast<UINT>(left.count()), &answer) == 0) {
                 return kExitFailed;  // refused, hung or too slow
             }
             if (answer == static_cast<DWORD_PTR>(kHandedDone)) {

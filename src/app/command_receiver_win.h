@@ -38,7 +38,8 @@ class CommandReceiver final : public MessageHook {
     using Check = std::function<bool(const ProgramCommand&)>;
     using Perform = std::function<void(const ProgramCommand&)>;
 
-    CommandReceiver(Check check, Perform perform) : check_(std::move(check)), perform_(std::move(perform)) {}
+    CommandReceiver(Check check, Perform perform)
+        : check_(std::move(check)), perform_(std::move(perform)) {}
 
     // The window whose message loop carries the commands out.
     void SetWindow(HWND window) { window_ = window; }

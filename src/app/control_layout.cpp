@@ -10,8 +10,12 @@ constexpr int kGridTop = 2;
 constexpr int kGridStep = 58;
 constexpr int kGridColumns = 6;
 
-int CellX(int cell) { return kGridLeft + kGridStep * (cell % kGridColumns); }
-int CellY(int cell) { return kGridTop + kGridStep * (cell / kGridColumns); }
+int CellX(int cell) {
+    return kGridLeft + kGridStep * (cell % kGridColumns);
+}
+int CellY(int cell) {
+    return kGridTop + kGridStep * (cell / kGridColumns);
+}
 
 struct CommandButton {
     const wchar_t* name;
@@ -35,13 +39,20 @@ std::array<ButtonSpec, 33> MakeButtons() {
     for (std::size_t i = 0; i < kArrangements.size(); ++i) {
         const ArrangementEntry& entry = kArrangements[i];
         const int cell = static_cast<int>(i);
-        buttons[i] = {entry.buttonName, entry.buttonCaption, entry.buttonHint, entry.number,
-                      ArrangementCommand(entry.number), cell, CellX(cell), CellY(cell)};
+        buttons[i] = {entry.buttonName,
+                      entry.buttonCaption,
+                      entry.buttonHint,
+                      entry.number,
+                      ArrangementCommand(entry.number),
+                      cell,
+                      CellX(cell),
+                      CellY(cell)};
     }
     for (std::size_t i = 0; i < 4; ++i) {
         const CommandButton& button = kCommandButtons[i];
-        buttons[29 + i] = {button.name, button.caption, button.hint, 0, button.command,
-                           29 + static_cast<int>(i), CellX(button.cell), CellY(button.cell)};
+        buttons[29 + i] = {
+            button.name,    button.caption,           button.hint,        0,
+            button.command, 29 + static_cast<int>(i), CellX(button.cell), CellY(button.cell)};
     }
     return buttons;
 }

@@ -19,17 +19,16 @@ constexpr COLORREF kGlyphTransparent = RGB(255, 0, 255);
 constexpr COLORREF kCaptionStripColour = RGB(0, 0, 160);
 
 unique_hfont MakeFont(int pixelHeight, int weight) {
-    return unique_hfont(::CreateFontW(-pixelHeight, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                      DEFAULT_PITCH | FF_DONTCARE, L"MS Sans Serif"));
+    return unique_hfont(::CreateFontW(
+        -pixelHeight, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"MS Sans Serif"));
 }
 
 HWND AddButton(HWND parent, HINSTANCE instance, const wchar_t* caption, int x, int y, int size,
                std::uint16_t command, int glyph) {
-    HWND button = ::CreateWindowExW(0, L"BUTTON", caption, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, x, y,
-                                    size, size, parent,
-                                    reinterpret_cast<HMENU>(static_cast<UINT_PTR>(command)), instance,
-                                    nullptr);
+    HWND button = ::CreateWindowExW(
+        0, L"BUTTON", caption, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, x, y, size, size, parent,
+        reinterpret_cast<HMENU>(static_cast<UINT_PTR>(command)), instance, nullptr);
     ::SetWindowLongPtrW(button, GWLP_USERDATA, glyph);
     return button;
 }
@@ -37,10 +36,12 @@ HWND AddButton(HWND parent, HINSTANCE instance, const wchar_t* caption, int x, i
 }  // namespace
 
 unique_himagelist LoadPictures(HINSTANCE instance, int firstResource, int count) {
-    unique_himagelist list(::ImageList_Create(kGlyphSize, kGlyphSize, ILC_COLOR24 | ILC_MASK, count, 0));
+    unique_himagelist list(
+        ::ImageList_Create(kGlyphSize, kGlyphSize, ILC_COLOR24 | ILC_MASK, count, 0));
     for (int i = 0; i < count; ++i) {
-        unique_hbitmap bitmap(static_cast<HBITMAP>(::LoadImageW(
-            instance, MAKEINTRESOURCEW(firstResource + i), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+        unique_hbitmap bitmap(
+            static_cast<HBITMAP>(::LoadImageW(instance, MAKEINTRESOURCEW(firstResource + i),
+                                              IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
         ::ImageList_AddMasked(list.get(), bitmap.get(), kGlyphTransparent);
     }
     return list;
@@ -55,8 +56,9 @@ bool ControlWindow::Create(HINSTANCE instance, HWND application) {
     controlClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
     controlClass.lpszClassName = kControlWindowClass;
     RegisterWindowClass(controlClass);
-    if (CreateFor(0, kControlWindowClass, kApplicationTitle, WS_POPUP | WS_CLIPCHILDREN, kControlLeft,
-                  kControlTop, kControlWidth, kControlHeight, application, instance) == nullptr) {
+    if (CreateFor(0, kControlWindowClass, kApplicationTitle, WS_POPUP | WS_CLIPCHILDREN,
+                  kControlLeft, kControlTop, kControlWidth, kControlHeight, application,
+                  instance) == nullptr) {
         return false;
     }
     // HintStyler1 as the window describes it, made the application's hints.
@@ -87,8 +89,9 @@ LRESULT ControlWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             return reinterpret_cast<LRESULT>(BackgroundBrush());
         case WM_SETFOCUS:
             // The keyboard goes to the button that had it, or the first.
-            if (HWND target = ::IsWindow(focused_) ? focused_ : (pictureButtons_.empty() ? nullptr
-                                                                                       : pictureButtons_.front())) {
+            if (HWND target = ::IsWindow(focused_)
+                                  ? focused_
+                                  : (pictureButtons_.empty() ? nullptr : pictureButtons_.front())) {
                 ::SetFocus(target);
             }
             return 0;
@@ -169,7 +172,8 @@ RECT ControlWindow::MeasureCaptionStrip() const {
     window_dc dc(hwnd());
     select_object font(dc.get(), captionFont_.get());
     RECT text{0, 0, 0, 0};
-    ::DrawTextW(dc.get(), captionText_.c_str(), static_cast<int>(captionText_.size()), &text, DT_CALCRECT);
+    ::DrawTextW(dc.get(), captionText_.c_str(), static_cast<int>(captionText_.size()), &text,
+                DT_CALCRECT);
     return RECT{0, 0, text.right, kControlHeight};
 }
 
@@ -214,8 +218,8 @@ void ControlWindow::DrawQuit(const DRAWITEMSTRUCT& item) {
     RECT face = item.rcItem;
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
     ::FillRect(item.hDC, &face, unique_hbrush(::CreateSolidBrush(kCaptionStripColour)).get());
-    ::ImageList_Draw(glyphs_.get(), pressed ? kQuitHotGlyph : kQuitGlyph, item.hDC, face.left + 2, face.top + 2,
-                     ILD_TRANSPARENT);
+    ::ImageList_Draw(glyphs_.get(), pressed ? kQuitHotGlyph : kQuitGlyph, item.hDC, face.left + 2,
+                     face.top + 2, ILD_TRANSPARENT);
 }
 
 void ControlWindow::SetColour(ColorRef colour) {
@@ -249,11 +253,14 @@ void ControlWindow::ShowControl(bool show) {
     }
 }
 
-void ControlWindow::ShowApplication(bool show) { ::ShowWindow(application_, show ? SW_SHOW : SW_HIDE); }
+void ControlWindow::ShowApplication(bool show) {
+    ::ShowWindow(application_, show ? SW_SHOW : SW_HIDE);
+}
 
 void ControlWindow::SetApplicationToolStyle(bool tool) {
     const LONG_PTR style = ::GetWindowLongPtrW(application_, GWL_EXSTYLE);
-    ::SetWindowLongPtrW(application_, GWL_EXSTYLE, tool ? (style | WS_EX_TOOLWINDOW) : (style & ~WS_EX_TOOLWINDOW));
+    ::SetWindowLongPtrW(application_, GWL_EXSTYLE,
+                        tool ? (style | WS_EX_TOOLWINDOW) : (style & ~WS_EX_TOOLWINDOW));
 }
 
 }  // namespace tavrel

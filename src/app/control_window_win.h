@@ -27,7 +27,7 @@ inline constexpr wchar_t kControlWindowClass[] = L"TMainCtr";
 inline constexpr UINT kTrayMessage = kTrayCallbackMessage;
 
 class ControlWindow final : public Window, public ControlWindowOps {
-public:
+  public:
     ControlWindow(ControlWindowModel& model, const CommandTable& commands, BalloonHints& hints)
         : model_(model), commands_(commands), hints_(hints), hintStyler1_(hints.application()) {}
 
@@ -52,7 +52,7 @@ public:
     void ShowApplication(bool show) override;
     void SetApplicationToolStyle(bool tool) override;
 
-private:
+  private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void CreateControls(HINSTANCE instance);
     void OnCommand(WPARAM wParam, LPARAM lParam);

@@ -8,7 +8,7 @@
 namespace tavrel {
 
 class ExitSteps {
-public:
+  public:
     virtual ~ExitSteps() = default;
     virtual void SaveSettings() = 0;
     // The general error report of a failed save.

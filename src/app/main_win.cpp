@@ -23,9 +23,11 @@ constexpr wchar_t kSingleInstanceMutex[] = L"irgendwaseinmaliges";
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     using namespace tavrel;
-    const ParsedCommandLine parsed = ParseCommandLine(ArgumentsAfterProgramName(::GetCommandLineW()));
+    const ParsedCommandLine parsed =
+        ParseCommandLine(ArgumentsAfterProgramName(::GetCommandLineW()));
     if (parsed.result == CommandLineResult::kWrongUsage ||
-        (parsed.result == CommandLineResult::kCommand && parsed.command.kind == CommandKind::kHelp)) {
+        (parsed.result == CommandLineResult::kCommand &&
+         parsed.command.kind == CommandKind::kHelp)) {
         ShowCommandLineHelp();
         return parsed.result == CommandLineResult::kWrongUsage ? kExitWrongUsage : kExitDone;
     }

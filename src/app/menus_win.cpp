@@ -53,9 +53,13 @@ unique_hmenu BuildPopupMenu(const std::vector<MenuEntry>& entries) {
     return menu;
 }
 
-int MenuItemImage(ULONG_PTR itemData) { return MenuItemDataImage(itemData); }
+int MenuItemImage(ULONG_PTR itemData) {
+    return MenuItemDataImage(itemData);
+}
 
-std::int32_t MenuItemTag(ULONG_PTR itemData) { return MenuItemDataTag(itemData); }
+std::int32_t MenuItemTag(ULONG_PTR itemData) {
+    return MenuItemDataTag(itemData);
+}
 
 void SetMenuCaption(HMENU menu, std::uint16_t command, const std::wstring& caption) {
     MENUITEMINFOW info{};

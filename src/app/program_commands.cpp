@@ -4,13 +4,15 @@ namespace tavrel {
 namespace {
 
 bool IsArrangement(std::int32_t number, const Settings& settings) {
-    const std::int64_t last = 29 + static_cast<std::int64_t>(settings.customCharacterCount) + settings.customCount;
+    const std::int64_t last =
+        29 + static_cast<std::int64_t>(settings.customCharacterCount) + settings.customCount;
     return number >= 1 && number <= last;
 }
 
 }  // namespace
 
-bool CommandWouldSucceed(const ProgramCommand& command, const CustomStore& store, const Settings& settings) {
+bool CommandWouldSucceed(const ProgramCommand& command, const CustomStore& store,
+                         const Settings& settings) {
     switch (command.kind) {
         case CommandKind::kArrange:
             return IsArrangement(command.number, settings);

@@ -32,7 +32,8 @@ struct CommandParts {
 // Whether the command would succeed now: quick, asking nothing, changing
 // nothing, so a second copy has its answer at once. The running copy's
 // numbers and names decide.
-bool CommandWouldSucceed(const ProgramCommand& command, const CustomStore& store, const Settings& settings);
+bool CommandWouldSucceed(const ProgramCommand& command, const CustomStore& store,
+                         const Settings& settings);
 
 // Carries the command out; false when it failed (no such arrangement or
 // layout, a name already taken, the removal declined or incomplete).

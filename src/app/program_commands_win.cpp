@@ -17,8 +17,11 @@ ProgramCommands::ProgramCommands(ProgramCommandParts parts)
       prompts_(parts.prompts),
       control_(parts.control),
       programPath_(std::move(parts.programPath)),
-      receiver_([this](const ProgramCommand& command) { return CommandWouldSucceed(command, store_, settings_); },
-                [this](const ProgramCommand& command) { Perform(command); }) {}
+      receiver_(
+          [this](const ProgramCommand& command) {
+              return CommandWouldSucceed(command, store_, settings_);
+          },
+          [this](const ProgramCommand& command) { Perform(command); }) {}
 
 HookAttachment ProgramCommands::Attach() {
     receiver_.SetWindow(control_.hwnd());
@@ -40,9 +43,13 @@ bool ProgramCommands::Perform(const ProgramCommand& command) {
     return done;
 }
 
-void ProgramCommands::ChooseArrangement(std::int32_t number) { dispatcher_.ChooseArrangement(number); }
+void ProgramCommands::ChooseArrangement(std::int32_t number) {
+    dispatcher_.ChooseArrangement(number);
+}
 
-void ProgramCommands::ShowAllIcons(bool shown) { appCommands_.ShowAllIcons(shown); }
+void ProgramCommands::ShowAllIcons(bool shown) {
+    appCommands_.ShowAllIcons(shown);
+}
 
 void ProgramCommands::Exit() {
     receiver_.Close();
@@ -69,9 +76,12 @@ void ProgramCommands::StopProgram() {
 }
 
 void ProgramCommands::Notify(const std::wstring& text) {
-    ::MessageBoxW(control_.hwnd(), text.c_str(), kNoticeCaption, MB_OK | MB_ICONINFORMATION | MB_SETFOREGROUND);
+    ::MessageBoxW(control_.hwnd(), text.c_str(), kNoticeCaption,
+                  MB_OK | MB_ICONINFORMATION | MB_SETFOREGROUND);
 }
 
-void ProgramCommands::EndProgram() { ::PostQuitMessage(0); }
+void ProgramCommands::EndProgram() {
+    ::PostQuitMessage(0);
+}
 
 }  // namespace tavrel

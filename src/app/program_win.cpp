@@ -31,8 +31,8 @@ Program::Program(ProgramSystem system)
       skins_(settings_, painter_, [this](ColorRef colour) { control_.SetColour(colour); }),
       windows_(model_, shell_, hints_),
       customCommands_(desktop_, registry_, settingsRoot_, settings_, prompts_),
-      programCommands_({dispatcher_, appCommands_, tray_, refresh_, registry_, settingsRoot_, settings_, desktop_,
-                        prompts_, control_, programPath_}) {}
+      programCommands_({dispatcher_, appCommands_, tray_, refresh_, registry_, settingsRoot_,
+                        settings_, desktop_, prompts_, control_, programPath_}) {}
 
 Program::~Program() = default;
 
@@ -124,7 +124,9 @@ void Program::CreateShortcut(int folder, const std::wstring& name) {
     tweakCommands_.CreateShortcut(folder, name);
 }
 
-bool Program::AskWelcome(const std::wstring& text) { return prompts_.AskYesNo(text); }
+bool Program::AskWelcome(const std::wstring& text) {
+    return prompts_.AskYesNo(text);
+}
 
 void Program::DemonstrateAll() {
     dispatcher_.DemonstrateAll();

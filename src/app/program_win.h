@@ -46,7 +46,7 @@ struct ProgramSystem {
 };
 
 class Program final : private StartupActions {
-public:
+  public:
     explicit Program(ProgramSystem system = {});
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
@@ -70,7 +70,7 @@ public:
         return programCommands_.StartupEnded(command);
     }
 
-private:
+  private:
     void FormCreate();
     // The designed look of the menus and buttons, taken over at once.
     void StyleControlWindow();

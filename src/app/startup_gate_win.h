@@ -21,13 +21,13 @@
 namespace tavrel {
 
 class StartupGate final : public MessageHook {
-public:
+  public:
     // The commands and notification-area clicks held back.
     bool Handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     // The start-up has ended: what was held is posted to `owner`.
     void Open(HWND owner);
 
-private:
+  private:
     struct Held {
         UINT message;
         WPARAM wParam;

@@ -7,7 +7,7 @@
 namespace tavrel {
 
 struct AnimationStep {
-    std::int32_t frame;           // the picture to show now
+    std::int32_t frame;            // the picture to show now
     std::uint32_t nextIntervalMs;  // until the next step
 };
 

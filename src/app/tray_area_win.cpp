@@ -37,7 +37,9 @@ void TrayArea::StartAnimation() {
     ::SetTimer(owner_, kTimer1, kFirstAnimationTickMs, nullptr);
 }
 
-void TrayArea::StopAnimation() { ::KillTimer(owner_, kTimer1); }
+void TrayArea::StopAnimation() {
+    ::KillTimer(owner_, kTimer1);
+}
 
 void TrayArea::AddIcon() {
     TrayIcon(owner_).Add(::LoadIconW(instance_, MAKEINTRESOURCEW(IDI_TAVREL)));
@@ -59,7 +61,9 @@ void TrayArea::Notify(const std::wstring& title, const std::wstring& text) {
     TrayIcon(owner_).Notify(title, text);
 }
 
-void TrayArea::DeleteIcon() { TrayIcon(owner_).Delete(); }
+void TrayArea::DeleteIcon() {
+    TrayIcon(owner_).Delete();
+}
 
 void TrayArea::SetShowHideCaption(std::int32_t showHideIcon) {
     SetMenuCaption(ppmMain_.get(), kCmdShowHideAllIcon, ShowHideCaption(showHideIcon));
@@ -120,7 +124,8 @@ void TrayArea::OpenPopupMenu(HMENU menu, POINT at, UINT alignment) {
     ::SetForegroundWindow(owner_);
     constexpr UINT kNoAnimation = TPM_NOANIMATION | TPM_HORPOSANIMATION | TPM_HORNEGANIMATION |
                                   TPM_VERPOSANIMATION | TPM_VERNEGANIMATION;
-    ::TrackPopupMenu(menu, alignment | TPM_RIGHTBUTTON | kNoAnimation, at.x, at.y, 0, owner_, nullptr);
+    ::TrackPopupMenu(menu, alignment | TPM_RIGHTBUTTON | kNoAnimation, at.x, at.y, 0, owner_,
+                     nullptr);
     ::PostMessageW(owner_, WM_NULL, 0, 0);
 }
 
@@ -136,7 +141,8 @@ void TrayArea::ppmSystemPopup() {
 }
 
 void TrayArea::Timer1Timer() {
-    const AnimationStep step = NextAnimationStep(trayFrame_, ::ImageList_GetImageCount(imlIcon_.get()));
+    const AnimationStep step =
+        NextAnimationStep(trayFrame_, ::ImageList_GetImageCount(imlIcon_.get()));
     trayFrame_ = step.frame;
     ::SetTimer(owner_, kTimer1, step.nextIntervalMs, nullptr);
     // The shell keeps its own copy of the icon.

@@ -18,7 +18,7 @@
 namespace tavrel {
 
 class TrayArea final : public MessageHook {
-public:
+  public:
     TrayArea(ControlWindowModel& model, RegistryAccess& registry, RegistryRoot settingsRoot)
         : model_(model), registry_(registry), settingsRoot_(settingsRoot) {}
 
@@ -41,7 +41,7 @@ public:
 
     bool Handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
-private:
+  private:
     void TrayNotify(LPARAM mouseMessage);
     void Timer1Timer();
     void OpenPopupMenu(HMENU menu, POINT at, UINT alignment);

@@ -13,7 +13,7 @@ inline constexpr UINT kTrayIconId = 100;
 inline constexpr UINT kTrayCallbackMessage = WM_USER + 1;
 
 class TrayIcon {
-public:
+  public:
     explicit TrayIcon(HWND owner) : owner_(owner) {}
 
     // Each returns whether the shell took the request; nobody needs to act
@@ -24,7 +24,7 @@ public:
     // A balloon notification beside the icon.
     bool Notify(const std::wstring& title, const std::wstring& text) const;
 
-private:
+  private:
     NOTIFYICONDATAW Record(HICON icon) const;
     HWND owner_;
 };

@@ -27,7 +27,7 @@ struct CommandRow {
 };
 
 class CommandTable {
-public:
+  public:
     using Handler = std::function<void(const CommandEvent&)>;
 
     // Fails with std::logic_error when the ids overlap a row already there:
@@ -37,15 +37,16 @@ public:
     template <typename Owner, std::size_t N>
     void AddRows(Owner& owner, const CommandRow<Owner> (&rows)[N]) {
         for (const CommandRow<Owner>& row : rows) {
-            Add(row.first, row.last,
-                [&owner, handler = row.handler](const CommandEvent& event) { (owner.*handler)(event); });
+            Add(row.first, row.last, [&owner, handler = row.handler](const CommandEvent& event) {
+                (owner.*handler)(event);
+            });
         }
     }
 
     // Runs the row of the event's id; false when there is none.
     bool Run(const CommandEvent& event) const;
 
-private:
+  private:
     struct Entry {
         std::uint16_t first;
         std::uint16_t last;

@@ -14,7 +14,9 @@ Error FailedToSetData(const std::wstring& valueName) {
     return Error(L"Failed to set data for '" + valueName + L"'");
 }
 
-Error FailedToCreateKey(const std::wstring& keyPath) { return Error(L"Failed to create key " + keyPath); }
+Error FailedToCreateKey(const std::wstring& keyPath) {
+    return Error(L"Failed to create key " + keyPath);
+}
 
 Error FailedToDeleteKey(const std::wstring& keyPath) {
     return Error(L"Failed to delete key " + keyPath);

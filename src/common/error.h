@@ -8,12 +8,12 @@
 namespace tavrel {
 
 class Error : public std::exception {
-public:
+  public:
     explicit Error(std::wstring message) : message_(std::move(message)) {}
     const std::wstring& message() const { return message_; }
     const char* what() const noexcept override { return "tavrel::Error"; }
 
-private:
+  private:
     std::wstring message_;
 };
 

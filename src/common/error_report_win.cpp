@@ -35,8 +35,8 @@ void ShowErrorReport(HWND owner, const std::wstring& message) {
     PendingReport next{owner, message};
     for (;;) {
         g_shown = next.message;
-        ::MessageBoxW(::IsWindow(next.owner) ? next.owner : nullptr, next.message.c_str(), kApplicationTitle,
-                      MB_OK | MB_ICONERROR);
+        ::MessageBoxW(::IsWindow(next.owner) ? next.owner : nullptr, next.message.c_str(),
+                      kApplicationTitle, MB_OK | MB_ICONERROR);
         if (g_pending.empty()) {
             break;
         }
@@ -47,7 +47,9 @@ void ShowErrorReport(HWND owner, const std::wstring& message) {
     g_reportOpen = false;
 }
 
-bool ErrorReportOpen() { return g_reportOpen; }
+bool ErrorReportOpen() {
+    return g_reportOpen;
+}
 
 namespace detail {
 

@@ -30,6 +30,8 @@ std::int64_t Round(Real value) {
     return ToInt64Saturated(std::nearbyint(value));
 }
 
-std::int64_t Trunc(Real value) { return ToInt64Saturated(std::trunc(value)); }
+std::int64_t Trunc(Real value) {
+    return ToInt64Saturated(std::trunc(value));
+}
 
 }  // namespace tavrel

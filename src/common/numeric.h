@@ -37,7 +37,11 @@ std::int64_t Round(Real value);
 std::int64_t Trunc(Real value);
 
 // The same, kept to 32 bits the way a 32-bit integer variable keeps them.
-inline std::int32_t Round32(Real value) { return Wrap32(Round(value)); }
-inline std::int32_t Trunc32(Real value) { return Wrap32(Trunc(value)); }
+inline std::int32_t Round32(Real value) {
+    return Wrap32(Round(value));
+}
+inline std::int32_t Trunc32(Real value) {
+    return Wrap32(Trunc(value));
+}
 
 }  // namespace tavrel

@@ -9,7 +9,7 @@
 namespace tavrel {
 
 class Prompts {
-public:
+  public:
     virtual ~Prompts() = default;
     // The program's input box, the initial text shown selected. Nothing
     // when the user cancels.

@@ -191,8 +191,8 @@ void Win32Prompts::Notify(const std::wstring& text) {
 }
 
 bool Win32Prompts::AskYesNo(const std::wstring& text) {
-    return ::MessageBoxW(owner_.hwnd(), text.c_str(), kNoticeCaption, MB_YESNO | MB_ICONINFORMATION) ==
-           IDYES;
+    return ::MessageBoxW(owner_.hwnd(), text.c_str(), kNoticeCaption,
+                         MB_YESNO | MB_ICONINFORMATION) == IDYES;
 }
 
 }  // namespace tavrel

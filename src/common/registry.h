@@ -38,9 +38,8 @@ inline constexpr std::uint32_t kRegistryDword = 4;
 // integer.
 std::int32_t StrictInteger(const std::wstring& name, const StoredValue& value);
 
-
 class RegistryAccess {
-public:
+  public:
     virtual ~RegistryAccess() = default;
 
     // Whether the key exists and can be opened for full access.

@@ -31,7 +31,8 @@ std::optional<RegistryKey> RegistryKey::Open(HKEY root, const std::wstring& path
     return RegistryKey(key);
 }
 
-std::optional<RegistryKey> RegistryKey::OpenForReading(HKEY root, const std::wstring& path, REGSAM view) {
+std::optional<RegistryKey> RegistryKey::OpenForReading(HKEY root, const std::wstring& path,
+                                                       REGSAM view) {
     HKEY key = nullptr;
     if (::RegOpenKeyExW(root, path.c_str(), 0, KEY_READ | view, &key) != ERROR_SUCCESS) {
         return std::nullopt;
@@ -41,8 +42,8 @@ std::optional<RegistryKey> RegistryKey::OpenForReading(HKEY root, const std::wst
 
 RegistryKey RegistryKey::Create(HKEY root, const std::wstring& path, REGSAM view) {
     HKEY key = nullptr;
-    if (::RegCreateKeyExW(root, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS | view,
-                          nullptr, &key, nullptr) != ERROR_SUCCESS) {
+    if (::RegCreateKeyExW(root, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                          KEY_ALL_ACCESS | view, nullptr, &key, nullptr) != ERROR_SUCCESS) {
         throw FailedToCreateKey(path);
     }
     return RegistryKey(key);
@@ -53,7 +54,8 @@ std::int32_t RegistryKey::ReadInteger(const std::wstring& name) const {
     DWORD type = 0;
     BYTE data[4] = {};
     DWORD size = sizeof(data);
-    const LONG result = ::RegQueryValueExA(key_.get(), AsciiName(name).c_str(), nullptr, &type, data, &size);
+    const LONG result =
+        ::RegQueryValueExA(key_.get(), AsciiName(name).c_str(), nullptr, &type, data, &size);
     if (result == ERROR_SUCCESS || result == ERROR_MORE_DATA) {
         value.exists = true;
         value.type = type;
@@ -69,8 +71,8 @@ std::int32_t RegistryKey::ReadInteger(const std::wstring& name) const {
 
 void RegistryKey::WriteInteger(const std::wstring& name, std::int32_t value) const {
     const auto bits = static_cast<DWORD>(value);
-    if (::RegSetValueExW(key_.get(), name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&bits),
-                         sizeof(bits)) != ERROR_SUCCESS) {
+    if (::RegSetValueExW(key_.get(), name.c_str(), 0, REG_DWORD,
+                         reinterpret_cast<const BYTE*>(&bits), sizeof(bits)) != ERROR_SUCCESS) {
         throw FailedToSetData(name);
     }
 }
@@ -78,7 +80,8 @@ void RegistryKey::WriteInteger(const std::wstring& name, std::int32_t value) con
 std::wstring RegistryKey::ReadString(const std::wstring& name) const {
     DWORD type = 0;
     DWORD size = 0;
-    if (::RegQueryValueExW(key_.get(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS) {
+    if (::RegQueryValueExW(key_.get(), name.c_str(), nullptr, &type, nullptr, &size) !=
+        ERROR_SUCCESS) {
         return L"";
     }
     if (type != REG_SZ && type != REG_EXPAND_SZ) {
@@ -86,8 +89,8 @@ std::wstring RegistryKey::ReadString(const std::wstring& name) const {
     }
     std::vector<wchar_t> buffer(size / sizeof(wchar_t) + 1, L'\0');
     DWORD bytes = static_cast<DWORD>(buffer.size() * sizeof(wchar_t));
-    if (::RegQueryValueExW(key_.get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()),
-                           &bytes) != ERROR_SUCCESS) {
+    if (::RegQueryValueExW(key_.get(), name.c_str(), nullptr, &type,
+                           reinterpret_cast<BYTE*>(buffer.data()), &bytes) != ERROR_SUCCESS) {
         throw FailedToGetData(name);
     }
     buffer.back() = L'\0';
@@ -96,19 +99,24 @@ std::wstring RegistryKey::ReadString(const std::wstring& name) const {
 
 void RegistryKey::WriteString(const std::wstring& name, const std::wstring& value) const {
     const auto bytes = static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t));
-    if (::RegSetValueExW(key_.get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                         bytes) != ERROR_SUCCESS) {
+    if (::RegSetValueExW(key_.get(), name.c_str(), 0, REG_SZ,
+                         reinterpret_cast<const BYTE*>(value.c_str()), bytes) != ERROR_SUCCESS) {
         throw FailedToSetData(name);
     }
 }
 
 bool RegistryKey::ValueExists(const std::wstring& name) const {
-    return ::RegQueryValueExW(key_.get(), name.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+    return ::RegQueryValueExW(key_.get(), name.c_str(), nullptr, nullptr, nullptr, nullptr) ==
+           ERROR_SUCCESS;
 }
 
-HKEY RootKey(RegistryRoot root) { return IsMachineRoot(root) ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER; }
+HKEY RootKey(RegistryRoot root) {
+    return IsMachineRoot(root) ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
+}
 
-REGSAM RootView(RegistryRoot root) { return root == RegistryRoot::kLocalMachineShellView ? KEY_WOW64_64KEY : 0; }
+REGSAM RootView(RegistryRoot root) {
+    return root == RegistryRoot::kLocalMachineShellView ? KEY_WOW64_64KEY : 0;
+}
 
 bool Win32Registry::OpenKey(RegistryRoot root, const std::wstring& path) {
     return RegistryKey::Open(RootKey(root), path, RootView(root)).has_value();
@@ -129,8 +137,9 @@ bool Win32Registry::CanCreateKey(RegistryRoot root, const std::wstring& path) {
         const std::size_t slash = parent.find_last_of(L'\\');
         parent = slash == std::wstring::npos ? std::wstring() : parent.substr(0, slash);
         unique_hkey probe;
-        const LONG opened = ::RegOpenKeyExW(RootKey(root), parent.empty() ? nullptr : parent.c_str(), 0,
-                                            KEY_CREATE_SUB_KEY | RootView(root), probe.put());
+        const LONG opened =
+            ::RegOpenKeyExW(RootKey(root), parent.empty() ? nullptr : parent.c_str(), 0,
+                            KEY_CREATE_SUB_KEY | RootView(root), probe.put());
         if (opened == ERROR_SUCCESS) {
             return true;
         }
@@ -143,17 +152,19 @@ bool Win32Registry::CanCreateKey(RegistryRoot root, const std::wstring& path) {
 bool Win32Registry::CreateKey(RegistryRoot root, const std::wstring& path) {
     unique_hkey key;
     return ::RegCreateKeyExW(RootKey(root), path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                             KEY_ALL_ACCESS | RootView(root),
-                             nullptr, key.put(), nullptr) == ERROR_SUCCESS;
+                             KEY_ALL_ACCESS | RootView(root), nullptr, key.put(),
+                             nullptr) == ERROR_SUCCESS;
 }
 
-std::wstring Win32Registry::ReadString(RegistryRoot root, const std::wstring& path, const std::wstring& name) {
-    const std::optional<RegistryKey> key = RegistryKey::OpenForReading(RootKey(root), path, RootView(root));
+std::wstring Win32Registry::ReadString(RegistryRoot root, const std::wstring& path,
+                                       const std::wstring& name) {
+    const std::optional<RegistryKey> key =
+        RegistryKey::OpenForReading(RootKey(root), path, RootView(root));
     return key ? key->ReadString(name) : std::wstring();
 }
 
-void Win32Registry::WriteString(RegistryRoot root, const std::wstring& path, const std::wstring& name,
-                                const std::wstring& value) {
+void Win32Registry::WriteString(RegistryRoot root, const std::wstring& path,
+                                const std::wstring& name, const std::wstring& value) {
     const std::optional<RegistryKey> key = RegistryKey::Open(RootKey(root), path, RootView(root));
     if (!key) {
         throw FailedToSetData(name);
@@ -161,16 +172,18 @@ void Win32Registry::WriteString(RegistryRoot root, const std::wstring& path, con
     key->WriteString(name, value);
 }
 
-std::int32_t Win32Registry::ReadInteger(RegistryRoot root, const std::wstring& path, const std::wstring& name) {
-    const std::optional<RegistryKey> key = RegistryKey::OpenForReading(RootKey(root), path, RootView(root));
+std::int32_t Win32Registry::ReadInteger(RegistryRoot root, const std::wstring& path,
+                                        const std::wstring& name) {
+    const std::optional<RegistryKey> key =
+        RegistryKey::OpenForReading(RootKey(root), path, RootView(root));
     if (!key) {
         throw FailedToGetData(name);
     }
     return key->ReadInteger(name);
 }
 
-void Win32Registry::WriteInteger(RegistryRoot root, const std::wstring& path, const std::wstring& name,
-                                 std::int32_t value) {
+void Win32Registry::WriteInteger(RegistryRoot root, const std::wstring& path,
+                                 const std::wstring& name, std::int32_t value) {
     const std::optional<RegistryKey> key = RegistryKey::Open(RootKey(root), path, RootView(root));
     if (!key) {
         throw FailedToSetData(name);
@@ -178,12 +191,15 @@ void Win32Registry::WriteInteger(RegistryRoot root, const std::wstring& path, co
     key->WriteInteger(name, value);
 }
 
-bool Win32Registry::ValueExists(RegistryRoot root, const std::wstring& path, const std::wstring& name) {
-    const std::optional<RegistryKey> key = RegistryKey::OpenForReading(RootKey(root), path, RootView(root));
+bool Win32Registry::ValueExists(RegistryRoot root, const std::wstring& path,
+                                const std::wstring& name) {
+    const std::optional<RegistryKey> key =
+        RegistryKey::OpenForReading(RootKey(root), path, RootView(root));
     return key && key->ValueExists(name);
 }
 
-bool Win32Registry::DeleteValue(RegistryRoot root, const std::wstring& path, const std::wstring& name) {
+bool Win32Registry::DeleteValue(RegistryRoot root, const std::wstring& path,
+                                const std::wstring& name) {
     const std::optional<RegistryKey> key = RegistryKey::Open(RootKey(root), path, RootView(root));
     return key && ::RegDeleteValueW(key->get(), name.c_str()) == ERROR_SUCCESS;
 }
@@ -226,7 +242,8 @@ bool Win32Registry::DeleteTree(RegistryRoot root, const std::wstring& path) {
     }
     // The shell's tree operation knows no views: empty the key in its view,
     // then remove it there.
-    if (const std::optional<RegistryKey> key = RegistryKey::Open(RootKey(root), path, RootView(root))) {
+    if (const std::optional<RegistryKey> key =
+            RegistryKey::Open(RootKey(root), path, RootView(root))) {
         ::RegDeleteTreeW(key->get(), nullptr);
     }
     return ::RegDeleteKeyExW(RootKey(root), path.c_str(), RootView(root), 0) == ERROR_SUCCESS;
@@ -234,14 +251,14 @@ bool Win32Registry::DeleteTree(RegistryRoot root, const std::wstring& path) {
 
 bool Win32Registry::DeleteEmptyKey(RegistryRoot root, const std::wstring& path) {
     unique_hkey key;
-    if (::RegOpenKeyExW(RootKey(root), path.c_str(), 0, KEY_QUERY_VALUE | RootView(root), key.put()) !=
-        ERROR_SUCCESS) {
+    if (::RegOpenKeyExW(RootKey(root), path.c_str(), 0, KEY_QUERY_VALUE | RootView(root),
+                        key.put()) != ERROR_SUCCESS) {
         return false;
     }
     DWORD subkeys = 0;
     DWORD values = 0;
-    if (::RegQueryInfoKeyW(key.get(), nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, &values, nullptr,
-                           nullptr, nullptr, nullptr) != ERROR_SUCCESS ||
+    if (::RegQueryInfoKeyW(key.get(), nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr,
+                           &values, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS ||
         subkeys != 0 || values != 0) {
         return false;
     }
@@ -251,14 +268,15 @@ bool Win32Registry::DeleteEmptyKey(RegistryRoot root, const std::wstring& path) 
 
 bool Win32Registry::CopyTree(RegistryRoot fromRoot, const std::wstring& from, RegistryRoot toRoot,
                              const std::wstring& to) {
-    const std::optional<RegistryKey> source = RegistryKey::OpenForReading(RootKey(fromRoot), from, RootView(fromRoot));
+    const std::optional<RegistryKey> source =
+        RegistryKey::OpenForReading(RootKey(fromRoot), from, RootView(fromRoot));
     if (!source) {
         return false;
     }
     unique_hkey target;
     if (::RegCreateKeyExW(RootKey(toRoot), to.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                          KEY_ALL_ACCESS | RootView(toRoot),
-                          nullptr, target.put(), nullptr) != ERROR_SUCCESS) {
+                          KEY_ALL_ACCESS | RootView(toRoot), nullptr, target.put(),
+                          nullptr) != ERROR_SUCCESS) {
         return false;
     }
     return ::SHCopyKeyW(source->get(), nullptr, target.get(), 0) == ERROR_SUCCESS;

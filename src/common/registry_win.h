@@ -15,11 +15,12 @@
 namespace tavrel {
 
 class RegistryKey {
-public:
+  public:
     // Nothing when the key does not exist or cannot be opened.
     static std::optional<RegistryKey> Open(HKEY root, const std::wstring& path, REGSAM view = 0);
     // Read access only: what a standard user gets of a machine-wide key.
-    static std::optional<RegistryKey> OpenForReading(HKEY root, const std::wstring& path, REGSAM view = 0);
+    static std::optional<RegistryKey> OpenForReading(HKEY root, const std::wstring& path,
+                                                     REGSAM view = 0);
     // Creates the key and any missing parents; "Failed to create key %s".
     static RegistryKey Create(HKEY root, const std::wstring& path, REGSAM view = 0);
 
@@ -36,7 +37,7 @@ public:
 
     HKEY get() const { return key_.get(); }
 
-private:
+  private:
     explicit RegistryKey(HKEY key) : key_(key) {}
     unique_hkey key_;
 };
@@ -49,19 +50,23 @@ REGSAM RootView(RegistryRoot root);
 // RegistryAccess on the real registry. Copying and deleting whole trees are
 // the platform's own tree operations.
 class Win32Registry final : public RegistryAccess {
-public:
+  public:
     bool OpenKey(RegistryRoot root, const std::wstring& path) override;
     bool KeyExists(RegistryRoot root, const std::wstring& path) override;
     bool CanCreateKey(RegistryRoot root, const std::wstring& path) override;
     bool CreateKey(RegistryRoot root, const std::wstring& path) override;
-    std::wstring ReadString(RegistryRoot root, const std::wstring& path, const std::wstring& name) override;
+    std::wstring ReadString(RegistryRoot root, const std::wstring& path,
+                            const std::wstring& name) override;
     void WriteString(RegistryRoot root, const std::wstring& path, const std::wstring& name,
                      const std::wstring& value) override;
-    std::int32_t ReadInteger(RegistryRoot root, const std::wstring& path, const std::wstring& name) override;
+    std::int32_t ReadInteger(RegistryRoot root, const std::wstring& path,
+                             const std::wstring& name) override;
     void WriteInteger(RegistryRoot root, const std::wstring& path, const std::wstring& name,
                       std::int32_t value) override;
-    bool ValueExists(RegistryRoot root, const std::wstring& path, const std::wstring& name) override;
-    bool DeleteValue(RegistryRoot root, const std::wstring& path, const std::wstring& name) override;
+    bool ValueExists(RegistryRoot root, const std::wstring& path,
+                     const std::wstring& name) override;
+    bool DeleteValue(RegistryRoot root, const std::wstring& path,
+                     const std::wstring& name) override;
     bool CanDeleteTree(RegistryRoot root, const std::wstring& path) override;
     bool DeleteTree(RegistryRoot root, const std::wstring& path) override;
     bool DeleteEmptyKey(RegistryRoot root, const std::wstring& path) override;

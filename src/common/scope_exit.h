@@ -7,7 +7,7 @@ namespace tavrel {
 
 template <typename Function>
 class scope_exit {
-public:
+  public:
     explicit scope_exit(Function function) : function_(std::move(function)) {}
     scope_exit(const scope_exit&) = delete;
     scope_exit& operator=(const scope_exit&) = delete;
@@ -18,7 +18,7 @@ public:
     }
     void release() { active_ = false; }
 
-private:
+  private:
     Function function_;
     bool active_ = true;
 };

@@ -14,13 +14,15 @@ template <typename Pointer>
 constexpr Pointer NullHandle() {
     return Pointer{};
 }
-inline HANDLE InvalidHandleValue() { return INVALID_HANDLE_VALUE; }
+inline HANDLE InvalidHandleValue() {
+    return INVALID_HANDLE_VALUE;
+}
 
 // Owns one handle of type Pointer and releases it with Close. Invalid gives
 // the value that means "nothing owned".
 template <typename Pointer, auto Close, Pointer (*Invalid)() = &NullHandle<Pointer>>
 class unique_any {
-public:
+  public:
     unique_any() = default;
     explicit unique_any(Pointer value) : value_(value) {}
     unique_any(const unique_any&) = delete;
@@ -54,21 +56,41 @@ public:
         return &value_;
     }
 
-private:
+  private:
     Pointer value_ = Invalid();
 };
 
 namespace detail {
-inline void CloseKey(HKEY key) { ::RegCloseKey(key); }
-inline void CloseKernelHandle(HANDLE handle) { ::CloseHandle(handle); }
-inline void CloseFind(HANDLE search) { ::FindClose(search); }
-inline void DestroyWindowHandle(HWND window) { ::DestroyWindow(window); }
-inline void DeleteGdiObject(HGDIOBJ object) { ::DeleteObject(object); }
-inline void DeleteMemoryDc(HDC dc) { ::DeleteDC(dc); }
-inline void DestroyMenuHandle(HMENU menu) { ::DestroyMenu(menu); }
-inline void DestroyIconHandle(HICON icon) { ::DestroyIcon(icon); }
-inline void DestroyImageList(HIMAGELIST list) { ::ImageList_Destroy(list); }
-inline void FreeLocalVirtual(void* block) { ::VirtualFree(block, 0, MEM_RELEASE); }
+inline void CloseKey(HKEY key) {
+    ::RegCloseKey(key);
+}
+inline void CloseKernelHandle(HANDLE handle) {
+    ::CloseHandle(handle);
+}
+inline void CloseFind(HANDLE search) {
+    ::FindClose(search);
+}
+inline void DestroyWindowHandle(HWND window) {
+    ::DestroyWindow(window);
+}
+inline void DeleteGdiObject(HGDIOBJ object) {
+    ::DeleteObject(object);
+}
+inline void DeleteMemoryDc(HDC dc) {
+    ::DeleteDC(dc);
+}
+inline void DestroyMenuHandle(HMENU menu) {
+    ::DestroyMenu(menu);
+}
+inline void DestroyIconHandle(HICON icon) {
+    ::DestroyIcon(icon);
+}
+inline void DestroyImageList(HIMAGELIST list) {
+    ::ImageList_Destroy(list);
+}
+inline void FreeLocalVirtual(void* block) {
+    ::VirtualFree(block, 0, MEM_RELEASE);
+}
 }  // namespace detail
 
 using unique_hkey = unique_any<HKEY, detail::CloseKey>;
@@ -94,7 +116,7 @@ using unique_virtual_block = unique_any<void*, detail::FreeLocalVirtual>;
 // A block of memory inside another process, freed with the process handle
 // that allocated it. The process handle must outlive the block.
 class unique_remote_block {
-public:
+  public:
     unique_remote_block() = default;
     unique_remote_block(HANDLE process, void* address) : process_(process), address_(address) {}
     unique_remote_block(const unique_remote_block&) = delete;
@@ -119,7 +141,7 @@ public:
         }
     }
 
-private:
+  private:
     HANDLE process_ = nullptr;
     void* address_ = nullptr;
 };
@@ -127,7 +149,7 @@ private:
 // Owns one reference to a COM interface and releases it.
 template <typename Interface>
 class com_ptr {
-public:
+  public:
     com_ptr() = default;
     com_ptr(const com_ptr&) = delete;
     com_ptr& operator=(const com_ptr&) = delete;
@@ -164,14 +186,14 @@ public:
         return other;
     }
 
-private:
+  private:
     Interface* pointer_ = nullptr;
 };
 
 // GetDC (or GetWindowDC, for the whole window with its frame) and
 // ReleaseDC as a pair.
 class window_dc {
-public:
+  public:
     enum class Area { kClient, kWhole };
     explicit window_dc(HWND window, Area area = Area::kClient)
         : window_(window), dc_(area == Area::kWhole ? ::GetWindowDC(window) : ::GetDC(window)) {}
@@ -185,14 +207,14 @@ public:
     HDC get() const { return dc_; }
     explicit operator bool() const { return dc_ != nullptr; }
 
-private:
+  private:
     HWND window_;
     HDC dc_;
 };
 
 // BeginPaint / EndPaint as a pair.
 class paint_dc {
-public:
+  public:
     explicit paint_dc(HWND window) : window_(window), dc_(::BeginPaint(window, &paint_)) {}
     paint_dc(const paint_dc&) = delete;
     paint_dc& operator=(const paint_dc&) = delete;
@@ -200,7 +222,7 @@ public:
     HDC get() const { return dc_; }
     const PAINTSTRUCT& info() const { return paint_; }
 
-private:
+  private:
     HWND window_;
     PAINTSTRUCT paint_{};
     HDC dc_;
@@ -208,7 +230,7 @@ private:
 
 // SelectObject with the previous object put back at scope exit.
 class select_object {
-public:
+  public:
     select_object(HDC dc, HGDIOBJ object) : dc_(dc), previous_(::SelectObject(dc, object)) {}
     select_object(const select_object&) = delete;
     select_object& operator=(const select_object&) = delete;
@@ -220,7 +242,7 @@ public:
         }
     }
 
-private:
+  private:
     HDC dc_;
     HGDIOBJ previous_;
 };

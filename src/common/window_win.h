@@ -22,7 +22,7 @@ namespace tavrel {
 // notification-area icon). Hooks see the messages in the order in which
 // they were added.
 class MessageHook {
-public:
+  public:
     virtual ~MessageHook() = default;
     // True when the hook answered the message; `result` then holds the
     // answer and neither later hooks nor the window see it.
@@ -33,7 +33,7 @@ public:
 // as long as this owner lives. Its end detaches the hook; when the window
 // object has gone first, there is nothing left to detach.
 class HookAttachment {
-public:
+  public:
     HookAttachment() = default;
     HookAttachment(const HookAttachment&) = delete;
     HookAttachment& operator=(const HookAttachment&) = delete;
@@ -44,7 +44,7 @@ public:
     void reset();
     explicit operator bool() const { return hook_ != nullptr && !hooks_.expired(); }
 
-private:
+  private:
     friend class Window;
     using Hooks = std::vector<MessageHook*>;
     HookAttachment(const std::shared_ptr<Hooks>& hooks, MessageHook& hook)
@@ -55,7 +55,7 @@ private:
 };
 
 class Window {
-public:
+  public:
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
 
@@ -76,15 +76,15 @@ public:
     // second time is harmless.
     static void RegisterWindowClass(WNDCLASSEXW windowClass);
 
-protected:
+  protected:
     Window() = default;
     // Destroys the window, if it still exists, without involving the derived
     // object any more: by now its members are gone.
     virtual ~Window();
 
     // Creates the window for this object; null on failure.
-    HWND CreateFor(DWORD exStyle, const wchar_t* className, const wchar_t* title, DWORD style, int x,
-                   int y, int width, int height, HWND parent, HINSTANCE instance);
+    HWND CreateFor(DWORD exStyle, const wchar_t* className, const wchar_t* title, DWORD style,
+                   int x, int y, int width, int height, HWND parent, HINSTANCE instance);
     // Ends the window now; the object stays and can create it again.
     void Destroy() { window_.reset(); }
     // The window has closed itself: its owner hears of it (OnClosed) after
@@ -96,7 +96,7 @@ protected:
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) const;
 
-private:
+  private:
     static LRESULT CALLBACK Thunk(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
     LRESULT Route(UINT message, WPARAM wParam, LPARAM lParam);
     // Tells the owners of the windows that closed, one after another.
@@ -112,7 +112,7 @@ private:
 // thread, from its start to its end. When the outermost one ends, the
 // owners of the windows that closed meanwhile are told (Window::OnClosed).
 class HandlerFrame {
-public:
+  public:
     HandlerFrame() noexcept;
     HandlerFrame(const HandlerFrame&) = delete;
     HandlerFrame& operator=(const HandlerFrame&) = delete;

@@ -32,7 +32,8 @@ const std::array<ArrangementEntry, 29> kArrangements = {{
     {25, L"bbtSpiral", L"螺旋", L"25.螺旋线", L"Spiral", L"25.螺旋线"},
     {26, L"bbtLoveXin", L"心形", L"26.心形图", L"LoveXin", L"26.心形图"},
     {27, L"bbtDoubleLoveXin", L"心心相印 ", L"27.心心相印", L"DoubleLoveXin", L"27.心心相印"},
-    {28, L"bbtDoubleLoveXin2", L"心心相印 ", L"28.心心相印(交叉)", L"DoubleLoveXin2", L"28.心心相印(交叉)"},
+    {28, L"bbtDoubleLoveXin2", L"心心相印 ", L"28.心心相印(交叉)", L"DoubleLoveXin2",
+     L"28.心心相印(交叉)"},
     {29, L"bbtDigitalTime", L"数字时钟", L"数字时钟", L"DigitalTime", L"29.数字时钟"},
 }};
 

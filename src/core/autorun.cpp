@@ -12,7 +12,8 @@ AutorunRemoval RemoveAutorunEverywhere(RegistryAccess& registry) {
             continue;
         }
         registry.DeleteValue(root, kRunKeyPath, kProductName);
-        (registry.ValueExists(root, kRunKeyPath, kProductName) ? removal.remaining : removal.removed)
+        (registry.ValueExists(root, kRunKeyPath, kProductName) ? removal.remaining
+                                                               : removal.removed)
             .push_back(root);
     }
     return removal;

@@ -38,7 +38,8 @@ bool AutorunSet(RegistryAccess& registry);
 // What switching autorun off leaves for an administrator: told when a
 // machine-wide value could not be removed.
 inline constexpr wchar_t kAutorunLeftNotice[] =
-    L"本机所有用户的“系统启动时自动运行”设置只有管理员才能取消：请以管理员身份运行本软件后再取消一次。";
+    L"本机所有用户的“系统启动时自动运行”设置只有管理员才能取消：请以管理员身份运行本软件后再取消一"
+    L"次。";
 
 // Whether a value remains that only an administrator can remove.
 bool MachineWideRemains(const AutorunRemoval& removal);

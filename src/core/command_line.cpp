@@ -9,22 +9,28 @@ const wchar_t kCommandLineHelp[] =
     L"Tavrel 命令行用法：tavrel.exe 命令 [参数]\r\n"
     L"命令以 / 或 - 开头，不区分大小写，每次一个：\r\n"
     L"\r\n"
-    L"/arrange N　　执行第 N 种排列并设为当前排列（1～29 为内置排列，其后依次是自定义字符和自定排列方案的编号）\r\n"
+    L"/arrange N　　执行第 N 种排列并设为当前排列（1～29 "
+    L"为内置排列，其后依次是自定义字符和自定排列方案的编号）\r\n"
     L"/restore 名称　　恢复以此名称保存的自定排列方案\r\n"
     L"/save 名称　　把现在的图标位置保存为此名称的自定排列方案\r\n"
     L"/hide　　隐藏所有桌面图标\r\n"
     L"/show　　显示所有桌面图标\r\n"
     L"/exit　　退出正在运行的 Tavrel\r\n"
-    L"/uninstall　　询问后清除 Tavrel 的自动运行项、指向本程序的快捷方式和注册表中的全部设置，然后退出\r\n"
+    L"/uninstall　　询问后清除 Tavrel "
+    L"的自动运行项、指向本程序的快捷方式和注册表中的全部设置，然后退出\r\n"
     L"/?　　显示本说明\r\n"
     L"\r\n"
     L"名称中有空格时请加英文双引号，例如：tavrel.exe /restore \"我的 排列\"\r\n"
-    L"Tavrel 已在运行时，命令交给正在运行的 Tavrel 执行；否则 Tavrel 照常启动，启动完成后执行命令。\r\n"
-    L"退出码：0 成功；1 命令失败（没有这种排列或方案、名称已存在、正在运行的 Tavrel 没有应答或拒绝）；2 用法错误。";
+    L"Tavrel 已在运行时，命令交给正在运行的 Tavrel 执行；否则 Tavrel "
+    L"照常启动，启动完成后执行命令。\r\n"
+    L"退出码：0 成功；1 命令失败（没有这种排列或方案、名称已存在、正在运行的 Tavrel "
+    L"没有应答或拒绝）；2 用法错误。";
 
 namespace {
 
-constexpr bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t'; }
+constexpr bool IsBlank(wchar_t c) {
+    return c == L' ' || c == L'\t';
+}
 
 // ASCII letters only: the command words are ASCII, and no other letter may
 // pass for one of them.
@@ -130,8 +136,12 @@ std::wstring Quoted(const std::wstring& text) {
     return quoted;
 }
 
-constexpr bool IsHighSurrogate(std::uint32_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-constexpr bool IsLowSurrogate(std::uint32_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+constexpr bool IsHighSurrogate(std::uint32_t unit) {
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+constexpr bool IsLowSurrogate(std::uint32_t unit) {
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
 
 }  // namespace
 
@@ -293,7 +303,8 @@ std::optional<std::wstring> DecodeHandedText(const std::uint8_t* bytes, std::siz
     std::wstring text;
     text.reserve(size / 2);
     for (std::size_t i = 0; i < size; i += 2) {
-        const std::uint32_t unit = static_cast<std::uint32_t>(bytes[i]) | static_cast<std::uint32_t>(bytes[i + 1]) << 8;
+        const std::uint32_t unit =
+            static_cast<std::uint32_t>(bytes[i]) | static_cast<std::uint32_t>(bytes[i + 1]) << 8;
         if constexpr (sizeof(wchar_t) == 2) {
             text.push_back(static_cast<wchar_t>(unit));
         } else if (IsLowSurrogate(unit) && !text.empty() &&

@@ -44,13 +44,15 @@ enum CommandId : std::uint16_t {
     // New fixed commands go above this line.
     kFixedCommandEnd,
 };
-static_assert(kFixedCommandEnd <= kArrangementCommand, "fixed commands stay below the arrangements");
+static_assert(kFixedCommandEnd <= kArrangementCommand,
+              "fixed commands stay below the arrangements");
 
 // Arrangement numbers, built-in and run-time alike, have the command ids
 // from kArrangementCommand + 1 up to the last 16-bit id; no fixed command
 // lies in that range.
 inline constexpr std::uint16_t kLastArrangementCommand = 0xFFFF;
-inline constexpr std::int32_t kLastCommandArrangement = kLastArrangementCommand - kArrangementCommand;
+inline constexpr std::int32_t kLastCommandArrangement =
+    kLastArrangementCommand - kArrangementCommand;
 
 constexpr std::uint16_t ArrangementCommand(std::int32_t number) {
     return static_cast<std::uint16_t>(kArrangementCommand + number);

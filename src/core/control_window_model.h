@@ -14,7 +14,7 @@ enum class ProgramWindow { kNone, kControl, kSplash, kAbout, kHelp };
 
 // What the model asks of the real windows.
 class ControlWindowOps {
-public:
+  public:
     virtual ~ControlWindowOps() = default;
     // Showing the control window also activates it; the platform then
     // reports the activation back through FormActivate.
@@ -25,7 +25,7 @@ public:
 };
 
 class ControlWindowModel {
-public:
+  public:
     explicit ControlWindowModel(ControlWindowOps& ops) : ops_(ops) {}
 
     // Show sequence A: a double-click on the notification-area icon.
@@ -50,7 +50,7 @@ public:
     bool visibleFlag() const { return visibleFlag_; }
     ProgramWindow lastFocused() const { return lastFocused_; }
 
-private:
+  private:
     void MakeVisible();
 
     ControlWindowOps& ops_;

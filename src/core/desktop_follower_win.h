@@ -31,7 +31,7 @@ inline constexpr UINT kShellLookMs = 250;
 inline constexpr int kShellLooks = 240;
 
 class DesktopFollower final : public MessageHook {
-public:
+  public:
     // `arrange` performs the current arrangement (no save).
     DesktopFollower(DesktopAccess& desktop, std::function<void()> arrange)
         : desktop_(desktop), arrange_(std::move(arrange)) {}
@@ -41,7 +41,7 @@ public:
 
     bool Handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
-private:
+  private:
     void Arrange();
 
     DesktopAccess& desktop_;

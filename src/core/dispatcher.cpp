@@ -50,7 +50,9 @@ constexpr std::array<PatternCall, 28> kBuiltInPatterns = {
 
 }  // namespace
 
-void Dispatcher::PerformArrangement(std::int32_t number) { Perform(number, StartedBy::kProgram); }
+void Dispatcher::PerformArrangement(std::int32_t number) {
+    Perform(number, StartedBy::kProgram);
+}
 
 void Dispatcher::Perform(std::int32_t number, StartedBy startedBy) {
     // The counts are read at the moment of the call and not validated: a

@@ -26,7 +26,7 @@ constexpr bool ColorsItsOwnCaptions(std::int32_t arrangement) {
 
 // What the dispatcher needs from the rest of the program.
 class ArrangementHost {
-public:
+  public:
     virtual ~ArrangementHost() = default;
     virtual void SaveSettings() = 0;
     virtual void ShowDigitalClock() = 0;
@@ -44,7 +44,7 @@ public:
 };
 
 class Dispatcher {
-public:
+  public:
     Dispatcher(DesktopAccess& desktop, Settings& settings, ArrangementHost& host)
         : desktop_(desktop), settings_(settings), host_(host) {}
 
@@ -60,7 +60,7 @@ public:
     // The current arrangement stays as it is.
     void DemonstrateAll();
 
-private:
+  private:
     // What an arrangement does about a desktop that arranges its icons
     // itself: one the user started offers to switch that off, any other
     // tells of it.

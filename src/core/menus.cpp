@@ -12,14 +12,18 @@ MenuEntry Item(const wchar_t* name, const wchar_t* caption, int image, std::uint
 MenuEntry Submenu(const wchar_t* name, const wchar_t* caption, int image) {
     return {MenuEntryKind::kSubmenu, name, caption, image};
 }
-MenuEntry Separator() { return {MenuEntryKind::kSeparator}; }
-MenuEntry End() { return {MenuEntryKind::kEnd}; }
+MenuEntry Separator() {
+    return {MenuEntryKind::kSeparator};
+}
+MenuEntry End() {
+    return {MenuEntryKind::kEnd};
+}
 
 // Arrangement n's item: its Tag and its picture are its number.
 MenuEntry Arrangement(std::int32_t number, bool startsColumn = false) {
     const ArrangementEntry& entry = kArrangements[static_cast<std::size_t>(number - 1)];
-    return {MenuEntryKind::kItem, entry.menuName, entry.menuCaption, number, ArrangementCommand(number),
-            number, startsColumn};
+    return {MenuEntryKind::kItem,       entry.menuName, entry.menuCaption, number,
+            ArrangementCommand(number), number,         startsColumn};
 }
 
 std::vector<MenuEntry> MakeMainMenu() {
@@ -49,12 +53,14 @@ std::vector<MenuEntry> MakeMainMenu() {
     // separator, then one item per stored text or layout.
     menu.push_back(Submenu(L"CustomCharacter", L"自定字符排列", 35));
     menu.push_back(Item(L"CustomCharacterSave", L"我要自定义字符", 36, kCmdCustomCharacterSave));
-    menu.push_back(Item(L"CustomCharacterDelete", L"删除自定义字符", 37, kCmdCustomCharacterDelete));
+    menu.push_back(
+        Item(L"CustomCharacterDelete", L"删除自定义字符", 37, kCmdCustomCharacterDelete));
     menu.push_back(Separator());
     menu.push_back(End());
     menu.push_back(Submenu(L"CustomPosition", L"自定义排列", 38));
     menu.push_back(Item(L"CustomPositionSave", L"我要保存自定排列", 39, kCmdCustomPositionSave));
-    menu.push_back(Item(L"CustomPositionDelete", L"删除自定排列方案", 40, kCmdCustomPositionDelete));
+    menu.push_back(
+        Item(L"CustomPositionDelete", L"删除自定排列方案", 40, kCmdCustomPositionDelete));
     menu.push_back(Separator());
     menu.push_back(End());
     menu.push_back(Separator());
@@ -67,11 +73,14 @@ std::vector<MenuEntry> MakeSystemMenu() {
     std::vector<MenuEntry> menu;
     menu.push_back(Submenu(L"IconSetup", L"图标相关设置", 42));
     menu.push_back(Item(L"IconCacheRebuild", L"重建桌面图标缓存", kNoImage, kCmdIconCacheRebuild));
-    menu.push_back(Item(L"DelelteShortCut", L"清除快捷方式箭头", kNoImage, kCmdDeleteShortcutArrow));
-    menu.push_back(Item(L"IconTextTransparence", L"桌面图标文字透明", kNoImage, kCmdIconTextTransparence));
+    menu.push_back(
+        Item(L"DelelteShortCut", L"清除快捷方式箭头", kNoImage, kCmdDeleteShortcutArrow));
+    menu.push_back(
+        Item(L"IconTextTransparence", L"桌面图标文字透明", kNoImage, kCmdIconTextTransparence));
     menu.push_back(Separator());
     menu.push_back(Item(L"FlashScreen", L"设置屏幕刷新时间", kNoImage, kCmdFlashScreen));
-    menu.push_back(Item(L"SetDesktopIconTextColor", L"设置桌面图标文字颜色", kNoImage, kCmdSetDesktopIconTextColor));
+    menu.push_back(Item(L"SetDesktopIconTextColor", L"设置桌面图标文字颜色", kNoImage,
+                        kCmdSetDesktopIconTextColor));
     menu.push_back(End());
     menu.push_back(Submenu(L"CreateShort", L"建立快捷方式  ", 43));
     menu.push_back(Item(L"StartMenu", L"开始菜单", kNoImage, kCmdStartMenu));

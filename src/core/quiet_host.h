@@ -7,7 +7,7 @@
 namespace tavrel {
 
 class QuietHost : public ArrangementHost {
-public:
+  public:
     void SaveSettings() override {}
     void ShowDigitalClock() override {}
     void DrawCustomCharacter(std::int32_t) override {}

@@ -25,22 +25,22 @@ class WindowTimers {
 WindowTimers& SystemTimers();
 
 class RefreshTimer final : public MessageHook {
-public:
-  explicit RefreshTimer(std::function<void()> tick, WindowTimers& timers = SystemTimers())
-      : tick_(std::move(tick)), timers_(timers) {}
+  public:
+    explicit RefreshTimer(std::function<void()> tick, WindowTimers& timers = SystemTimers())
+        : tick_(std::move(tick)), timers_(timers) {}
 
-  // Runs at the window's design interval, 60 seconds, until the settings
-  // say otherwise.
-  void Start(HWND owner);
-  // Every `flashScreen` seconds; 0 or less stops the refresh. The
-  // countdown starts anew only when the interval differs from the one it
-  // had.
-  void SetPeriod(std::int32_t flashScreen);
-  void Stop();
+    // Runs at the window's design interval, 60 seconds, until the settings
+    // say otherwise.
+    void Start(HWND owner);
+    // Every `flashScreen` seconds; 0 or less stops the refresh. The
+    // countdown starts anew only when the interval differs from the one it
+    // had.
+    void SetPeriod(std::int32_t flashScreen);
+    void Stop();
 
-  bool Handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    bool Handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
-private:
+  private:
     std::function<void()> tick_;
     WindowTimers& timers_;
     HWND owner_ = nullptr;

@@ -7,8 +7,9 @@ namespace tavrel {
 namespace {
 
 class RegistrySettingsKey final : public SettingsKey {
-public:
-    RegistrySettingsKey(RegistryAccess& registry, RegistryRoot root) : registry_(registry), root_(root) {}
+  public:
+    RegistrySettingsKey(RegistryAccess& registry, RegistryRoot root)
+        : registry_(registry), root_(root) {}
     std::int32_t ReadInteger(const std::wstring& name) override {
         return registry_.ReadInteger(root_, kSettingsKeyPath, name);
     }
@@ -16,7 +17,7 @@ public:
         registry_.WriteInteger(root_, kSettingsKeyPath, name, value);
     }
 
-private:
+  private:
     RegistryAccess& registry_;
     RegistryRoot root_;
 };
@@ -37,7 +38,8 @@ RegistryRoot ChooseSettingsRoot(RegistryAccess& registry) {
     if (!registry.KeyExists(kMachine, kSettingsKeyPath)) {
         return registry.CanCreateKey(kMachine, kSettingsKeyPath) ? kMachine : kUser;
     }
-    return registry.CopyTree(kMachine, kSettingsKeyPath, kUser, kSettingsKeyPath) ? kUser : kMachine;
+    return registry.CopyTree(kMachine, kSettingsKeyPath, kUser, kSettingsKeyPath) ? kUser
+                                                                                  : kMachine;
 }
 
 std::unique_ptr<SettingsKey> RegistrySettings::OpenSettingsKey() {
@@ -61,7 +63,9 @@ void RegistrySettings::WriteAutorun() {
     }
 }
 
-std::wstring AutorunCommand(const std::wstring& programPath) { return L"\"" + programPath + L"\""; }
+std::wstring AutorunCommand(const std::wstring& programPath) {
+    return L"\"" + programPath + L"\"";
+}
 
 std::optional<std::wstring> ReadAutoRunCaption(RegistryAccess& registry, RegistryRoot root) {
     if (!registry.CreateKey(root, kRunKeyPath)) {
@@ -70,7 +74,8 @@ std::optional<std::wstring> ReadAutoRunCaption(RegistryAccess& registry, Registr
     return std::wstring(AutoRunCaption(AutorunSet(registry)));
 }
 
-std::optional<std::wstring> ReadCustomCharacter(RegistryAccess& registry, RegistryRoot root, std::int32_t k) {
+std::optional<std::wstring> ReadCustomCharacter(RegistryAccess& registry, RegistryRoot root,
+                                                std::int32_t k) {
     const std::wstring characters = std::wstring(kSettingsKeyPath) + L"\\CustomCharacter";
     if (!registry.OpenKey(root, kSettingsKeyPath) || !registry.OpenKey(root, characters)) {
         return std::nullopt;

@@ -31,7 +31,7 @@ RegistryRoot ChooseSettingsRoot(RegistryAccess& registry);
 
 // The settings store on a registry root.
 class RegistrySettings final : public SettingsRegistry {
-public:
+  public:
     RegistrySettings(RegistryAccess& registry, RegistryRoot root, std::wstring programPath)
         : registry_(registry), root_(root), programPath_(std::move(programPath)) {}
 
@@ -39,7 +39,7 @@ public:
     std::unique_ptr<SettingsKey> CreateSettingsKey() override;
     void WriteAutorun() override;
 
-private:
+  private:
     RegistryAccess& registry_;
     RegistryRoot root_;
     std::wstring programPath_;
@@ -59,6 +59,7 @@ std::optional<std::wstring> ReadAutoRunCaption(RegistryAccess& registry, Registr
 // The text of custom character k (from 1), stored under the settings key's
 // subkey "CustomCharacter" as "CustomCharacter<k>": nothing when either key
 // does not exist, the empty text when the value does not.
-std::optional<std::wstring> ReadCustomCharacter(RegistryAccess& registry, RegistryRoot root, std::int32_t k);
+std::optional<std::wstring> ReadCustomCharacter(RegistryAccess& registry, RegistryRoot root,
+                                                std::int32_t k);
 
 }  // namespace tavrel

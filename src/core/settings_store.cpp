@@ -56,9 +56,11 @@ void FirstRun(SettingsRegistry& registry, StartupActions& actions) {
 // A settings key that fails every read: what reading from a key that could
 // not be opened comes to.
 class MissingKey final : public SettingsKey {
-public:
+  public:
     std::int32_t ReadInteger(const std::wstring& name) override { throw FailedToGetData(name); }
-    void WriteInteger(const std::wstring& name, std::int32_t) override { throw FailedToSetData(name); }
+    void WriteInteger(const std::wstring& name, std::int32_t) override {
+        throw FailedToSetData(name);
+    }
 };
 
 }  // namespace

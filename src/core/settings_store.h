@@ -27,7 +27,7 @@ extern const wchar_t kWelcomeText[];
 // than four bytes, fails with "Failed to get data for '%s'"; a value of
 // another type that fits in four bytes with "Invalid data type for '%s'".
 class SettingsKey {
-public:
+  public:
     virtual ~SettingsKey() = default;
     virtual std::int32_t ReadInteger(const std::wstring& name) = 0;
     // Fails with "Failed to set data for '%s'".
@@ -35,7 +35,7 @@ public:
 };
 
 class SettingsRegistry {
-public:
+  public:
     virtual ~SettingsRegistry() = default;
     // Null when the key does not exist (or cannot be opened).
     virtual std::unique_ptr<SettingsKey> OpenSettingsKey() = 0;
@@ -48,7 +48,7 @@ public:
 
 // What loading the settings sets in motion in the rest of the program.
 class StartupActions {
-public:
+  public:
     virtual ~StartupActions() = default;
     virtual void ApplyTextColor() = 0;
     virtual void PerformArrangement() = 0;

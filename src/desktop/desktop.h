@@ -33,7 +33,8 @@ struct WorkAreaRect {
 // The message parameter of a move: the low 16 bits of x, then the low 16
 // bits of y, so 70000 arrives as 4464 and -1 as 0xFFFF.
 constexpr std::uint32_t PackIconPosition(std::int32_t x, std::int32_t y) {
-    return (static_cast<std::uint32_t>(x) & 0xFFFFu) | (static_cast<std::uint32_t>(y) & 0xFFFFu) << 16;
+    return (static_cast<std::uint32_t>(x) & 0xFFFFu) | (static_cast<std::uint32_t>(y) & 0xFFFFu)
+                                                           << 16;
 }
 
 // What the shell's list view does to positions it is given: auto-arrange
@@ -56,7 +57,7 @@ struct DesktopIcon {
 // Reads captions and positions out of the shell's process. Lives for one
 // save or restore of a layout; closing it frees everything it allocated.
 class DesktopIconReader {
-public:
+  public:
     virtual ~DesktopIconReader() = default;
     virtual std::int32_t Count() = 0;
     // Nothing when the icon's caption cannot be read.
@@ -64,7 +65,7 @@ public:
 };
 
 class DesktopAccess {
-public:
+  public:
     virtual ~DesktopAccess() = default;
 
     virtual ListViewHandle FindDesktopListView() = 0;
@@ -75,7 +76,8 @@ public:
     virtual WorkAreaRect GetDesktopWorkArea() = 0;
     virtual void SetIconTextColor(ListViewHandle handle, ColorRef color) = 0;
     virtual void SetIconTextBackColor(ListViewHandle handle, ColorRef color) = 0;
-    virtual void RedrawDesktopIcons(ListViewHandle handle, std::int32_t first, std::int32_t last) = 0;
+    virtual void RedrawDesktopIcons(ListViewHandle handle, std::int32_t first,
+                                    std::int32_t last) = 0;
     // Both false for a null handle or a shell that does not answer.
     virtual DesktopListStyles GetDesktopListStyles(ListViewHandle handle) = 0;
     // 0 hides the shell's whole desktop window, anything else shows it.

@@ -118,7 +118,7 @@ WordSize WordSizeOf(HANDLE process) {
 }
 
 class Win32IconReader final : public DesktopIconReader {
-public:
+  public:
     Win32IconReader(HWND listView, std::uint32_t timeoutMs, unique_process process,
                     const ItemRecordLayout& layout, unique_virtual_block local,
                     unique_remote_block remote)
@@ -179,7 +179,7 @@ public:
         return icon;
     }
 
-private:
+  private:
     bool Send(UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR* result) {
         if (dead_) {
             return false;

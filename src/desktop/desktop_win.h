@@ -20,7 +20,7 @@ namespace tavrel {
 inline constexpr std::uint32_t kShellAnswerTimeoutMs = 5000;
 
 class Win32Desktop final : public DesktopAccess {
-public:
+  public:
     // `shellView` is the shell's own view of the desktop; the real one when
     // null.
     explicit Win32Desktop(std::uint32_t answerTimeoutMs = kShellAnswerTimeoutMs,
@@ -41,7 +41,7 @@ public:
     void SwitchOffSelfArranging(ListViewHandle handle) override;
     std::unique_ptr<DesktopIconReader> OpenIconReader() override;
 
-private:
+  private:
     // A list view message; false when the shell did not answer in time (or
     // the window is gone), and from then on for every message to the same
     // handle until the next lookup starts a new operation.

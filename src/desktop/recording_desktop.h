@@ -19,7 +19,7 @@ struct Move {
 };
 
 class RecordingDesktop : public DesktopAccess {
-public:
+  public:
     RecordingDesktop(std::int32_t count, std::int32_t width, std::int32_t height)
         : count_(count), area_{0, 0, width, height} {}
 
@@ -32,9 +32,7 @@ public:
     ListViewHandle FindDesktopListView() override {
         return present_ ? ListViewHandle{0x1234} : ListViewHandle{};
     }
-    std::int32_t GetDesktopIconCount(ListViewHandle handle) override {
-        return handle ? count_ : 0;
-    }
+    std::int32_t GetDesktopIconCount(ListViewHandle handle) override { return handle ? count_ : 0; }
     void MoveDesktopIcon(ListViewHandle handle, std::int32_t index, std::int32_t x,
                          std::int32_t y) override {
         if (handle) {
@@ -78,7 +76,7 @@ public:
     // A query, not a change of the desktop: counted, not in the events.
     int styleQueries = 0;
 
-private:
+  private:
     bool present_ = true;
     bool shown_ = true;
     std::int32_t count_;

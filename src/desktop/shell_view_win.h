@@ -7,7 +7,7 @@
 namespace tavrel {
 
 class ShellDesktopView {
-public:
+  public:
     virtual ~ShellDesktopView() = default;
     // Switches both options off; false when the system offers no such view
     // (systems before Vista, Wine).
@@ -17,7 +17,7 @@ public:
 // Through COM: the shell's window list finds the desktop's browser, its
 // active view is the folder view whose flags are changed.
 class ComShellDesktopView final : public ShellDesktopView {
-public:
+  public:
     bool SwitchOffSelfArranging() override;
 };
 

@@ -9,7 +9,9 @@ namespace {
 // These figures cut their offsets from the centre toward zero, not to the
 // nearest: the shortened full turn leaves Sin and Cos a hair short of 1 at
 // the quarter turns, and the figures' exact places depend on it.
-std::int64_t Offset(Real value) { return Trunc32(value); }
+std::int64_t Offset(Real value) {
+    return Trunc32(value);
+}
 
 }  // namespace
 

@@ -45,7 +45,8 @@ void ArrangeAlongEdge(DesktopAccess& desktop, Edge edge, std::int32_t spacing,
     const std::int32_t limit = horizontal ? Wrap32(static_cast<std::int64_t>(frame.width) - 31)
                                           : Wrap32(static_cast<std::int64_t>(frame.height) - 30);
     const bool forward = direction == 1;
-    const std::int64_t lastSlot = Div(Wrap32(static_cast<std::int64_t>(frame.height) - 30), spacing);
+    const std::int64_t lastSlot =
+        Div(Wrap32(static_cast<std::int64_t>(frame.height) - 30), spacing);
 
     std::int64_t slot = 0;
     std::int64_t line = (edge == Edge::kTop || edge == Edge::kLeft) ? 0 : 1;

@@ -34,7 +34,8 @@ void ColourCaptionsRedBeforeMoving(DesktopAccess& desktop, const PatternFrame& f
 Real HeartParameter(std::int64_t i, std::int64_t count) {
     const Real k = R(count) / 2.0L;
     const Real delta =
-        i == 0 ? 0.0L : Quotient(Quotient(k * 0.11L - Quotient(R(i) * (k * 0.11L), k), R(count)), 2.0L);
+        i == 0 ? 0.0L
+               : Quotient(Quotient(k * 0.11L - Quotient(R(i) * (k * 0.11L), k), R(count)), 2.0L);
     return (Quotient(R(i), R(count)) + delta) * 6.2831852L;
 }
 
@@ -61,7 +62,8 @@ void ArrangeCross(DesktopAccess& desktop) {
             MoveIcon(desktop, frame, i, Round32(Cos(0.0L) * d) + 20, rowY);
         } else {
             const Real e = d - R(w);
-            MoveIcon(desktop, frame, i, Round32(Cos(kPi / 2) * e) + columnX, Round32(Sin(kPi / 2) * e) + 30);
+            MoveIcon(desktop, frame, i, Round32(Cos(kPi / 2) * e) + columnX,
+                     Round32(Sin(kPi / 2) * e) + 30);
         }
     }
 }

@@ -12,7 +12,9 @@ PatternFrame OpenPatternFrame(DesktopAccess& desktop) {
     return frame;
 }
 
-std::int32_t HalfRounded(std::int32_t size) { return Round32(static_cast<Real>(size) / 2.0L); }
+std::int32_t HalfRounded(std::int32_t size) {
+    return Round32(static_cast<Real>(size) / 2.0L);
+}
 
 }  // namespace tavrel
 

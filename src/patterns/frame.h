@@ -24,8 +24,8 @@ PatternFrame OpenPatternFrame(DesktopAccess& desktop);
 
 // Moves icon `index` to (x, y), each computed exactly and kept to the 32
 // bits a position has; only their low 16 bits reach the list view.
-inline void MoveIcon(DesktopAccess& desktop, const PatternFrame& frame, std::int64_t index, std::int64_t x,
-                     std::int64_t y) {
+inline void MoveIcon(DesktopAccess& desktop, const PatternFrame& frame, std::int64_t index,
+                     std::int64_t x, std::int64_t y) {
     desktop.MoveDesktopIcon(frame.handle, Wrap32(index), Wrap32(x), Wrap32(y));
 }
 

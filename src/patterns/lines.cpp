@@ -57,7 +57,9 @@ void ArrangeParallelLines(DesktopAccess& desktop, std::int32_t spacing, std::int
     const std::int64_t a = spacing;
     const std::int64_t w = frame.width;
     const std::int64_t h = frame.height;
-    const auto over = [](std::int64_t value, std::int64_t limit) { return Wrap32(value) > Wrap32(limit); };
+    const auto over = [](std::int64_t value, std::int64_t limit) {
+        return Wrap32(value) > Wrap32(limit);
+    };
 
     int state = (variant >= 1 && variant <= 4) ? variant : 2;
     std::int64_t j = 0;
@@ -135,13 +137,15 @@ void ArrangeTriangle(DesktopAccess& desktop) {
         const auto index = static_cast<std::int32_t>(i);
         if (i < q) {  // left side, from the apex down
             const Real d = R(i) * step;
-            MoveIcon(desktop, frame, index, Round32(cos1 * d) + halfWidth - 12, Round32(sin1 * d) + 10);
+            MoveIcon(desktop, frame, index, Round32(cos1 * d) + halfWidth - 12,
+                     Round32(sin1 * d) + 10);
         } else if (i < 2 * q) {  // base, left to right
             const Real d = R(i) * step;
             MoveIcon(desktop, frame, index, Round32(d) - (w - 390), h - 75);
         } else {  // right side, from the base up toward the apex
             const Real d = R(n - i) * step;
-            MoveIcon(desktop, frame, index, Round32(cos3 * d) + halfWidth - 10, Round32(sin3 * d) + 10);
+            MoveIcon(desktop, frame, index, Round32(cos3 * d) + halfWidth - 10,
+                     Round32(sin3 * d) + 10);
         }
     }
 }
@@ -175,7 +179,7 @@ void ArrangeSquare(DesktopAccess& desktop) {
         } else if (i < 3 * q) {  // right side, up
             const Real d = -step * R(i - 2 * q);
             MoveIcon(desktop, frame, index, Round32(cos3 * d) + c + 20 + s,
-                 Round32(sin3 * d) + h - 100);
+                     Round32(sin3 * d) + h - 100);
         } else {  // top, leftward
             const Real d = -(step + 3) * R(i - 3 * q);
             MoveIcon(desktop, frame, index, Round32(d) + c + 20 + s, 30);
@@ -207,7 +211,9 @@ void WalkRings(DesktopAccess& desktop, std::int32_t spacing, const RingShape& sh
     std::int64_t firstSize = shape.firstIsRow ? frame.height : frame.width;
     std::int64_t secondSize = shape.firstIsRow ? frame.width : frame.height;
     int side = 1;
-    const auto over = [](std::int64_t left, std::int64_t right) { return Wrap32(left) > Wrap32(right); };
+    const auto over = [](std::int64_t left, std::int64_t right) {
+        return Wrap32(left) > Wrap32(right);
+    };
     for (std::int32_t i = 0; i < frame.count; ++i) {
         switch (side) {
             case 1:
@@ -245,16 +251,18 @@ void WalkRings(DesktopAccess& desktop, std::int32_t spacing, const RingShape& sh
 
 void ArrangeRectangleDown(DesktopAccess& desktop, std::int32_t spacing) {
     // Down the left side, right along the bottom, up, left along the top.
-    WalkRings(desktop, spacing, {30, 2, true}, [](std::int64_t a, std::int64_t column, std::int64_t row) {
-        return std::pair{(a + 6) * column + 22, (a - 2) * (row - 1) + 2};
-    });
+    WalkRings(desktop, spacing, {30, 2, true},
+              [](std::int64_t a, std::int64_t column, std::int64_t row) {
+                  return std::pair{(a + 6) * column + 22, (a - 2) * (row - 1) + 2};
+              });
 }
 
 void ArrangeRectangleAcross(DesktopAccess& desktop, std::int32_t spacing) {
     // Right along the top, down the right side, left along the bottom, up.
-    WalkRings(desktop, spacing, {110, 1, false}, [](std::int64_t a, std::int64_t column, std::int64_t row) {
-        return std::pair{(a + 6) * (column - 1) + 22, (a - 2) * row + 2};
-    });
+    WalkRings(desktop, spacing, {110, 1, false},
+              [](std::int64_t a, std::int64_t column, std::int64_t row) {
+                  return std::pair{(a + 6) * (column - 1) + 22, (a - 2) * row + 2};
+              });
 }
 
 }  // namespace tavrel

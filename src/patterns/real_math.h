@@ -9,8 +9,12 @@ namespace tavrel {
 
 inline constexpr Real kPi = 3.141592653589793238462643383279502884L;
 
-inline Real Sin(Real angle) { return std::sin(angle); }
-inline Real Cos(Real angle) { return std::cos(angle); }
+inline Real Sin(Real angle) {
+    return std::sin(angle);
+}
+inline Real Cos(Real angle) {
+    return std::cos(angle);
+}
 
 // A real quotient whose divisor is 0 only on a degenerate work area (no
 // width, no height) or with too few icons for a figure's part; it counts
@@ -20,6 +24,8 @@ inline Real Quotient(Real dividend, Real divisor) {
 }
 
 // The real value of a 32-bit integer, exactly.
-inline Real R(std::int64_t value) { return static_cast<Real>(value); }
+inline Real R(std::int64_t value) {
+    return static_cast<Real>(value);
+}
 
 }  // namespace tavrel

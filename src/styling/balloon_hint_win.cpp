@@ -516,6 +516,8 @@ void BalloonHints::Reschedule() {
                    static_cast<UINT>(std::min<std::uint64_t>(delay, 0x7FFFFFFF)), nullptr) != 0;
 }
 
-std::uint64_t BalloonHints::Now() { return clock_.NowMs(); }
+std::uint64_t BalloonHints::Now() {
+    return clock_.NowMs();
+}
 
 }  // namespace tavrel

@@ -74,8 +74,9 @@ void FlatControls::TakeOver() {
     active_ = true;
     for (const auto& [control, registered] : registered_) {
         // The kinds the painter styles may have changed since.
-        const std::uint32_t kinds = registered.kind == Kind::kBitmapButton ? kStyleBitmapButtons
-                                                                           : (kStyleEdits | kStyleMemos);
+        const std::uint32_t kinds = registered.kind == Kind::kBitmapButton
+                                        ? kStyleBitmapButtons
+                                        : (kStyleEdits | kStyleMemos);
         const bool styled = (properties_.styledControls & kinds) != 0;
         if (styled && !IsTakenOver(control) && ::IsWindow(control)) {
             Attach(control, registered);

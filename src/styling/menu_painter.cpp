@@ -153,8 +153,8 @@ void PlanCheckMark(std::vector<DrawOp>& ops, const DerivedColors& colors, const 
 
 }  // namespace
 
-void AddTextRelief(std::vector<DrawOp>& ops, const Rect& text, const std::wstring& caption, bool alignRight,
-                   bool rtlReading) {
+void AddTextRelief(std::vector<DrawOp>& ops, const Rect& text, const std::wstring& caption,
+                   bool alignRight, bool rtlReading) {
     struct Pass {
         int dx;
         int dy;
@@ -162,13 +162,14 @@ void AddTextRelief(std::vector<DrawOp>& ops, const Rect& text, const std::wstrin
     };
     constexpr Pass kPasses[] = {{-1, -1, 30}, {1, -1, 30}, {-1, 1, 40}, {1, 1, 60}};
     for (const Pass& pass : kPasses) {
-        ops.push_back(TextOp{{text.left + pass.dx, text.top + pass.dy, text.right + pass.dx, text.bottom + pass.dy},
-                             caption,
-                             0,
-                             alignRight,
-                             rtlReading,
-                             pass.darken,
-                             {text.left, text.top}});
+        ops.push_back(TextOp{
+            {text.left + pass.dx, text.top + pass.dy, text.right + pass.dx, text.bottom + pass.dy},
+            caption,
+            0,
+            alignRight,
+            rtlReading,
+            pass.darken,
+            {text.left, text.top}});
     }
 }
 

@@ -154,8 +154,8 @@ struct ItemPlan {
 
 // The soft relief of a default item's text: four passes one pixel around it,
 // in colours darkened (by 30, 30, 40 and 60) from the background under it.
-void AddTextRelief(std::vector<DrawOp>& ops, const Rect& text, const std::wstring& caption, bool alignRight,
-                   bool rtlReading);
+void AddTextRelief(std::vector<DrawOp>& ops, const Rect& text, const std::wstring& caption,
+                   bool alignRight, bool rtlReading);
 
 // `canvasIsMenuWindow`: the canvas belongs to a window other than the owner
 // window, that is to the open menu's own window. Resets the font first

@@ -129,7 +129,8 @@ std::int32_t ScaleSavedCoordinate(std::int32_t value, std::int32_t now, std::int
     if (now <= 0 || saved <= 0) {
         return value;
     }
-    return Wrap32(Round(static_cast<Real>(value) * static_cast<Real>(now) / static_cast<Real>(saved)));
+    return Wrap32(
+        Round(static_cast<Real>(value) * static_cast<Real>(now) / static_cast<Real>(saved)));
 }
 
 std::wstring LayoutKeyPath(std::int64_t k) {
@@ -202,7 +203,8 @@ void RestoreIconLayout(DesktopAccess& desktop, const CustomStore& store, const s
         }
         const StoredPosition& position = *named->position;
         desktop.MoveDesktopIcon(
-            listView, i, saved ? ScaleSavedCoordinate(position.x, now.width, saved->width) : position.x,
+            listView, i,
+            saved ? ScaleSavedCoordinate(position.x, now.width, saved->width) : position.x,
             saved ? ScaleSavedCoordinate(position.y, now.height, saved->height) : position.y);
     }
 }
@@ -214,7 +216,8 @@ void CustomPositionSaveClick(CustomPositionContext& context) {
     }
 }
 
-std::int64_t CountLayoutsNamed(const CustomStore& store, const Settings& settings, const std::wstring& name) {
+std::int64_t CountLayoutsNamed(const CustomStore& store, const Settings& settings,
+                               const std::wstring& name) {
     std::int64_t count = 0;
     for (std::int64_t n = 1; n <= settings.customCount; ++n) {
         count += LayoutName(store, LayoutKeyPath(n)) == name ? 1 : 0;
@@ -226,7 +229,8 @@ std::optional<std::int32_t> LayoutNumberNamed(const CustomStore& store, const Se
                                               const std::wstring& name) {
     for (std::int64_t n = 1; n <= settings.customCount; ++n) {
         if (LayoutName(store, LayoutKeyPath(n)) == name) {
-            const std::int64_t number = 29 + static_cast<std::int64_t>(settings.customCharacterCount) + n;
+            const std::int64_t number =
+                29 + static_cast<std::int64_t>(settings.customCharacterCount) + n;
             if (number < 30 || number > std::numeric_limits<std::int32_t>::max()) {
                 return std::nullopt;  // only damaged counts get here
             }

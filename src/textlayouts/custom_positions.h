@@ -81,7 +81,8 @@ void CustomPositionSaveClick(CustomPositionContext& context);
 bool SaveLayoutNamed(CustomPositionContext& context, const std::wstring& name);
 
 // How many layouts are stored under exactly this name.
-std::int64_t CountLayoutsNamed(const CustomStore& store, const Settings& settings, const std::wstring& name);
+std::int64_t CountLayoutsNamed(const CustomStore& store, const Settings& settings,
+                               const std::wstring& name);
 
 // The arrangement number of the first layout stored under exactly this
 // name, or nothing.

@@ -29,8 +29,10 @@ void PlaceTextDots(DesktopAccess& desktop, const InkBitmap& ink, std::int64_t te
     }
     // The grid reaches from the bitmap's origin: blank columns and rows
     // before the ink take their share of the space too.
-    const std::int64_t cellWidth = Div(Wrap32(std::int64_t{frame.width} - 100), Wrap32(maxColumn + 1));
-    const std::int64_t cellHeight = Div(Wrap32(std::int64_t{frame.height} - 200), Wrap32(maxRow + 1));
+    const std::int64_t cellWidth =
+        Div(Wrap32(std::int64_t{frame.width} - 100), Wrap32(maxColumn + 1));
+    const std::int64_t cellHeight =
+        Div(Wrap32(std::int64_t{frame.height} - 200), Wrap32(maxRow + 1));
 
     std::int64_t dot = 0;
     for (std::int64_t row = 0; row < kInkRows; ++row) {

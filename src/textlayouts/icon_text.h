@@ -16,7 +16,7 @@ namespace tavrel {
 // The scratch bitmap the text is rendered into, as ink (exactly black) or
 // not.
 class InkBitmap {
-public:
+  public:
     static constexpr int kWidth = 100;
     static constexpr int kHeight = 50;
 
@@ -33,7 +33,7 @@ public:
     }
     int CountInk() const;
 
-private:
+  private:
     std::array<bool, kWidth * kHeight> ink_{};
 };
 

@@ -75,8 +75,8 @@ void DesktopTweaks::RemoveShortcutArrow() {
     if (systemDirectory.empty()) {
         return;
     }
-    registry.WriteString(RegistryRoot::kLocalMachineShellView, kShellIconsKeyPath, kShortcutArrowIconValue,
-                         systemDirectory + kArrowlessIcon);
+    registry.WriteString(RegistryRoot::kLocalMachineShellView, kShellIconsKeyPath,
+                         kShortcutArrowIconValue, systemDirectory + kArrowlessIcon);
 }
 
 bool DesktopTweaks::RebuildIconCache() {

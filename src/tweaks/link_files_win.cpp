@@ -14,15 +14,16 @@ namespace tavrel {
 namespace {
 
 bool SameName(const std::wstring& a, const std::wstring& b) {
-    return ::CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()),
-                                  TRUE) == CSTR_EQUAL;
+    return ::CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(),
+                                  static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
 }
 
 // The file's long name, so that a short (8.3) spelling names it too.
 std::wstring LongName(const std::wstring& path) {
     std::wstring name(MAX_PATH, L'\0');
     for (;;) {
-        const DWORD length = ::GetLongPathNameW(path.c_str(), name.data(), static_cast<DWORD>(name.size()));
+        const DWORD length =
+            ::GetLongPathNameW(path.c_str(), name.data(), static_cast<DWORD>(name.size()));
         if (length == 0) {
             return path;
         }
@@ -51,7 +52,8 @@ std::vector<std::wstring> Win32LinkFiles::LinksIn(const std::wstring& folder) {
     }
     do {
         // The pattern also matches longer extensions through their short names.
-        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 && HasLinkExtension(found.cFileName)) {
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
+            HasLinkExtension(found.cFileName)) {
             links.push_back(folder + L"\\" + found.cFileName);
         }
     } while (::FindNextFileW(search.get(), &found));
@@ -69,7 +71,8 @@ bool Win32LinkFiles::PointsAt(const std::wstring& link, const std::wstring& targ
         return false;
     }
     std::wstring path(32768, L'\0');
-    if (shellLink->GetPath(path.data(), static_cast<int>(path.size()), nullptr, SLGP_RAWPATH) != S_OK) {
+    if (shellLink->GetPath(path.data(), static_cast<int>(path.size()), nullptr, SLGP_RAWPATH) !=
+        S_OK) {
         return false;
     }
     path.resize(std::wcslen(path.c_str()));
@@ -77,7 +80,8 @@ bool Win32LinkFiles::PointsAt(const std::wstring& link, const std::wstring& targ
 }
 
 bool Win32LinkFiles::Delete(const std::wstring& path) {
-    return ::DeleteFileW(path.c_str()) || ::GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES;
+    return ::DeleteFileW(path.c_str()) ||
+           ::GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES;
 }
 
 }  // namespace tavrel

@@ -15,7 +15,8 @@ namespace {
 // other one).
 constexpr std::array<RegistryRoot, 3> kSettingsRoots = kAutorunRoots;
 // The parents of the settings key that the program made, innermost first.
-constexpr std::array<const wchar_t*, 2> kSettingsParents = {L"Software\\Quorral\\Tavrel", L"Software\\Quorral"};
+constexpr std::array<const wchar_t*, 2> kSettingsParents = {L"Software\\Quorral\\Tavrel",
+                                                            L"Software\\Quorral"};
 
 std::wstring RootName(RegistryRoot root) {
     return IsMachineRoot(root) ? L"HKEY_LOCAL_MACHINE\\" : L"HKEY_CURRENT_USER\\";
@@ -31,8 +32,9 @@ void Add(std::vector<Remains>& remains, Remains thing) {
 
 void RemoveAutorun(RegistryAccess& registry, std::vector<Remains>& remains) {
     for (RegistryRoot root : RemoveAutorunEverywhere(registry).remaining) {
-        Add(remains, {L"自动运行项：" + RootName(root) + kRunKeyPath + L" 中的“" + kProductName + L"”",
-                      IsMachineRoot(root)});
+        Add(remains,
+            {L"自动运行项：" + RootName(root) + kRunKeyPath + L" 中的“" + kProductName + L"”",
+             IsMachineRoot(root)});
     }
 }
 
@@ -44,9 +46,11 @@ void RemoveLinks(UninstallParts& parts, std::vector<Remains>& remains) {
             directory = ShortcutFolder(parts.registry, parts.shortcuts, folder);
         } catch (const Error& error) {
             // A folder value that is no text: its links cannot be looked for.
-            Add(remains, {L"快捷方式：“" + std::wstring(ShortcutFolderValueNames[static_cast<std::size_t>(folder)]) +
-                              L"”文件夹（" + error.message() + L"）",
-                          false});
+            Add(remains,
+                {L"快捷方式：“" +
+                     std::wstring(ShortcutFolderValueNames[static_cast<std::size_t>(folder)]) +
+                     L"”文件夹（" + error.message() + L"）",
+                 false});
             continue;
         }
         if (directory.empty() || !parts.shortcuts.DirectoryExists(directory)) {

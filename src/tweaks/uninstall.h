@@ -27,7 +27,8 @@ inline constexpr wchar_t kUninstalledNotice[] =
     L"程序文件本身没有删除，不再需要时直接删除即可。";
 inline constexpr wchar_t kUninstallRemainsNotice[] = L"Tavrel 现在退出，但以下内容未能清除：";
 inline constexpr wchar_t kUninstallNeedsAdministrator[] =
-    L"属于整台电脑的项目只有管理员才能清除：请以管理员身份打开命令提示符，再执行 tavrel.exe /uninstall。";
+    L"属于整台电脑的项目只有管理员才能清除：请以管理员身份打开命令提示符，再执行 tavrel.exe "
+    L"/uninstall。";
 
 // The shell link files of a folder, for finding the program's links.
 class LinkFiles {

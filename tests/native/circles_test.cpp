@@ -22,14 +22,16 @@ std::vector<Place> Places(const testing::FigureRun& run) {
 
 TEST(HalfCircles, UpperArcLeftToRight) {
     const auto run = RunFigure([](DesktopAccess& d) { ArrangeHalfCircle(d, 0); }, 6);
-    EXPECT_EQ(Places(run), (std::vector<Place>{{70, 439}, {184, 240}, {383, 126}, {611, 126},
-                                               {810, 240}, {924, 439}}));
+    EXPECT_EQ(Places(run),
+              (std::vector<Place>{
+                  {70, 439}, {184, 240}, {383, 126}, {611, 126}, {810, 240}, {924, 439}}));
 }
 
 TEST(HalfCircles, LowerArcRightToLeft) {
     const auto run = RunFigure([](DesktopAccess& d) { ArrangeHalfCircle(d, 1); }, 6);
-    EXPECT_EQ(Places(run), (std::vector<Place>{{923, 241}, {806, 439}, {607, 551}, {379, 549},
-                                               {181, 432}, {69, 233}}));
+    EXPECT_EQ(Places(run),
+              (std::vector<Place>{
+                  {923, 241}, {806, 439}, {607, 551}, {379, 549}, {181, 432}, {69, 233}}));
 }
 
 TEST(HalfCircles, OneIconSitsOnTopOfTheArc) {

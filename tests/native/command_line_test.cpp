@@ -22,10 +22,12 @@ void ExpectCommand(const std::wstring& line, const ProgramCommand& command) {
 }
 
 TEST(CommandLine, TheProgramNameIsSkippedAsTheSystemSkipsIt) {
-    EXPECT_EQ(ArgumentsAfterProgramName(L"\"C:\\Program Files\\Tavrel\\tavrel.exe\" /arrange 5"), L" /arrange 5");
+    EXPECT_EQ(ArgumentsAfterProgramName(L"\"C:\\Program Files\\Tavrel\\tavrel.exe\" /arrange 5"),
+              L" /arrange 5");
     EXPECT_EQ(ArgumentsAfterProgramName(L"C:\\Tavrel\\tavrel.exe\t/hide"), L"\t/hide");
     EXPECT_EQ(ArgumentsAfterProgramName(L"tavrel.exe"), L"");
-    EXPECT_EQ(ArgumentsAfterProgramName(L"\"C:\\unclosed /hide"), L"") << "the name runs to the end";
+    EXPECT_EQ(ArgumentsAfterProgramName(L"\"C:\\unclosed /hide"), L"")
+        << "the name runs to the end";
     EXPECT_EQ(ArgumentsAfterProgramName(L""), L"");
 }
 
@@ -36,8 +38,10 @@ TEST(CommandLine, ArgumentsSplitAsTheRuntimeSplitsThem) {
     EXPECT_EQ(SplitArguments(L"\"\""), (Words{L""})) << "an empty argument is one";
     EXPECT_EQ(SplitArguments(L"\"a\"\"b\""), (Words{L"a\"b"})) << "\"\" inside quotes";
     EXPECT_EQ(SplitArguments(L"a\\\\\"b c\""), (Words{L"a\\b c"})) << "2n backslashes and a quote";
-    EXPECT_EQ(SplitArguments(L"a\\\\\\\"b"), (Words{L"a\\\"b"})) << "2n + 1 backslashes and a quote";
-    EXPECT_EQ(SplitArguments(L"C:\\dir\\ x"), (Words{L"C:\\dir\\", L"x"})) << "other backslashes stay";
+    EXPECT_EQ(SplitArguments(L"a\\\\\\\"b"), (Words{L"a\\\"b"}))
+        << "2n + 1 backslashes and a quote";
+    EXPECT_EQ(SplitArguments(L"C:\\dir\\ x"), (Words{L"C:\\dir\\", L"x"}))
+        << "other backslashes stay";
     EXPECT_EQ(SplitArguments(L"\"open to the end"), (Words{L"open to the end"}));
     EXPECT_EQ(SplitArguments(L" \t "), Words{});
 }
@@ -66,24 +70,63 @@ TEST(CommandLine, MalformedFormsAreWrongUsage) {
     const std::wstring unpaired(1, static_cast<wchar_t>(0xD800));
     const std::vector<std::wstring> lines = {
         // no such command, or not written as one
-        L"arrange 5", L"//arrange 5", L"--arrange 5", L"\\arrange 5", L"／arrange 5", L"/ arrange 5", L"/",
-        L"-", L"\"\"", L"\" \"", L"/uninstal", L"/uninstalll", L"/hidé", L"/EXİT", L"/?x", L"/？", L"/help",
+        L"arrange 5",
+        L"//arrange 5",
+        L"--arrange 5",
+        L"\\arrange 5",
+        L"／arrange 5",
+        L"/ arrange 5",
+        L"/",
+        L"-",
+        L"\"\"",
+        L"\" \"",
+        L"/uninstal",
+        L"/uninstalll",
+        L"/hidé",
+        L"/EXİT",
+        L"/?x",
+        L"/？",
+        L"/help",
         L"/arrange5",
         // numbers
-        L"/arrange", L"/arrange 0", L"/arrange 00", L"/arrange -1", L"/arrange +5", L"/arrange 5.0",
-        L"/arrange 0x10", L"/arrange ５", L"/arrange 2147483648", L"/arrange 99999999999999999999",
-        L"/arrange \"\"", L"/arrange \" 5\"", L"/arrange 5 6", L"/arrange 5 /hide",
+        L"/arrange",
+        L"/arrange 0",
+        L"/arrange 00",
+        L"/arrange -1",
+        L"/arrange +5",
+        L"/arrange 5.0",
+        L"/arrange 0x10",
+        L"/arrange ５",
+        L"/arrange 2147483648",
+        L"/arrange 99999999999999999999",
+        L"/arrange \"\"",
+        L"/arrange \" 5\"",
+        L"/arrange 5 6",
+        L"/arrange 5 /hide",
         // names
-        L"/restore", L"/restore \"\"", L"/restore 我的 排列", L"/save", L"/save \"\"",
-        L"/save " + std::wstring(kMaxLayoutNameLength + 1, L'x'), L"/save \"a\tb\"", L"/save \"a\x7F\"",
-        L"/save \"a\x1B\"", L"/restore " + unpaired, L"/save a" + unpaired + L"b",
+        L"/restore",
+        L"/restore \"\"",
+        L"/restore 我的 排列",
+        L"/save",
+        L"/save \"\"",
+        L"/save " + std::wstring(kMaxLayoutNameLength + 1, L'x'),
+        L"/save \"a\tb\"",
+        L"/save \"a\x7F\"",
+        L"/save \"a\x1B\"",
+        L"/restore " + unpaired,
+        L"/save a" + unpaired + L"b",
         // extra arguments, two commands
-        L"/hide now", L"/exit /exit", L"/hide /show", L"/? /hide", L"/uninstall \"\"",
+        L"/hide now",
+        L"/exit /exit",
+        L"/hide /show",
+        L"/? /hide",
+        L"/uninstall \"\"",
         // far too long
         L"/hide" + std::wstring(kMaxCommandLineLength, L' '),
     };
     for (const std::wstring& line : lines) {
-        EXPECT_EQ(ParseCommandLine(line).result, CommandLineResult::kWrongUsage) << ::testing::PrintToString(line);
+        EXPECT_EQ(ParseCommandLine(line).result, CommandLineResult::kWrongUsage)
+            << ::testing::PrintToString(line);
     }
 }
 
@@ -105,17 +148,23 @@ TEST(CommandLine, WhatIsHandedOnReadsBackAsTheSameCommand) {
     for (const ProgramCommand& command : commands) {
         const std::wstring text = CommandLineText(command);
         EXPECT_TRUE(ParseCommandLine(text).command == command) << ::testing::PrintToString(text);
-        EXPECT_EQ(ParseCommandLine(text).result, CommandLineResult::kCommand) << ::testing::PrintToString(text);
+        EXPECT_EQ(ParseCommandLine(text).result, CommandLineResult::kCommand)
+            << ::testing::PrintToString(text);
         const std::vector<std::uint8_t> bytes = EncodeHandedText(text);
         EXPECT_EQ(DecodeHandedText(bytes.data(), bytes.size()), std::optional(text));
     }
-    EXPECT_EQ(CommandLineText(Command(CommandKind::kSave, 0, L"我的 排列")), L"/save \"我的 排列\"");
+    EXPECT_EQ(CommandLineText(Command(CommandKind::kSave, 0, L"我的 排列")),
+              L"/save \"我的 排列\"");
 }
 
 TEST(CommandLine, OnlyWellFormedHandedTextIsRead) {
-    const auto decode = [](std::vector<std::uint8_t> bytes) { return DecodeHandedText(bytes.data(), bytes.size()); };
-    EXPECT_EQ(decode({'/', 0, 'e', 0, 'x', 0, 'i', 0, 't', 0}), std::optional<std::wstring>(L"/exit"));
-    EXPECT_EQ(decode({0x3D, 0xD8, 0x00, 0xDE}), std::optional<std::wstring>(L"\U0001F600")) << "a pair";
+    const auto decode = [](std::vector<std::uint8_t> bytes) {
+        return DecodeHandedText(bytes.data(), bytes.size());
+    };
+    EXPECT_EQ(decode({'/', 0, 'e', 0, 'x', 0, 'i', 0, 't', 0}),
+              std::optional<std::wstring>(L"/exit"));
+    EXPECT_EQ(decode({0x3D, 0xD8, 0x00, 0xDE}), std::optional<std::wstring>(L"\U0001F600"))
+        << "a pair";
     EXPECT_EQ(decode({}), std::nullopt) << "nothing";
     EXPECT_EQ(DecodeHandedText(nullptr, 4), std::nullopt);
     EXPECT_EQ(decode({'/', 0, 'e'}), std::nullopt) << "an odd size";
@@ -133,9 +182,11 @@ TEST(CommandLine, OnlyWellFormedHandedTextIsRead) {
 
 TEST(CommandLine, TheNoticeNamesEveryCommandAndTheExitCodes) {
     const std::wstring help = kCommandLineHelp;
-    for (const wchar_t* word : {L"/arrange N", L"/restore 名称", L"/save 名称", L"/hide", L"/show", L"/exit",
-                                L"/uninstall", L"/?", L"0 成功", L"1 命令失败", L"2 用法错误"}) {
-        EXPECT_NE(help.find(word), std::wstring::npos) << ::testing::PrintToString(std::wstring(word));
+    for (const wchar_t* word :
+         {L"/arrange N", L"/restore 名称", L"/save 名称", L"/hide", L"/show", L"/exit",
+          L"/uninstall", L"/?", L"0 成功", L"1 命令失败", L"2 用法错误"}) {
+        EXPECT_NE(help.find(word), std::wstring::npos)
+            << ::testing::PrintToString(std::wstring(word));
     }
 }
 

@@ -33,8 +33,8 @@ TEST(CommandTable, EachIdRunsItsRowWithItsSource) {
     EXPECT_TRUE(table.Run({0xFFFF, CommandSource::kMenu}));
     EXPECT_FALSE(table.Run({1000, CommandSource::kMenu})) << "just below the range";
     EXPECT_FALSE(table.Run({8, CommandSource::kMenu}));
-    EXPECT_EQ(recorder.calls, (std::vector<std::string>{"single 7 button", "single 7 menu", "range 1001",
-                                                        "range 65535"}));
+    EXPECT_EQ(recorder.calls, (std::vector<std::string>{"single 7 button", "single 7 menu",
+                                                        "range 1001", "range 65535"}));
 }
 
 TEST(CommandTable, TwoRowsNeverClaimOneId) {
@@ -42,8 +42,10 @@ TEST(CommandTable, TwoRowsNeverClaimOneId) {
     CommandTable table;
     table.AddRows(recorder, kRows);
     EXPECT_THROW(table.Add(7, 7, [](const CommandEvent&) {}), std::logic_error);
-    EXPECT_THROW(table.Add(2000, 2000, [](const CommandEvent&) {}), std::logic_error) << "inside a range";
-    EXPECT_THROW(table.Add(5, 1001, [](const CommandEvent&) {}), std::logic_error) << "overlapping both";
+    EXPECT_THROW(table.Add(2000, 2000, [](const CommandEvent&) {}), std::logic_error)
+        << "inside a range";
+    EXPECT_THROW(table.Add(5, 1001, [](const CommandEvent&) {}), std::logic_error)
+        << "overlapping both";
     EXPECT_THROW(table.Add(9, 8, [](const CommandEvent&) {}), std::logic_error) << "backwards";
     EXPECT_NO_THROW(table.Add(8, 1000, [](const CommandEvent&) {}));
 }

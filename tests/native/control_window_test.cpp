@@ -10,7 +10,7 @@ namespace {
 // Windows as the platform has them: showing the hidden control window
 // activates it, and the activation comes back at once.
 class FakeWindows : public ControlWindowOps {
-public:
+  public:
     void ShowControl(bool show) override {
         const bool wasActive = controlActive;
         controlVisible = show;
@@ -32,7 +32,7 @@ public:
 };
 
 class ControlWindowTest : public ::testing::Test {
-protected:
+  protected:
     ControlWindowTest() { windows.model = &model; }
     // Another program window took the focus.
     void FocusOther(ProgramWindow window) {

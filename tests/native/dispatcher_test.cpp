@@ -14,7 +14,7 @@ using testing::RecordingDesktop;
 // Writes what the dispatcher asks of the program into the desktop's event
 // list, so that the order across both can be checked.
 class RecordingHost : public ArrangementHost {
-public:
+  public:
     explicit RecordingHost(std::vector<std::string>& events) : events_(events) {}
     void SaveSettings() override { events_.push_back("save"); }
     void ShowDigitalClock() override { events_.push_back("clock"); }
@@ -24,7 +24,9 @@ public:
     void RestoreSavedLayout(std::int32_t k) override {
         events_.push_back("layout " + std::to_string(k));
     }
-    void Pause(std::uint32_t steps) override { events_.push_back("pause " + std::to_string(steps)); }
+    void Pause(std::uint32_t steps) override {
+        events_.push_back("pause " + std::to_string(steps));
+    }
     void NoticeSelfArrangingDesktop(DesktopListStyles styles) override {
         events_.push_back("notice" + Named(styles));
     }
@@ -35,9 +37,10 @@ public:
 
     bool switchOff = false;  // the answer to the question
 
-private:
+  private:
     static std::string Named(DesktopListStyles styles) {
-        return std::string(styles.autoArrange ? " auto-arrange" : "") + (styles.snapToGrid ? " grid" : "");
+        return std::string(styles.autoArrange ? " auto-arrange" : "") +
+               (styles.snapToGrid ? " grid" : "");
     }
 
     std::vector<std::string>& events_;
@@ -46,7 +49,7 @@ private:
 const std::vector<std::string> kUserColour = {"text 255", "back 4294967295", "redraw 0 2"};
 
 class DispatcherTest : public ::testing::Test {
-protected:
+  protected:
     std::vector<std::string> Perform(std::int32_t number) {
         desktop.events.clear();
         dispatcher.PerformArrangement(number);
@@ -165,8 +168,8 @@ TEST_F(DispatcherTest, DemonstrationPerformsEveryArrangementAndPauses31Times) {
     // then hide, pause, show, pause.
     std::size_t arrangements = 0;
     for (std::size_t i = 3; i < events.size(); ++i) {
-        if (events[i] == pause && events[i - 1] == "redraw 0 2" && events[i - 2] == "back 4294967295" &&
-            events[i - 3] == "text 255") {
+        if (events[i] == pause && events[i - 1] == "redraw 0 2" &&
+            events[i - 2] == "back 4294967295" && events[i - 3] == "text 255") {
             ++arrangements;
         }
     }
@@ -190,8 +193,8 @@ TEST_F(DispatcherTest, DemonstrationIncludesTheCustomNumbers) {
 TEST_F(DispatcherTest, DemonstrationWithNoArrangementsOnlyHidesAndShows) {
     settings.customCharacterCount = -40;
     dispatcher.DemonstrateAll();
-    EXPECT_EQ(WithoutMoves(), (std::vector<std::string>{"hide", "pause 2000000001", "show",
-                                                        "pause 2000000001"}));
+    EXPECT_EQ(WithoutMoves(),
+              (std::vector<std::string>{"hide", "pause 2000000001", "show", "pause 2000000001"}));
 }
 
 }  // namespace
@@ -228,7 +231,8 @@ TEST_F(DispatcherTest, AChoiceOnASelfArrangingDesktopAsksOnceAndYesSwitchesItOff
     desktop.SetListStyles({false, true});
     desktop.events.clear();
     dispatcher.DemonstrateAll();
-    EXPECT_EQ(std::count(desktop.events.begin(), desktop.events.end(), "ask grid"), 0) << "once per run";
+    EXPECT_EQ(std::count(desktop.events.begin(), desktop.events.end(), "ask grid"), 0)
+        << "once per run";
 }
 
 TEST_F(DispatcherTest, NoLeavesTheDesktopAsItIsAndTheRefreshStillTellsOfIt) {
@@ -236,7 +240,8 @@ TEST_F(DispatcherTest, NoLeavesTheDesktopAsItIsAndTheRefreshStillTellsOfIt) {
     desktop.events.clear();
     dispatcher.DemonstrateAll();
     EXPECT_EQ(std::count(desktop.events.begin(), desktop.events.end(), "ask grid"), 1);
-    EXPECT_EQ(std::count(desktop.events.begin(), desktop.events.end(), "switch off self-arranging"), 0);
+    EXPECT_EQ(std::count(desktop.events.begin(), desktop.events.end(), "switch off self-arranging"),
+              0);
     EXPECT_EQ(std::count(desktop.events.begin(), desktop.events.end(), "notice grid"), 0);
     EXPECT_EQ(Perform(1).front(), "notice grid");
 }

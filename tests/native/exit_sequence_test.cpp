@@ -34,8 +34,8 @@ TEST(ExitSequence, AFailedSaveIsShownAndTheProgramStillEnds) {
     RecordedExit steps;
     steps.saveFails = true;
     RunExitSequence(steps);
-    EXPECT_EQ(steps.log, (std::vector<std::wstring>{L"save", L"report Failed to set data for 'Arrage'", L"icon",
-                                                    L"end"}));
+    EXPECT_EQ(steps.log, (std::vector<std::wstring>{
+                             L"save", L"report Failed to set data for 'Arrage'", L"icon", L"end"}));
 }
 
 }  // namespace

@@ -62,8 +62,13 @@ TEST(FigureProperties, RandomCountsAndWorkAreas) {
 
 TEST(FigureProperties, DegenerateWorkAreas) {
     const std::vector<WorkAreaRect> areas = {
-        {0, 0, 0, 0},           {0, 0, 1, 1},     {0, 0, 19, 19},  {0, 0, 0, 738},
-        {0, 0, 1024, 0},        {0, 0, 5, 8000},  {100, 100, 0, 0},  // inverted: negative size
+        {0, 0, 0, 0},
+        {0, 0, 1, 1},
+        {0, 0, 19, 19},
+        {0, 0, 0, 738},
+        {0, 0, 1024, 0},
+        {0, 0, 5, 8000},
+        {100, 100, 0, 0},                                            // inverted: negative size
         {-2147483647 - 1, -2147483647 - 1, 2147483647, 2147483647},  // wraps to -1 x -1
     };
     for (const WorkAreaRect& area : areas) {

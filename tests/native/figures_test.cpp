@@ -76,7 +76,8 @@ TEST(TaiJi, NoIconsStillColourTheCaptions) {
 TEST(Spiral, ThirtyIconsUseThreeTurns) {
     std::vector<std::uint32_t> pauses;
     const auto run = RunFigure(
-        [&](DesktopAccess& d) { ArrangeSpiral(d, [&](std::uint32_t s) { pauses.push_back(s); }); }, 30);
+        [&](DesktopAccess& d) { ArrangeSpiral(d, [&](std::uint32_t s) { pauses.push_back(s); }); },
+        30);
     EXPECT_EQ(run.At(0), Place(515, 296));
     EXPECT_EQ(run.At(1), Place(485, 298));
     EXPECT_EQ(run.At(2), Place(460, 316));
@@ -124,9 +125,9 @@ TEST(Heart, ThirtyIconsPutIconFifteenOnTheTip) {
 
 TEST(Heart, CaptionsTurnRedBeforeAndAfterTheMoves) {
     const auto run = RunFigure(ArrangeHeart, 3);
-    const std::vector<std::string> expected = {"text 255",        "redraw 0 2", "move 0", "move 1",
-                                               "move 2",          "back 4294967295",
-                                               "text 255",        "redraw 0 2"};
+    const std::vector<std::string> expected = {"text 255", "redraw 0 2", "move 0",
+                                               "move 1",   "move 2",     "back 4294967295",
+                                               "text 255", "redraw 0 2"};
     EXPECT_EQ(run.events, expected);
 }
 
@@ -148,8 +149,9 @@ TEST(TwoHearts, NoIconsStillSetRedTransparentCaptions) {
     for (std::int32_t variant : {0, 1}) {
         const auto run = RunFigure([=](DesktopAccess& d) { ArrangeTwoHearts(d, variant); }, 0);
         EXPECT_TRUE(run.moves.empty());
-        EXPECT_EQ(run.events, (std::vector<std::string>{"text 255", "redraw 0 -1", "back 4294967295",
-                                                        "text 255", "redraw 0 -1"}));
+        EXPECT_EQ(run.events,
+                  (std::vector<std::string>{"text 255", "redraw 0 -1", "back 4294967295",
+                                            "text 255", "redraw 0 -1"}));
     }
     const auto heart = RunFigure(ArrangeHeart, 0);
     EXPECT_TRUE(heart.moves.empty());

@@ -7,7 +7,6 @@
 namespace tavrel {
 namespace {
 
-
 using testing::RecordingDesktop;
 
 testing::FigureRun PlaceDots(const InkBitmap& ink, std::int64_t bytes, std::int32_t icons) {

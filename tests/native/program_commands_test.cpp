@@ -21,7 +21,9 @@ const std::wstring kLayouts = L"Software\\Quorral\\Tavrel\\2.00\\CustomPosition\
 
 class RecordingTarget final : public CommandTarget {
   public:
-    void ChooseArrangement(std::int32_t number) override { log.push_back(L"arrange " + std::to_wstring(number)); }
+    void ChooseArrangement(std::int32_t number) override {
+        log.push_back(L"arrange " + std::to_wstring(number));
+    }
     void ShowAllIcons(bool shown) override { log.push_back(shown ? L"show" : L"hide"); }
     void Exit() override { log.push_back(L"exit"); }
     bool Uninstall() override {
@@ -59,8 +61,10 @@ class ProgramCommandsTest : public ::testing::Test {
 TEST_F(ProgramCommandsTest, ArrangeTakesTheNumbersTheMenusShow) {
     EXPECT_EQ(Run({CommandKind::kArrange, 1, L""}), std::pair(true, true));
     EXPECT_EQ(Run({CommandKind::kArrange, 31, L""}), std::pair(true, true)) << "a custom character";
-    EXPECT_EQ(Run({CommandKind::kArrange, 34, L""}), std::pair(true, true)) << "the last saved layout";
-    EXPECT_EQ(Run({CommandKind::kArrange, 35, L""}), std::pair(false, false)) << "beyond the last one";
+    EXPECT_EQ(Run({CommandKind::kArrange, 34, L""}), std::pair(true, true))
+        << "the last saved layout";
+    EXPECT_EQ(Run({CommandKind::kArrange, 35, L""}), std::pair(false, false))
+        << "beyond the last one";
     EXPECT_EQ(Run({CommandKind::kArrange, 2147483647, L""}), std::pair(false, false));
     EXPECT_EQ(target.log, (std::vector<std::wstring>{L"arrange 1", L"arrange 31", L"arrange 34"}));
 }
@@ -68,16 +72,19 @@ TEST_F(ProgramCommandsTest, ArrangeTakesTheNumbersTheMenusShow) {
 TEST_F(ProgramCommandsTest, RestoreChoosesTheFirstLayoutOfExactlyThatName) {
     EXPECT_EQ(Run({CommandKind::kRestore, 0, L"工作"}), std::pair(true, true));
     EXPECT_EQ(Run({CommandKind::kRestore, 0, L"Home"}), std::pair(true, true));
-    EXPECT_EQ(Run({CommandKind::kRestore, 0, L"home"}), std::pair(false, false)) << "names keep their case";
+    EXPECT_EQ(Run({CommandKind::kRestore, 0, L"home"}), std::pair(false, false))
+        << "names keep their case";
     EXPECT_EQ(Run({CommandKind::kRestore, 0, L"工作 "}), std::pair(false, false));
     EXPECT_EQ(target.log, (std::vector<std::wstring>{L"arrange 32", L"arrange 33"}));
     settings.customCount = 1;
-    EXPECT_EQ(Run({CommandKind::kRestore, 0, L"Home"}), std::pair(false, false)) << "only the counted layouts";
+    EXPECT_EQ(Run({CommandKind::kRestore, 0, L"Home"}), std::pair(false, false))
+        << "only the counted layouts";
 }
 
 TEST_F(ProgramCommandsTest, SaveChecksAndTellsAsTheSaveCommandDoes) {
     EXPECT_EQ(Run({CommandKind::kSave, 0, L"工作"}), std::pair(false, false));
-    EXPECT_EQ(prompts.notices, std::vector<std::wstring>(2, L"您的电脑已经存在这种排列方案，改一改别的吧！"))
+    EXPECT_EQ(prompts.notices,
+              std::vector<std::wstring>(2, L"您的电脑已经存在这种排列方案，改一改别的吧！"))
         << "once per layout of that name";
     EXPECT_EQ(settings.customCount, 3);
 
@@ -106,9 +113,12 @@ TEST_F(ProgramCommandsTest, TheOtherCommandsGoToTheProgram) {
     EXPECT_EQ(Run({CommandKind::kExit, 0, L""}), std::pair(true, true));
     EXPECT_EQ(Run({CommandKind::kUninstall, 0, L""}), std::pair(true, true));
     target.uninstalled = false;
-    EXPECT_EQ(Run({CommandKind::kUninstall, 0, L""}), std::pair(true, false)) << "declined or incomplete";
-    EXPECT_EQ(Run({CommandKind::kHelp, 0, L""}), std::pair(false, false)) << "the notice is no handed command";
-    EXPECT_EQ(target.log, (std::vector<std::wstring>{L"hide", L"show", L"exit", L"uninstall", L"uninstall"}));
+    EXPECT_EQ(Run({CommandKind::kUninstall, 0, L""}), std::pair(true, false))
+        << "declined or incomplete";
+    EXPECT_EQ(Run({CommandKind::kHelp, 0, L""}), std::pair(false, false))
+        << "the notice is no handed command";
+    EXPECT_EQ(target.log,
+              (std::vector<std::wstring>{L"hide", L"show", L"exit", L"uninstall", L"uninstall"}));
 }
 
 }  // namespace

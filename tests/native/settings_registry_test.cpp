@@ -35,7 +35,8 @@ struct CountingActions final : StartupActions {
 TEST(SettingsRoot, TheMachineWhereverItMayBeWritten) {
     FakeRegistry registry;
     EXPECT_EQ(ChooseSettingsRoot(registry), kMachine) << "missing, and may be created";
-    EXPECT_FALSE(registry.HasKey(kMachine, kSettings)) << "choosing creates nothing: the first run still comes";
+    EXPECT_FALSE(registry.HasKey(kMachine, kSettings))
+        << "choosing creates nothing: the first run still comes";
     registry.PutInteger(kMachine, kSettings, L"Arrage", 3);
     EXPECT_EQ(ChooseSettingsRoot(registry), kMachine);
 }
@@ -52,16 +53,22 @@ TEST(SettingsRoot, AnAdministratorsInstallationIsCopiedOnceWithEverySubkey) {
     registry.PutInteger(kMachine, kSettings, L"Arrage", 31);
     registry.PutInteger(kMachine, kSettings, L"CustomCount", 1);
     registry.PutString(kMachine, kSettings + L"\\CustomCharacter", L"CustomCharacter1", L"中国");
-    registry.PutString(kMachine, kSettings + L"\\CustomPosition\\CustomPosition1", L"CustomMenuName", L"工作");
-    registry.PutInteger(kMachine, kSettings + L"\\CustomPosition\\CustomPosition1\\0", L"IconPos.X", -1);
+    registry.PutString(kMachine, kSettings + L"\\CustomPosition\\CustomPosition1",
+                       L"CustomMenuName", L"工作");
+    registry.PutInteger(kMachine, kSettings + L"\\CustomPosition\\CustomPosition1\\0", L"IconPos.X",
+                        -1);
     registry.readOnlyRoots.insert(kMachine);
 
     EXPECT_EQ(ChooseSettingsRoot(registry), kUser);
     EXPECT_EQ(registry.ReadInteger(kUser, kSettings, L"Arrage"), 31);
-    EXPECT_EQ(registry.ReadString(kUser, kSettings + L"\\CustomCharacter", L"CustomCharacter1"), L"中国");
-    EXPECT_EQ(registry.ReadString(kUser, kSettings + L"\\CustomPosition\\CustomPosition1", L"CustomMenuName"),
+    EXPECT_EQ(registry.ReadString(kUser, kSettings + L"\\CustomCharacter", L"CustomCharacter1"),
+              L"中国");
+    EXPECT_EQ(registry.ReadString(kUser, kSettings + L"\\CustomPosition\\CustomPosition1",
+                                  L"CustomMenuName"),
               L"工作");
-    EXPECT_EQ(registry.ReadInteger(kUser, kSettings + L"\\CustomPosition\\CustomPosition1\\0", L"IconPos.X"), -1);
+    EXPECT_EQ(registry.ReadInteger(kUser, kSettings + L"\\CustomPosition\\CustomPosition1\\0",
+                                   L"IconPos.X"),
+              -1);
 
     // Later runs keep what the user changed since.
     registry.PutInteger(kUser, kSettings, L"Arrage", 5);
@@ -88,7 +95,8 @@ TEST(RegistrySettings, AStandardUsersFirstAndSecondStartLiveUnderTheUser) {
     EXPECT_EQ(first.shortcuts, 2);
     EXPECT_EQ(registry.ReadInteger(kUser, kSettings, L"Arrage"), 29);
     EXPECT_EQ(registry.ReadInteger(kUser, kSettings, L"CustomCharacterCount"), 0);
-    EXPECT_EQ(registry.ReadString(kUser, kRunKeyPath, L"Tavrel"), L"\"C:\\Program Files\\Tavrel\\tavrel.exe\"")
+    EXPECT_EQ(registry.ReadString(kUser, kRunKeyPath, L"Tavrel"),
+              L"\"C:\\Program Files\\Tavrel\\tavrel.exe\"")
         << "quoted, so that the path's blanks cannot start another program";
     EXPECT_EQ(ReadAutoRunCaption(registry, root), std::optional<std::wstring>(L"取消自动运行功能"));
 
@@ -117,7 +125,8 @@ TEST(RegistrySettings, AMigratedInstallationIsNoFirstStart) {
     EXPECT_EQ(settings.skin, 4);
     settings.arrage = 13;
     SaveSettings(settings, store);
-    EXPECT_EQ(registry.ReadInteger(kUser, kSettings, L"Arrage"), 13) << "saves reach the user's copy";
+    EXPECT_EQ(registry.ReadInteger(kUser, kSettings, L"Arrage"), 13)
+        << "saves reach the user's copy";
 }
 
 TEST(RegistrySettings, NoWhereToWriteAtAllIsTheOldFailure) {
@@ -132,16 +141,20 @@ TEST(RegistrySettings, NoWhereToWriteAtAllIsTheOldFailure) {
     } catch (const Error& error) {
         EXPECT_EQ(error.message(), L"Failed to create key Software\\Quorral\\Tavrel\\2.00");
     }
-    EXPECT_EQ(ReadAutoRunCaption(registry, kUser), std::nullopt) << "the Run key cannot be had either";
+    EXPECT_EQ(ReadAutoRunCaption(registry, kUser), std::nullopt)
+        << "the Run key cannot be had either";
 }
 
 TEST(StoredTexts, OldUnquotedAutorunValuesStillCount) {
     FakeRegistry registry;
-    EXPECT_EQ(ReadAutoRunCaption(registry, kUser), std::optional<std::wstring>(L"系统启动时自动运行"));
+    EXPECT_EQ(ReadAutoRunCaption(registry, kUser),
+              std::optional<std::wstring>(L"系统启动时自动运行"));
     registry.PutString(kUser, kRunKeyPath, L"Tavrel", L"C:\\tavrel.exe");
-    EXPECT_EQ(ReadAutoRunCaption(registry, kUser), std::optional<std::wstring>(L"取消自动运行功能"));
+    EXPECT_EQ(ReadAutoRunCaption(registry, kUser),
+              std::optional<std::wstring>(L"取消自动运行功能"));
     registry.PutString(kUser, kRunKeyPath, L"Tavrel", L"");
-    EXPECT_EQ(ReadAutoRunCaption(registry, kUser), std::optional<std::wstring>(L"系统启动时自动运行"));
+    EXPECT_EQ(ReadAutoRunCaption(registry, kUser),
+              std::optional<std::wstring>(L"系统启动时自动运行"));
     registry.PutInteger(kUser, kRunKeyPath, L"Tavrel", 1);
     EXPECT_THROW(ReadAutoRunCaption(registry, kUser), Error);
 }

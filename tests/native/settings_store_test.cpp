@@ -16,7 +16,7 @@ namespace {
 
 // A registry of one settings key, as strict as the real one.
 class FakeRegistry : public SettingsRegistry {
-public:
+  public:
     std::map<std::wstring, StoredValue> values;
     bool keyExists = false;
     bool canCreate = true;
@@ -33,11 +33,12 @@ public:
     }
 
     class Key : public SettingsKey {
-    public:
+      public:
         explicit Key(FakeRegistry& registry) : registry_(registry) {}
         std::int32_t ReadInteger(const std::wstring& name) override {
             const auto found = registry_.values.find(name);
-            return StrictInteger(name, found == registry_.values.end() ? StoredValue{} : found->second);
+            return StrictInteger(name,
+                                 found == registry_.values.end() ? StoredValue{} : found->second);
         }
         void WriteInteger(const std::wstring& name, std::int32_t value) override {
             if (name == registry_.failWritesOf) {
@@ -47,7 +48,7 @@ public:
             registry_.Store(name, value);
         }
 
-    private:
+      private:
         FakeRegistry& registry_;
     };
 
@@ -66,13 +67,21 @@ public:
 };
 
 class FakeActions : public StartupActions {
-public:
+  public:
     FakeActions(std::vector<std::wstring>& events, const Settings& settings)
         : log(events), settings_(settings) {}
-    void ApplyTextColor() override { log.push_back(L"colour " + std::to_wstring(settings_.textColor)); }
-    void PerformArrangement() override { log.push_back(L"perform " + std::to_wstring(settings_.arrage)); }
-    void SetRefreshInterval() override { log.push_back(L"refresh " + std::to_wstring(settings_.flashScreen)); }
-    void SetShowHideCaption() override { log.push_back(L"caption " + std::to_wstring(settings_.showHideIcon)); }
+    void ApplyTextColor() override {
+        log.push_back(L"colour " + std::to_wstring(settings_.textColor));
+    }
+    void PerformArrangement() override {
+        log.push_back(L"perform " + std::to_wstring(settings_.arrage));
+    }
+    void SetRefreshInterval() override {
+        log.push_back(L"refresh " + std::to_wstring(settings_.flashScreen));
+    }
+    void SetShowHideCaption() override {
+        log.push_back(L"caption " + std::to_wstring(settings_.showHideIcon));
+    }
     void ApplySkin() override { log.push_back(L"skin " + std::to_wstring(settings_.skin)); }
     void CreateShortcut(int folder, const std::wstring& name) override {
         log.push_back(L"shortcut " + std::to_wstring(folder) + L" " + name);
@@ -88,12 +97,12 @@ public:
     std::wstring asked;
     bool answerYes = false;
 
-private:
+  private:
     const Settings& settings_;
 };
 
 class SettingsStoreTest : public ::testing::Test {
-protected:
+  protected:
     void StoreDefaults() {
         registry.keyExists = true;
         registry.Store(L"Arrage", 1);
@@ -121,12 +130,23 @@ protected:
 
 TEST_F(SettingsStoreTest, FirstRunCreatesDefaultsAsksThenReadsThemBack) {
     EXPECT_EQ(LoadAndReport(), L"");
-    const std::vector<std::wstring> expected = {
-        L"create key", L"write Arrage=29", L"write Skin=2", L"write TextColor=255",
-        L"write ShowHideIcon=1", L"write FlashScreen=60", L"write CustomCount=0",
-        L"write CustomCharacterCount=0", L"autorun",
-        L"shortcut 2 Tavr\u3000\u3000\u2192el", L"shortcut 3 Tavrel", L"ask",
-        L"colour 255", L"perform 29", L"refresh 60", L"caption 1", L"skin 2"};
+    const std::vector<std::wstring> expected = {L"create key",
+                                                L"write Arrage=29",
+                                                L"write Skin=2",
+                                                L"write TextColor=255",
+                                                L"write ShowHideIcon=1",
+                                                L"write FlashScreen=60",
+                                                L"write CustomCount=0",
+                                                L"write CustomCharacterCount=0",
+                                                L"autorun",
+                                                L"shortcut 2 Tavr\u3000\u3000\u2192el",
+                                                L"shortcut 3 Tavrel",
+                                                L"ask",
+                                                L"colour 255",
+                                                L"perform 29",
+                                                L"refresh 60",
+                                                L"caption 1",
+                                                L"skin 2"};
     EXPECT_EQ(log, expected);
     EXPECT_EQ(actions.asked, kWelcomeText);
 }
@@ -242,8 +262,8 @@ TEST(RefreshInterval, SecondsToMillisecondsWithoutWrapping) {
 // The length of a text in code page 936, by the platform's own converter.
 std::size_t Cp936Length(const std::wstring& text) {
 #if defined(_WIN32)
-    return static_cast<std::size_t>(::WideCharToMultiByte(936, 0, text.c_str(), static_cast<int>(text.size()),
-                                                          nullptr, 0, nullptr, nullptr));
+    return static_cast<std::size_t>(::WideCharToMultiByte(
+        936, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr));
 #else
     std::u32string wide(text.begin(), text.end());
     iconv_t convert = iconv_open("CP936", "UTF-32LE");
@@ -255,7 +275,8 @@ std::size_t Cp936Length(const std::wstring& text) {
     std::size_t inLeft = wide.size() * sizeof(char32_t);
     char* outPtr = out.data();
     std::size_t outLeft = out.size();
-    const bool converted = iconv(convert, &in, &inLeft, &outPtr, &outLeft) != static_cast<std::size_t>(-1);
+    const bool converted =
+        iconv(convert, &in, &inLeft, &outPtr, &outLeft) != static_cast<std::size_t>(-1);
     iconv_close(convert);
     return converted ? out.size() - outLeft : 0;
 #endif

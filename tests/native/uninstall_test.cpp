@@ -74,7 +74,8 @@ class FakeLinkFiles final : public LinkFiles {
 class UninstallTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        for (const auto& [name, folder] : {std::pair{L"Start Menu", L"C:\\Menu"}, {L"Programs", L"C:\\Menu\\Programs"},
+        for (const auto& [name, folder] : {std::pair{L"Start Menu", L"C:\\Menu"},
+                                           {L"Programs", L"C:\\Menu\\Programs"},
                                            {L"Desktop", L"C:\\Desktop"}}) {
             registry.PutString(kUser, kShellFoldersKeyPath, name, folder);
             folders.links[folder];
@@ -87,7 +88,8 @@ class UninstallTest : public ::testing::Test {
         registry.PutString(root, kRunKeyPath, kProductName, L"\"" + kProgram + L"\"");
         registry.PutInteger(root, kSettings, L"Arrage", 31);
         registry.PutString(root, kSettings + L"\\CustomCharacter", L"CustomCharacter1", L"中国");
-        registry.PutInteger(root, kSettings + L"\\CustomPosition\\CustomPosition1\\0", L"IconPos.X", 5);
+        registry.PutInteger(root, kSettings + L"\\CustomPosition\\CustomPosition1\\0", L"IconPos.X",
+                            5);
     }
     std::vector<Remains> Remove() {
         UninstallParts parts{registry, folders, links, kProgram};
@@ -109,10 +111,12 @@ TEST(Autorun, RemovedFromEveryRootWhateverItHolds) {
     EXPECT_TRUE(removal.remaining.empty());
     EXPECT_FALSE(registry.ValueExists(kUser, kRunKeyPath, kProductName));
     EXPECT_FALSE(registry.ValueExists(kMachine, kRunKeyPath, kProductName));
-    EXPECT_EQ(registry.ReadString(kUser, kRunKeyPath, L"Other"), L"other.exe") << "others' values stay";
+    EXPECT_EQ(registry.ReadString(kUser, kRunKeyPath, L"Other"), L"other.exe")
+        << "others' values stay";
 
     const AutorunRemoval again = RemoveAutorunEverywhere(registry);
-    EXPECT_TRUE(again.removed.empty() && again.remaining.empty()) << "nothing there, nothing to say";
+    EXPECT_TRUE(again.removed.empty() && again.remaining.empty())
+        << "nothing there, nothing to say";
 }
 
 TEST(Autorun, AMachineValueAStandardUserCannotRemoveRemains) {
@@ -132,7 +136,8 @@ TEST_F(UninstallTest, EverythingTheProgramWroteGoesAndNothingElse) {
     registry.PutInteger(kMachine, L"Software\\Quorral\\Other", L"Kept", 1);
     folders.links[L"C:\\Menu"] = {{L"Tavrel.lnk", kProgram}, {L"Other.lnk", L"C:\\other.exe"}};
     folders.links[L"C:\\Menu\\Programs"] = {{L"Tavrel.lnk", kProgram}};
-    folders.links[L"C:\\Desktop"] = {{L"Tavr\u3000\u3000\u2192el.lnk", kProgram}, {L"Renamed.lnk", kProgram}};
+    folders.links[L"C:\\Desktop"] = {{L"Tavr\u3000\u3000\u2192el.lnk", kProgram},
+                                     {L"Renamed.lnk", kProgram}};
     folders.links[L"C:\\Quick Launch"] = {{L"Tavrel.lnk", kProgram}};
 
     EXPECT_TRUE(Remove().empty());
@@ -140,8 +145,10 @@ TEST_F(UninstallTest, EverythingTheProgramWroteGoesAndNothingElse) {
         EXPECT_FALSE(registry.ValueExists(root, kRunKeyPath, kProductName));
         EXPECT_FALSE(registry.KeyExists(root, kSettings));
     }
-    EXPECT_FALSE(registry.KeyExists(kUser, L"Software\\Quorral")) << "the parents it made, once empty";
-    EXPECT_TRUE(registry.KeyExists(kMachine, L"Software\\Quorral\\Other")) << "another product's key";
+    EXPECT_FALSE(registry.KeyExists(kUser, L"Software\\Quorral"))
+        << "the parents it made, once empty";
+    EXPECT_TRUE(registry.KeyExists(kMachine, L"Software\\Quorral\\Other"))
+        << "another product's key";
     EXPECT_FALSE(registry.KeyExists(kMachine, L"Software\\Quorral\\Tavrel"));
     EXPECT_TRUE(registry.KeyExists(kMachine, kRunKeyPath)) << "the Run key itself stays";
     using Links = std::map<std::wstring, std::wstring>;
@@ -162,12 +169,15 @@ TEST_F(UninstallTest, WhatCannotGoIsNamedAndTheMachinesNeedsAnAdministrator) {
 
     const std::vector<Remains> remains = Remove();
     const std::vector<Remains> expected = {
-        {L"自动运行项：HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Run 中的“Tavrel”", true},
+        {L"自动运行项：HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Run "
+         L"中的“Tavrel”",
+         true},
         {L"快捷方式：C:\\Menu\\In use.lnk", false},
         {L"设置：HKEY_LOCAL_MACHINE\\Software\\Quorral\\Tavrel\\2.00", true},
     };
     EXPECT_EQ(remains, expected);
-    EXPECT_EQ(links.deleted, (std::vector<std::wstring>{L"C:\\Menu\\In use.lnk", L"C:\\Menu\\Tavrel.lnk"}));
+    EXPECT_EQ(links.deleted,
+              (std::vector<std::wstring>{L"C:\\Menu\\In use.lnk", L"C:\\Menu\\Tavrel.lnk"}));
     EXPECT_FALSE(registry.KeyExists(kUser, kSettings)) << "the user's own go all the same";
     EXPECT_TRUE(registry.KeyExists(kMachine, kSettings));
 
@@ -177,7 +187,8 @@ TEST_F(UninstallTest, WhatCannotGoIsNamedAndTheMachinesNeedsAnAdministrator) {
         EXPECT_NE(report.find(L"\r\n　　" + thing.text), std::wstring::npos);
     }
     EXPECT_NE(report.find(kUninstallNeedsAdministrator), std::wstring::npos);
-    EXPECT_EQ(UninstallReport({{L"快捷方式：x", false}}).find(kUninstallNeedsAdministrator), std::wstring::npos);
+    EXPECT_EQ(UninstallReport({{L"快捷方式：x", false}}).find(kUninstallNeedsAdministrator),
+              std::wstring::npos);
     EXPECT_EQ(UninstallReport({}), kUninstalledNotice);
 }
 
@@ -219,8 +230,9 @@ TEST_F(UninstallTest, AskedFirstStoppedBeforeRemovingToldThenEnded) {
 
     RecordingSteps yes(true);
     EXPECT_TRUE(Uninstall(parts, yes));
-    EXPECT_EQ(yes.log, (std::vector<std::wstring>{L"ask", L"stop", L"notice " + std::wstring(kUninstalledNotice),
-                                                  L"end"}));
+    EXPECT_EQ(yes.log,
+              (std::vector<std::wstring>{L"ask", L"stop",
+                                         L"notice " + std::wstring(kUninstalledNotice), L"end"}));
     EXPECT_FALSE(registry.KeyExists(kUser, kSettings));
 
     registry.readOnlyRoots.insert(kUser);

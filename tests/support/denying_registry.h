@@ -9,20 +9,23 @@
 namespace tavrel::testing {
 
 class DenyingRegistry final : public RegistryAccess {
-public:
+  public:
     DenyingRegistry(RegistryAccess& inner, RegistryRoot denied) : inner_(inner), denied_(denied) {}
 
     bool OpenKey(RegistryRoot root, const std::wstring& path) override {
         return !Denied(root) && inner_.OpenKey(root, path);
     }
-    bool KeyExists(RegistryRoot root, const std::wstring& path) override { return inner_.KeyExists(root, path); }
+    bool KeyExists(RegistryRoot root, const std::wstring& path) override {
+        return inner_.KeyExists(root, path);
+    }
     bool CanCreateKey(RegistryRoot root, const std::wstring& path) override {
         return !Denied(root) && inner_.CanCreateKey(root, path);
     }
     bool CreateKey(RegistryRoot root, const std::wstring& path) override {
         return !Denied(root) && inner_.CreateKey(root, path);
     }
-    std::wstring ReadString(RegistryRoot root, const std::wstring& path, const std::wstring& name) override {
+    std::wstring ReadString(RegistryRoot root, const std::wstring& path,
+                            const std::wstring& name) override {
         return inner_.ReadString(root, path, name);
     }
     void WriteString(RegistryRoot root, const std::wstring& path, const std::wstring& name,
@@ -32,7 +35,8 @@ public:
         }
         inner_.WriteString(root, path, name, value);
     }
-    std::int32_t ReadInteger(RegistryRoot root, const std::wstring& path, const std::wstring& name) override {
+    std::int32_t ReadInteger(RegistryRoot root, const std::wstring& path,
+                             const std::wstring& name) override {
         return inner_.ReadInteger(root, path, name);
     }
     void WriteInteger(RegistryRoot root, const std::wstring& path, const std::wstring& name,
@@ -42,10 +46,12 @@ public:
         }
         inner_.WriteInteger(root, path, name, value);
     }
-    bool ValueExists(RegistryRoot root, const std::wstring& path, const std::wstring& name) override {
+    bool ValueExists(RegistryRoot root, const std::wstring& path,
+                     const std::wstring& name) override {
         return inner_.ValueExists(root, path, name);
     }
-    bool DeleteValue(RegistryRoot root, const std::wstring& path, const std::wstring& name) override {
+    bool DeleteValue(RegistryRoot root, const std::wstring& path,
+                     const std::wstring& name) override {
         return !Denied(root) && inner_.DeleteValue(root, path, name);
     }
     bool CanDeleteTree(RegistryRoot root, const std::wstring& path) override {
@@ -62,7 +68,7 @@ public:
         return !Denied(toRoot) && inner_.CopyTree(fromRoot, from, toRoot, to);
     }
 
-private:
+  private:
     bool Denied(RegistryRoot root) const {
         return root == denied_ || (IsMachineRoot(root) && IsMachineRoot(denied_));
     }

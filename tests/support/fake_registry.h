@@ -16,7 +16,7 @@
 namespace tavrel::testing {
 
 class FakeRegistry : public RegistryAccess {
-public:
+  public:
     static constexpr std::uint32_t kString = 1;
     static constexpr std::uint32_t kBinary = 3;
     static constexpr std::uint32_t kDword = 4;
@@ -43,8 +43,8 @@ public:
     // Direct access for arranging and checking a test.
     void PutString(RegistryRoot root, const std::wstring& path, const std::wstring& name,
                    const std::wstring& text) {
-        keys_[Name(root, path)].values[Lower(name)] = {
-            kString, text, 0, static_cast<std::uint32_t>(text.size() + 1)};
+        keys_[Name(root, path)].values[Lower(name)] = {kString, text, 0,
+                                                       static_cast<std::uint32_t>(text.size() + 1)};
         AddParents(root, path);
     }
     void PutInteger(RegistryRoot root, const std::wstring& path, const std::wstring& name,
@@ -73,10 +73,10 @@ public:
     bool OpenKey(RegistryRoot root, const std::wstring& path) override {
         return HasKey(root, path) && !ReadOnly(root);
     }
-    bool KeyExists(RegistryRoot root, const std::wstring& path) override { return HasKey(root, path); }
-    bool CanCreateKey(RegistryRoot root, const std::wstring&) override {
-        return !ReadOnly(root);
+    bool KeyExists(RegistryRoot root, const std::wstring& path) override {
+        return HasKey(root, path);
     }
+    bool CanCreateKey(RegistryRoot root, const std::wstring&) override { return !ReadOnly(root); }
     bool CreateKey(RegistryRoot root, const std::wstring& path) override {
         if (HasKey(root, path)) {
             return true;
@@ -125,10 +125,12 @@ public:
         }
         PutInteger(root, path, name, value);
     }
-    bool ValueExists(RegistryRoot root, const std::wstring& path, const std::wstring& name) override {
+    bool ValueExists(RegistryRoot root, const std::wstring& path,
+                     const std::wstring& name) override {
         return Find(root, path, name) != nullptr;
     }
-    bool DeleteValue(RegistryRoot root, const std::wstring& path, const std::wstring& name) override {
+    bool DeleteValue(RegistryRoot root, const std::wstring& path,
+                     const std::wstring& name) override {
         if (ReadOnly(root)) {
             return false;
         }
@@ -196,15 +198,16 @@ public:
         return true;
     }
 
-private:
+  private:
     // The machine's views are one store here: the question of views only
     // arises for a program of another word size than the system.
     bool ReadOnly(RegistryRoot root) const {
         return readOnlyRoots.count(IsMachineRoot(root) ? RegistryRoot::kLocalMachine : root) != 0;
     }
     static std::wstring Lower(std::wstring text) {
-        std::transform(text.begin(), text.end(), text.begin(),
-                       [](wchar_t c) { return static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c))); });
+        std::transform(text.begin(), text.end(), text.begin(), [](wchar_t c) {
+            return static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
+        });
         return text;
     }
     static std::wstring Name(RegistryRoot root, const std::wstring& path) {

@@ -9,7 +9,7 @@
 namespace tavrel::testing {
 
 class OwnerWindow : public Window {
-public:
+  public:
     // `shown`: on the screen, where a test needs an owner that can be seen
     // and activated.
     bool Create(bool shown = true) {
@@ -18,14 +18,14 @@ public:
         ownerClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
         ownerClass.lpszClassName = L"TavrelTestOwner";
         RegisterWindowClass(ownerClass);
-        return CreateFor(0, L"TavrelTestOwner", L"Tavrel", WS_POPUP | (shown ? WS_VISIBLE : 0u), 100, 100, 50,
-                         50, nullptr, ownerClass.hInstance) != nullptr;
+        return CreateFor(0, L"TavrelTestOwner", L"Tavrel", WS_POPUP | (shown ? WS_VISIBLE : 0u),
+                         100, 100, 50, 50, nullptr, ownerClass.hInstance) != nullptr;
     }
 };
 
 // One that exists, hidden, from its construction on.
 class HiddenOwnerWindow final : public OwnerWindow {
-public:
+  public:
     HiddenOwnerWindow() { Create(false); }
 };
 

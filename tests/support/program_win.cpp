@@ -22,8 +22,8 @@ RunningProgram::RunningProgram(const std::wstring& exeName, const std::wstring& 
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
-    if (::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                         &info)) {
+    if (::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                         &startup, &info)) {
         unique_handle thread(info.hThread);
         process_.reset(info.hProcess);
         processId_ = info.dwProcessId;
@@ -38,7 +38,8 @@ RunningProgram::~RunningProgram() {
 }
 
 std::optional<DWORD> RunningProgram::WaitForExit(std::chrono::milliseconds timeout) const {
-    if (!process_ || ::WaitForSingleObject(process_.get(), static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0) {
+    if (!process_ || ::WaitForSingleObject(process_.get(), static_cast<DWORD>(timeout.count())) !=
+                         WAIT_OBJECT_0) {
         return std::nullopt;
     }
     DWORD code = 0;
@@ -110,7 +111,8 @@ void Command(HWND control, std::uint16_t command) {
     // should not have come fails the test instead of holding it up.
     DWORD_PTR ignored = 0;
     ::SendMessageTimeoutW(control, WM_COMMAND, MAKEWPARAM(command, 0), 0, SMTO_NORMAL,
-                          static_cast<UINT>(std::chrono::milliseconds(kStartTime).count()), &ignored);
+                          static_cast<UINT>(std::chrono::milliseconds(kStartTime).count()),
+                          &ignored);
 }
 
 void ExitAndExpectCleanEnd(const RunningProgram& program) {
@@ -230,7 +232,8 @@ void PointerTo(POINT point) {
 }
 
 void PaintNow(HWND window) {
-    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    ::RedrawWindow(window, nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     ::GdiFlush();
 }
 
@@ -258,7 +261,8 @@ bool SaveScreenshot(const std::wstring& path) {
     file.bfType = 0x4D42;
     file.bfOffBits = sizeof(file) + sizeof(header);
     file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
-    unique_hfile out(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    unique_hfile out(
+        ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
     if (!out) {
         return false;
     }

@@ -15,9 +15,10 @@
 namespace tavrel::testing {
 
 class RunningProgram {
-public:
+  public:
     // `arguments` follow the program's quoted path on its command line.
-    explicit RunningProgram(const std::wstring& exeName = L"tavrel.exe", const std::wstring& arguments = L"");
+    explicit RunningProgram(const std::wstring& exeName = L"tavrel.exe",
+                            const std::wstring& arguments = L"");
     RunningProgram(const RunningProgram&) = delete;
     RunningProgram& operator=(const RunningProgram&) = delete;
     ~RunningProgram();
@@ -31,7 +32,7 @@ public:
     HWND FindWindowOf(const std::wstring& className, const std::wstring& caption,
                       std::chrono::milliseconds timeout) const;
 
-private:
+  private:
     unique_process process_;
     DWORD processId_ = 0;
 };

@@ -7,7 +7,7 @@
 namespace tavrel::testing {
 
 class ScreenModes {
-public:
+  public:
     ScreenModes() = default;
     ScreenModes(const ScreenModes&) = delete;
     ScreenModes& operator=(const ScreenModes&) = delete;
@@ -19,7 +19,8 @@ public:
         mode.dmPelsWidth = static_cast<DWORD>(width);
         mode.dmPelsHeight = static_cast<DWORD>(height);
         mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
-        return ::ChangeDisplaySettingsExW(nullptr, &mode, nullptr, 0, nullptr) == DISP_CHANGE_SUCCESSFUL;
+        return ::ChangeDisplaySettingsExW(nullptr, &mode, nullptr, 0, nullptr) ==
+               DISP_CHANGE_SUCCESSFUL;
     }
 };
 

@@ -31,9 +31,9 @@ namespace {
 
 using namespace std::chrono_literals;
 using standin::StandinDesktop;
+using testing::kLinks;
 using testing::RunningProgram;
 using testing::WaitUntil;
-using testing::kLinks;
 
 constexpr auto kStartTime = 20s;
 const std::wstring kLayout1 = std::wstring(kSettingsKeyPath) + L"\\CustomPosition\\CustomPosition1";
@@ -55,7 +55,8 @@ std::optional<DWORD> RunCopy(const std::wstring& arguments) {
 HWND ReadyControlWindow(const RunningProgram& program) {
     HWND control = program.FindWindowOf(kControlWindowClass, L"", kStartTime);
     if (control == nullptr ||
-        !WaitUntil([&] { return program.FindWindowOf(L"TAboutBox", L"", 0ms) == nullptr; }, kStartTime)) {
+        !WaitUntil([&] { return program.FindWindowOf(L"TAboutBox", L"", 0ms) == nullptr; },
+                   kStartTime)) {
         return nullptr;
     }
     return control;
@@ -71,7 +72,8 @@ HWND BoxWith(const RunningProgram& program, const std::wstring& text) {
             },
             kStartTime)) {
         ADD_FAILURE() << "no box with " << ::testing::PrintToString(text) << ", but "
-                      << ::testing::PrintToString(box != nullptr ? testing::MessageBoxText(box) : L"none");
+                      << ::testing::PrintToString(box != nullptr ? testing::MessageBoxText(box)
+                                                                 : L"none");
         return nullptr;
     }
     return box;
@@ -116,17 +118,20 @@ TEST(HandedCommands, EachCommandReachesTheRunningCopy) {
     ASSERT_NE(ReadyControlWindow(program), nullptr);
 
     EXPECT_EQ(RunCopy(L"/arrange 3"), std::optional<DWORD>(0));
-    EXPECT_TRUE(WaitUntil([&] { return AtBottomEdge(standin); }, testing::kPatience)) << "the bottom edge";
+    EXPECT_TRUE(WaitUntil([&] { return AtBottomEdge(standin); }, testing::kPatience))
+        << "the bottom edge";
 
     // Saved where the save command saves, under the name given.
     EXPECT_EQ(RunCopy(L"/save \"我的 排列\""), std::optional<DWORD>(0));
     EXPECT_TRUE(WaitUntil(
         [&] {
-            const std::optional<RegistryKey> key = RegistryKey::Open(HKEY_LOCAL_MACHINE, kLayout1 + L"\\0");
+            const std::optional<RegistryKey> key =
+                RegistryKey::Open(HKEY_LOCAL_MACHINE, kLayout1 + L"\\0");
             return key && key->ValueExists(L"IconPos.Y");
         },
         10s));
-    EXPECT_EQ(RegistryKey::Open(HKEY_LOCAL_MACHINE, kLayout1)->ReadString(L"CustomMenuName"), L"我的 排列");
+    EXPECT_EQ(RegistryKey::Open(HKEY_LOCAL_MACHINE, kLayout1)->ReadString(L"CustomMenuName"),
+              L"我的 排列");
     const std::int32_t savedX = StoredInteger(kLayout1 + L"\\0", L"IconPos.X");
     const std::int32_t savedY = StoredInteger(kLayout1 + L"\\0", L"IconPos.Y");
     EXPECT_TRUE(IconAt(standin, 0, savedX, savedY)) << "where the icon was";
@@ -134,7 +139,8 @@ TEST(HandedCommands, EachCommandReachesTheRunningCopy) {
     Win32Desktop desktop;
     desktop.MoveDesktopIcon(desktop.FindDesktopListView(), 0, 600, 600);
     EXPECT_EQ(RunCopy(L"-RESTORE \"我的 排列\""), std::optional<DWORD>(0));
-    EXPECT_TRUE(WaitUntil([&] { return IconAt(standin, 0, savedX, savedY); }, testing::kPatience)) << "put back";
+    EXPECT_TRUE(WaitUntil([&] { return IconAt(standin, 0, savedX, savedY); }, testing::kPatience))
+        << "put back";
 
     // Failures: the running copy says so, and a taken name is told there
     // as the save command tells it.
@@ -144,11 +150,14 @@ TEST(HandedCommands, EachCommandReachesTheRunningCopy) {
     EXPECT_EQ(RunCopy(L"/arrange 31"), std::optional<DWORD>(1)) << "30 is the one saved layout";
 
     EXPECT_EQ(RunCopy(L"/hide"), std::optional<DWORD>(0));
-    EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(standin.Holder()); }, testing::kPatience));
+    EXPECT_TRUE(
+        WaitUntil([&] { return !::IsWindowVisible(standin.Holder()); }, testing::kPatience));
     EXPECT_EQ(RunCopy(L"/show"), std::optional<DWORD>(0));
-    EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(standin.Holder()) != FALSE; }, testing::kPatience));
+    EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(standin.Holder()) != FALSE; },
+                          testing::kPatience));
     EXPECT_EQ(RunCopy(L"/hide"), std::optional<DWORD>(0));
-    EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(standin.Holder()); }, testing::kPatience));
+    EXPECT_TRUE(
+        WaitUntil([&] { return !::IsWindowVisible(standin.Holder()); }, testing::kPatience));
 
     EXPECT_EQ(RunCopy(L"/exit"), std::optional<DWORD>(0));
     EXPECT_EQ(program.WaitForExit(10s), std::optional<DWORD>(0));
@@ -168,8 +177,8 @@ TEST(HandedCommands, TheRunningCopyTakesNothingButOneWellFormedCommand) {
         COPYDATASTRUCT data{tag, static_cast<DWORD>(bytes.size()),
                             bytes.empty() ? nullptr : const_cast<std::uint8_t*>(bytes.data())};
         DWORD_PTR answer = 12345;
-        ::SendMessageTimeoutW(control, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG, 10000,
-                              &answer);
+        ::SendMessageTimeoutW(control, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data),
+                              SMTO_ABORTIFHUNG, 10000, &answer);
         return static_cast<LRESULT>(answer);
     };
     const std::vector<std::uint8_t> exit = EncodeHandedText(L"/exit");
@@ -179,8 +188,14 @@ TEST(HandedCommands, TheRunningCopyTakesNothingButOneWellFormedCommand) {
     std::vector<std::uint8_t> lone = EncodeHandedText(L"/save a");
     lone.insert(lone.end(), {0x00, 0xD8});
     const std::vector<std::vector<std::uint8_t>> refused = {
-        {}, odd, terminated, lone, EncodeHandedText(L"/exit /exit"), EncodeHandedText(L"/?"),
-        EncodeHandedText(L"exit"), EncodeHandedText(L"/save " + std::wstring(kMaxCommandLineLength, L'x')),
+        {},
+        odd,
+        terminated,
+        lone,
+        EncodeHandedText(L"/exit /exit"),
+        EncodeHandedText(L"/?"),
+        EncodeHandedText(L"exit"),
+        EncodeHandedText(L"/save " + std::wstring(kMaxCommandLineLength, L'x')),
     };
     EXPECT_EQ(send(0, exit), 0) << "without the program's tag";
     for (const std::vector<std::uint8_t>& bytes : refused) {
@@ -194,12 +209,15 @@ TEST(HandedCommands, TheRunningCopyTakesNothingButOneWellFormedCommand) {
 
 TEST(HandedCommands, WrongUsageAndTheListOfCommandsAreTheNewCopysOwn) {
     testing::ForgetProgramSettings();
-    for (const auto& [arguments, code] : {std::pair{L"/bogus", 2}, {L"/arrange 0", 2}, {L"/?", 0}}) {
+    for (const auto& [arguments, code] :
+         {std::pair{L"/bogus", 2}, {L"/arrange 0", 2}, {L"/?", 0}}) {
         RunningProgram copy(L"tavrel.exe", arguments);
-        EXPECT_TRUE(Answer(copy, kCommandLineHelp, IDOK)) << ::testing::PrintToString(std::wstring(arguments));
+        EXPECT_TRUE(Answer(copy, kCommandLineHelp, IDOK))
+            << ::testing::PrintToString(std::wstring(arguments));
         EXPECT_EQ(copy.WaitForExit(10s), std::optional<DWORD>(code));
     }
-    EXPECT_FALSE(RegistryKey::Open(HKEY_LOCAL_MACHINE, kSettingsKeyPath).has_value()) << "nothing started";
+    EXPECT_FALSE(RegistryKey::Open(HKEY_LOCAL_MACHINE, kSettingsKeyPath).has_value())
+        << "nothing started";
 }
 
 // Stands in for a running copy inside the test: the mutex, an application
@@ -211,7 +229,8 @@ struct RefusingCopy {
             const auto& data = *reinterpret_cast<const COPYDATASTRUCT*>(lParam);
             if (data.dwData == kHandedCommandTag) {
                 received.push_back(
-                    DecodeHandedText(static_cast<const std::uint8_t*>(data.lpData), data.cbData).value_or(L"?"));
+                    DecodeHandedText(static_cast<const std::uint8_t*>(data.lpData), data.cbData)
+                        .value_or(L"?"));
             }
             return 0;
         }
@@ -227,11 +246,12 @@ struct RefusingCopy {
             windowClass.lpszClassName = name;
             ::RegisterClassExW(&windowClass);
         }
-        application.reset(::CreateWindowExW(0, kApplicationWindowClass, kApplicationTitle, WS_POPUP, 0, 0, 0, 0,
-                                            nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr));
-        control.reset(::CreateWindowExW(0, kControlWindowClass, kApplicationTitle, WS_POPUP, 0, 0, 10, 10,
-                                        owned ? application.get() : nullptr, nullptr, ::GetModuleHandleW(nullptr),
-                                        nullptr));
+        application.reset(::CreateWindowExW(0, kApplicationWindowClass, kApplicationTitle, WS_POPUP,
+                                            0, 0, 0, 0, nullptr, nullptr,
+                                            ::GetModuleHandleW(nullptr), nullptr));
+        control.reset(::CreateWindowExW(0, kControlWindowClass, kApplicationTitle, WS_POPUP, 0, 0,
+                                        10, 10, owned ? application.get() : nullptr, nullptr,
+                                        ::GetModuleHandleW(nullptr), nullptr));
     }
     // The copy's end while this thread takes its messages, or does not.
     std::optional<DWORD> Serve(const RunningProgram& copy, bool answering) const {
@@ -261,7 +281,8 @@ TEST(HandedCommands, ARefusalNoAnswerOrNoControlWindowOfTheProgramIsAFailure) {
         RefusingCopy running(true);
         RunningProgram refused(L"tavrel.exe", L"/hide");
         EXPECT_EQ(running.Serve(refused, true), std::optional<DWORD>(1));
-        EXPECT_EQ(RefusingCopy::received, std::vector<std::wstring>{L"/hide"}) << "handed to the control window";
+        EXPECT_EQ(RefusingCopy::received, std::vector<std::wstring>{L"/hide"})
+            << "handed to the control window";
         RunningProgram unanswered(L"tavrel.exe", L"/show");
         EXPECT_EQ(running.Serve(unanswered, false), std::optional<DWORD>(1));
     }
@@ -282,7 +303,8 @@ TEST(CommandAtStart, ACopyWithACommandCarriesItOutOnceItsStartUpHasEnded) {
         EXPECT_TRUE(WaitUntil([&] { return AtBottomEdge(standin); }, testing::kPatience));
         EXPECT_EQ(RunCopy(L"/exit"), std::optional<DWORD>(0));
         EXPECT_EQ(first.WaitForExit(10s), std::optional<DWORD>(0));
-        EXPECT_EQ(StoredInteger(kSettingsKeyPath, L"Arrage"), 3) << "made current as the menu makes it";
+        EXPECT_EQ(StoredInteger(kSettingsKeyPath, L"Arrage"), 3)
+            << "made current as the menu makes it";
     }
     {
         // It runs on all the same; its exit code tells of the failure.
@@ -300,15 +322,17 @@ TEST(CommandAtStart, ACopyWithACommandCarriesItOutOnceItsStartUpHasEnded) {
 // A link of the test's own in one of the folders.
 void WriteLink(const std::wstring& path, const std::wstring& target) {
     com_ptr<IShellLinkW> link;
-    ASSERT_TRUE(SUCCEEDED(
-        ::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, link.put_void())));
+    ASSERT_TRUE(SUCCEEDED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
+                                             IID_IShellLinkW, link.put_void())));
     link->SetPath(target.c_str());
     com_ptr<IPersistFile> file = link.query<IPersistFile>(IID_IPersistFile);
     ASSERT_TRUE(file);
     ASSERT_TRUE(SUCCEEDED(file->Save(path.c_str(), TRUE)));
 }
 
-bool FileExists(const std::wstring& path) { return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool FileExists(const std::wstring& path) {
+    return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 bool KeyExists(HKEY root, const std::wstring& path) {
     return RegistryKey::OpenForReading(root, path).has_value();
@@ -334,7 +358,8 @@ class UninstallCommand : public testing::ShellFolderTest {
         } else {
             registry_.DeleteValue(kShellView, kShellIconsKeyPath, L"29");
         }
-        if (const std::optional<RegistryKey> run = RegistryKey::Open(HKEY_CURRENT_USER, kRunKeyPath)) {
+        if (const std::optional<RegistryKey> run =
+                RegistryKey::Open(HKEY_CURRENT_USER, kRunKeyPath)) {
             ::RegDeleteValueW(run->get(), L"Other");
         }
         ShellFolderTest::TearDown();
@@ -348,7 +373,8 @@ class UninstallCommand : public testing::ShellFolderTest {
         settings.customCount = 1;
         settings.customCharacterCount = 1;
         testing::StoreFreshSettings(settings);
-        RegistryKey::Create(HKEY_LOCAL_MACHINE, std::wstring(kSettingsKeyPath) + L"\\CustomCharacter")
+        RegistryKey::Create(HKEY_LOCAL_MACHINE,
+                            std::wstring(kSettingsKeyPath) + L"\\CustomCharacter")
             .WriteString(L"CustomCharacter1", L"中国");
         RegistryKey::Create(HKEY_LOCAL_MACHINE, kLayout1).WriteString(L"CustomMenuName", L"工作");
         RegistryKey::Create(HKEY_LOCAL_MACHINE, kLayout1 + L"\\0").WriteInteger(L"IconPos.X", 5);
@@ -359,16 +385,19 @@ class UninstallCommand : public testing::ShellFolderTest {
         }
         RegistryKey::Create(HKEY_CURRENT_USER, kRunKeyPath).WriteString(L"Other", L"other.exe");
         registry_.CreateKey(kShellView, kShellIconsKeyPath);
-        registry_.WriteString(kShellView, kShellIconsKeyPath, L"29", L"C:\\windows\\system32\\docprop.dll,1");
+        registry_.WriteString(kShellView, kShellIconsKeyPath, L"29",
+                              L"C:\\windows\\system32\\docprop.dll,1");
     }
     std::vector<std::wstring> ProgramLinks() const {
         return {kLinks + L"\\start\\Tavrel.lnk", kLinks + L"\\programs\\Tavrel.lnk",
-                kLinks + L"\\desktop\\Tavr\u3000\u3000\u2192el.lnk", QuickLaunchFolder() + L"\\Tavrel.lnk"};
+                kLinks + L"\\desktop\\Tavr\u3000\u3000\u2192el.lnk",
+                QuickLaunchFolder() + L"\\Tavrel.lnk"};
     }
     void ExpectNothingOfTheProgramLeft() {
         for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) {
             EXPECT_FALSE(AutorunExists(root));
-            EXPECT_FALSE(KeyExists(root, L"Software\\Quorral")) << "the settings and the keys above them";
+            EXPECT_FALSE(KeyExists(root, L"Software\\Quorral"))
+                << "the settings and the keys above them";
         }
         for (const std::wstring& link : ProgramLinks()) {
             EXPECT_FALSE(FileExists(link)) << ::testing::PrintToString(link);
@@ -406,7 +435,8 @@ TEST_F(UninstallCommand, HandedToTheRunningCopyItAsksRemovesEverythingItWroteAnd
     ExpectNothingOfTheProgramLeft();  // nor saved again on the way out
     EXPECT_TRUE(FileExists(otherLink)) << "another program's link";
     EXPECT_EQ(registry_.ReadString(kUser, kRunKeyPath, L"Other"), L"other.exe");
-    EXPECT_TRUE(registry_.ValueExists(kShellView, kShellIconsKeyPath, L"29")) << "the shell's look stays";
+    EXPECT_TRUE(registry_.ValueExists(kShellView, kShellIconsKeyPath, L"29"))
+        << "the shell's look stays";
 }
 
 TEST_F(UninstallCommand, WithNoCopyRunningItAsksByItselfAndNoKeepsEverything) {
@@ -416,7 +446,8 @@ TEST_F(UninstallCommand, WithNoCopyRunningItAsksByItselfAndNoKeepsEverything) {
     {
         RunningProgram copy(L"tavrel.exe", L"/uninstall");
         HWND question = BoxWith(copy, kUninstallQuestion);
-        EXPECT_EQ(copy.FindWindowOf(kControlWindowClass, L"", 0ms), nullptr) << "asked without starting";
+        EXPECT_EQ(copy.FindWindowOf(kControlWindowClass, L"", 0ms), nullptr)
+            << "asked without starting";
         EXPECT_TRUE(Press(question, IDNO));
         EXPECT_EQ(copy.WaitForExit(10s), std::optional<DWORD>(1)) << "not done";
     }

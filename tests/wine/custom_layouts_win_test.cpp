@@ -175,7 +175,6 @@ class BoxScript {
     std::thread thread_;
 };
 
-
 const std::wstring kLong259(259, L'长');
 const std::wstring kLong300(300, L'x');
 

@@ -126,7 +126,7 @@ standin::StandinOptions Snapping() {
 // The program on a desktop that snaps its icons, the top edge chosen and
 // the question that follows answered.
 class SnappingDesktopTest : public ::testing::Test {
-protected:
+  protected:
     void ChooseTopEdgeAndAnswer(int answer) {
         ::PostMessageW(control_, WM_COMMAND, MAKEWPARAM(ArrangementCommand(1), 0), 0);
         HWND question = program_.FindWindowOf(L"#32770", kNoticeCaption, testing::kStartTime);
@@ -146,7 +146,8 @@ TEST_F(SnappingDesktopTest, NoLeavesTheIconsSnappedAndIsAskedOncePerRun) {
     ASSERT_NE(control_, nullptr);
     ChooseTopEdgeAndAnswer(IDNO);
     // Arranged all the same, and snapped: the figure cannot show.
-    ASSERT_TRUE(WaitUntil([&] { return MovesIn(standin_.ReadState()) >= kIcons; }, testing::kPatience));
+    ASSERT_TRUE(
+        WaitUntil([&] { return MovesIn(standin_.ReadState()) >= kIcons; }, testing::kPatience));
     EXPECT_FALSE(IconsAt(standin_, figure_));
     // The next choice arranges at once.
     Command(control_, ArrangementCommand(3));
@@ -158,7 +159,9 @@ TEST_F(SnappingDesktopTest, YesSwitchesSnappingOffAndTheFigureShows) {
     ASSERT_NE(control_, nullptr);
     ChooseTopEdgeAndAnswer(IDYES);
     EXPECT_TRUE(WaitUntil([&] { return IconsAt(standin_, figure_); }, testing::kPatience));
-    EXPECT_EQ(::SendMessageW(standin_.ListView(), LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & LVS_EX_SNAPTOGRID, 0);
+    EXPECT_EQ(
+        ::SendMessageW(standin_.ListView(), LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & LVS_EX_SNAPTOGRID,
+        0);
     ExitAndExpectCleanEnd(program_);
 }
 
@@ -178,7 +181,8 @@ TEST(Startup, ACommandThatComesDuringTheStartUpRunsWhenItHasEnded) {
     ExitAndExpectCleanEnd(program);
     std::optional<RegistryKey> key = RegistryKey::Open(HKEY_LOCAL_MACHINE, kSettingsKeyPath);
     ASSERT_TRUE(key.has_value());
-    EXPECT_EQ(key->ReadInteger(L"Arrage"), 3) << "the choice, not the stored arrangement read back over it";
+    EXPECT_EQ(key->ReadInteger(L"Arrage"), 3)
+        << "the choice, not the stored arrangement read back over it";
 }
 
 // The setting as the program keeps it in memory.
@@ -187,7 +191,9 @@ std::int32_t ShowHideIconNow(HWND control) {
     return saved ? saved->showHideIcon : -1;
 }
 
-bool Shown(const StandinDesktop& standin) { return ::IsWindowVisible(standin.Holder()) != FALSE; }
+bool Shown(const StandinDesktop& standin) {
+    return ::IsWindowVisible(standin.Holder()) != FALSE;
+}
 
 TEST(ShowHideAllIcons, FollowsWhatTheDesktopShowsRightAfterStartUp) {
     // Stored while hidden; the desktop shows its icons again (a restart).
@@ -222,9 +228,12 @@ TEST(ShowHideAllIcons, ADesktopThatIsGoneOrHungChangesNothing) {
     standin.Hang(8000);
     Command(control, kCmdShowHideAllIcon);
     EXPECT_EQ(ShowHideIconNow(control), 1) << "a hung desktop";
-    EXPECT_TRUE(WaitUntil([&] { return ::SendMessageTimeoutW(standin.Holder(), WM_NULL, 0, 0, SMTO_NORMAL, 100,
-                                                           nullptr) != 0; },
-                          20s));
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            return ::SendMessageTimeoutW(standin.Holder(), WM_NULL, 0, 0, SMTO_NORMAL, 100,
+                                         nullptr) != 0;
+        },
+        20s));
     EXPECT_TRUE(Shown(standin));
     Command(control, kCmdShowHideAllIcon);
     EXPECT_FALSE(Shown(standin)) << "answering again";

@@ -42,7 +42,7 @@ Function User32(const char* name) {
 
 // This thread as a program that the system scales.
 class ScaledThread {
-public:
+  public:
     ScaledThread() : set_(User32<SetContext>("SetThreadDpiAwarenessContext")) {
         if (set_ != nullptr) {
             previous_ = set_(DPI_AWARENESS_CONTEXT_UNAWARE);
@@ -57,7 +57,7 @@ public:
     }
     bool Active() const { return previous_ != nullptr; }
 
-private:
+  private:
     SetContext set_;
     DPI_AWARENESS_CONTEXT previous_ = nullptr;
 };
@@ -74,7 +74,7 @@ RECT RawWorkArea() {
 }
 
 class Dpi : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         if (::GetSystemMetrics(SM_CXSCREEN) != 1024 && LogPixelsOfThisRun() == 96) {
             GTEST_SKIP() << "another screen size";

@@ -5,7 +5,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-
 #include <gtest/gtest.h>
 
 #include "patterns/edges.h"
@@ -120,7 +119,8 @@ TEST(ShellThatDoesNotAnswer, TheReaderGivesUpAfterOneTimeOut) {
     standin.Hang(kHangMs);
     EXPECT_FALSE(reader->ReadIcon(1).has_value());
     for (std::int32_t i = 2; i < 40; ++i) {
-        EXPECT_FALSE(reader->ReadIcon(i).has_value()) << "nothing more is asked of a shell that did not answer";
+        EXPECT_FALSE(reader->ReadIcon(i).has_value())
+            << "nothing more is asked of a shell that did not answer";
     }
     EXPECT_EQ(reader->Count(), 0);
     reader.reset();

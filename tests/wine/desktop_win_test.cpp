@@ -162,8 +162,8 @@ TEST(Win32Desktop, HidingAndShowingTheDesktopKeepsEveryIconInPlace) {
 TEST(DesktopIconReader, ReadsCaptionsAndPositionsAcrossTheProcessBoundary) {
     const std::wstring long259(259, L'a');
     const std::wstring long300(300, L'b');
-    const std::vector<std::wstring> captions = {L"Readme.txt", L"我的电脑", L"", L"副本",
-                                                L"副本", long259, long300};
+    const std::vector<std::wstring> captions = {L"Readme.txt", L"我的电脑", L"",    L"副本",
+                                                L"副本",       long259,     long300};
     StandinDesktop standin(captions);
     ASSERT_TRUE(standin.Started());
     Win32Desktop desktop;
@@ -172,8 +172,8 @@ TEST(DesktopIconReader, ReadsCaptionsAndPositionsAcrossTheProcessBoundary) {
     auto reader = desktop.OpenIconReader();
     ASSERT_NE(reader, nullptr);
     ASSERT_EQ(reader->Count(), 7);
-    const std::vector<std::wstring> expected = {L"Readme.txt", L"我的电脑", L"", L"副本", L"副本",
-                                                long259, std::wstring(259, L'b')};
+    const std::vector<std::wstring> expected = {
+        L"Readme.txt", L"我的电脑", L"", L"副本", L"副本", long259, std::wstring(259, L'b')};
     for (std::int32_t i = 0; i < 7; ++i) {
         SCOPED_TRACE(i);
         const std::optional<DesktopIcon> icon = reader->ReadIcon(i);

@@ -16,7 +16,7 @@ using standin::StandinDesktop;
 using standin::StandinState;
 
 class CountingHost : public ArrangementHost {
-public:
+  public:
     void SaveSettings() override {}
     void ShowDigitalClock() override {}
     void DrawCustomCharacter(std::int32_t) override {}

@@ -119,7 +119,9 @@ TEST(DigitalClock, ANewMinuteRedrawsTheIcons) {
     const auto after = standin.ReadState();
     int moved = 0;
     for (std::size_t k = 0; k < before.items.size(); ++k) {
-        moved += (before.items[k].x != after.items[k].x || before.items[k].y != after.items[k].y) ? 1 : 0;
+        moved += (before.items[k].x != after.items[k].x || before.items[k].y != after.items[k].y)
+                     ? 1
+                     : 0;
     }
     EXPECT_GT(moved, 0);
 }

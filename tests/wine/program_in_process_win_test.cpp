@@ -18,9 +18,13 @@ using testing::RecordingDesktop;
 TEST(ProgramInProcess, StartsOnTheDesktopAndRegistryItIsGiven) {
     FakeRegistry registry;
     const RegistryRoot root = RegistryRoot::kLocalMachine;
-    const std::pair<const wchar_t*, std::int32_t> stored[] = {
-        {L"Arrage", 1},      {L"Skin", 2},        {L"TextColor", 0xFF00}, {L"ShowHideIcon", 1},
-        {L"FlashScreen", 60}, {L"CustomCount", 0}, {L"CustomCharacterCount", 0}};
+    const std::pair<const wchar_t*, std::int32_t> stored[] = {{L"Arrage", 1},
+                                                              {L"Skin", 2},
+                                                              {L"TextColor", 0xFF00},
+                                                              {L"ShowHideIcon", 1},
+                                                              {L"FlashScreen", 60},
+                                                              {L"CustomCount", 0},
+                                                              {L"CustomCharacterCount", 0}};
     for (const auto& [name, value] : stored) {
         registry.PutInteger(root, kSettingsKeyPath, name, value);
     }
@@ -36,7 +40,8 @@ TEST(ProgramInProcess, StartsOnTheDesktopAndRegistryItIsGiven) {
     EXPECT_EQ(desktop.moves[0], (Move{0, 22, 2}));
     EXPECT_EQ(desktop.moves[12], (Move{12, 946, 2}));
     EXPECT_EQ(desktop.moves[13], (Move{13, 22, 77}));
-    EXPECT_NE(std::find(desktop.events.begin(), desktop.events.end(), "text 65280"), desktop.events.end());
+    EXPECT_NE(std::find(desktop.events.begin(), desktop.events.end(), "text 65280"),
+              desktop.events.end());
     // A later start: nothing of a first start was written.
     EXPECT_EQ(registry.Find(RegistryRoot::kLocalMachine, kRunKeyPath, L"Tavrel"), nullptr);
 }

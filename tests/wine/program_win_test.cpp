@@ -105,7 +105,8 @@ TEST(Program, FirstStartCreatesTheDefaultsAndAsksTheWelcomeQuestion) {
     // No: the program goes on with the defaults: the clock in red captions;
     // the splash goes.
     ::PostMessageW(question, WM_COMMAND, MAKEWPARAM(IDNO, 0), 0);
-    EXPECT_TRUE(testing::WaitUntil([&] { return standin.ReadState().textColor == 255u; }, testing::kPatience));
+    EXPECT_TRUE(testing::WaitUntil([&] { return standin.ReadState().textColor == 255u; },
+                                   testing::kPatience));
     EXPECT_TRUE(testing::WaitUntil([&] { return !::IsWindow(splash); }, testing::kPatience));
     EXPECT_EQ(standin.ReadState().textBackColor, CLR_NONE);
     ExitAndExpectCleanEnd(program);
@@ -134,10 +135,13 @@ TEST(Program, RefreshPutsTheIconsBackAndTheChoiceSurvivesARestart) {
         RunningProgram program;
         HWND control = testing::ControlWindowOf(program);
         ASSERT_NE(control, nullptr);
-        ASSERT_TRUE(testing::WaitUntil([&] { return IconAt(standin, 0, 22, 2); }, testing::kPatience));
+        ASSERT_TRUE(
+            testing::WaitUntil([&] { return IconAt(standin, 0, 22, 2); }, testing::kPatience));
         Win32Desktop desktop;
         desktop.MoveDesktopIcon(desktop.FindDesktopListView(), 0, 600, 600);
-        EXPECT_TRUE(testing::WaitUntil([&] { return IconAt(standin, 0, 22, 2); }, testing::kPatience)) << "refreshed";
+        EXPECT_TRUE(
+            testing::WaitUntil([&] { return IconAt(standin, 0, 22, 2); }, testing::kPatience))
+            << "refreshed";
 
         Command(control, ArrangementCommand(21));
         EXPECT_TRUE(IconAt(standin, 1, 502, 13)) << "the circle's top icon";
@@ -148,7 +152,8 @@ TEST(Program, RefreshPutsTheIconsBackAndTheChoiceSurvivesARestart) {
     desktop.MoveDesktopIcon(desktop.FindDesktopListView(), 1, 600, 600);
     RunningProgram again;
     ASSERT_NE(testing::ControlWindowOf(again), nullptr);
-    EXPECT_TRUE(testing::WaitUntil([&] { return IconAt(standin, 1, 502, 13); }, testing::kPatience));
+    EXPECT_TRUE(
+        testing::WaitUntil([&] { return IconAt(standin, 1, 502, 13); }, testing::kPatience));
     ExitAndExpectCleanEnd(again);
 }
 
@@ -188,11 +193,14 @@ std::wstring StartAndReadError(const std::function<void(const RegistryKey&)>& da
 }
 
 TEST(Program, DamagedSettingsAreReportedWithTheirExactTexts) {
-    EXPECT_EQ(StartAndReadError([](const RegistryKey& key) { ::RegDeleteValueW(key.get(), L"FlashScreen"); }),
+    EXPECT_EQ(StartAndReadError(
+                  [](const RegistryKey& key) { ::RegDeleteValueW(key.get(), L"FlashScreen"); }),
               L"Failed to get data for 'FlashScreen'");
-    EXPECT_EQ(StartAndReadError([](const RegistryKey& key) { key.WriteString(L"TextColor", L"red"); }),
-              L"Invalid data type for 'TextColor'");
-    EXPECT_EQ(StartAndReadError([](const RegistryKey& key) { key.WriteString(L"TextColor", L"0x0000FF"); }),
+    EXPECT_EQ(
+        StartAndReadError([](const RegistryKey& key) { key.WriteString(L"TextColor", L"red"); }),
+        L"Invalid data type for 'TextColor'");
+    EXPECT_EQ(StartAndReadError(
+                  [](const RegistryKey& key) { key.WriteString(L"TextColor", L"0x0000FF"); }),
               L"Failed to get data for 'TextColor'");
 }
 
@@ -239,7 +247,10 @@ TEST(ControlWindow, ShowsHidesAndDragsByItsCaptionStrip) {
     const auto dragsAt = [&](int x, int y, bool expected) {
         MoveCursor(x, y);
         return testing::WaitUntil(
-            [&] { return (::SendMessageW(control, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCAPTION) == expected; },
+            [&] {
+                return (::SendMessageW(control, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCAPTION) ==
+                       expected;
+            },
             2s);
     };
     EXPECT_TRUE(dragsAt(239 + 10, 90 + 150, true)) << "the caption strip";
@@ -273,7 +284,8 @@ TEST(ControlWindow, ButtonsCommandOnlyWhenClicked) {
     // The window appears before its buttons are made.
     HWND button = nullptr;
     ASSERT_TRUE(testing::WaitUntil(
-        [&] { return (button = ::GetDlgItem(control, ArrangementCommand(3))) != nullptr; }, testing::kPatience));
+        [&] { return (button = ::GetDlgItem(control, ArrangementCommand(3))) != nullptr; },
+        testing::kPatience));
     ::SendMessageW(control, WM_COMMAND, MAKEWPARAM(ArrangementCommand(3), BN_SETFOCUS),
                    reinterpret_cast<LPARAM>(button));
     EXPECT_FALSE(IconAt(standin, 0, 22, 665)) << "a focus notification arranges nothing";
@@ -358,7 +370,8 @@ TEST(NotificationArea, ClicksOpenTheMenusAndADoubleClickTheControlWindow) {
     EXPECT_TRUE(CloseMenu(control, menu));
 
     ::PostMessageW(control, kTrayMessage, kTrayIconId, WM_LBUTTONDBLCLK);
-    EXPECT_TRUE(testing::WaitUntil([&] { return ::IsWindowVisible(control) != FALSE; }, testing::kPatience));
+    EXPECT_TRUE(testing::WaitUntil([&] { return ::IsWindowVisible(control) != FALSE; },
+                                   testing::kPatience));
     ExitAndExpectCleanEnd(program);
 }
 
@@ -460,7 +473,8 @@ TEST(ControlWindow, HintsShowAsBalloons) {
             testing::PointerTo({900, 700});
             testing::WaitUntil([&] { return !::IsWindowVisible(hint); }, testing::kPatience);
             testing::PointerTo({x, y});
-            testing::WaitUntil([&] { return ::IsWindowVisible(hint) && hintText() == c.text; }, testing::kPatience);
+            testing::WaitUntil([&] { return ::IsWindowVisible(hint) && hintText() == c.text; },
+                               testing::kPatience);
         }
         EXPECT_EQ(balloon.left, pointer.x);
         EXPECT_EQ(balloon.bottom, pointer.y - 5);
@@ -480,7 +494,8 @@ TEST(ShowHideAllIcons, HidesTheDesktopAndBringsItBackUnchanged) {
     HWND control = testing::ControlWindowOf(program);
     ASSERT_NE(control, nullptr);
     // The whole arrangement is in place once its last icon is.
-    ASSERT_TRUE(testing::WaitUntil([&] { return IconAt(standin, 11, 22 + 77 * 11, 2); }, testing::kPatience));
+    ASSERT_TRUE(testing::WaitUntil([&] { return IconAt(standin, 11, 22 + 77 * 11, 2); },
+                                   testing::kPatience));
     const auto before = standin.ReadState();
     // Start-up ends when the splash goes; only then do the toggles come
     // one after the other as a user's would.
@@ -494,7 +509,9 @@ TEST(ShowHideAllIcons, HidesTheDesktopAndBringsItBackUnchanged) {
     // The shell's window is another process's: its state may take a moment
     // to reach this one.
     const auto desktopShown = [&](bool shown) {
-        return testing::WaitUntil([&] { return (::IsWindowVisible(standin.Progman()) != FALSE) == shown; }, testing::kPatience);
+        return testing::WaitUntil(
+            [&] { return (::IsWindowVisible(standin.Progman()) != FALSE) == shown; },
+            testing::kPatience);
     };
     Command(control, kCmdShowHideAllIcon);
     EXPECT_TRUE(desktopShown(false));
@@ -524,7 +541,8 @@ BOOL CALLBACK CollectVisible(HWND window, LPARAM data) {
     ::GetWindowThreadProcessId(window, &process);
     wchar_t name[64] = {};
     ::GetClassNameW(window, name, 64);
-    if (process == search->process && std::wstring(name) == search->className && ::IsWindowVisible(window)) {
+    if (process == search->process && std::wstring(name) == search->className &&
+        ::IsWindowVisible(window)) {
         search->found.push_back(window);
     }
     return TRUE;
@@ -546,11 +564,14 @@ std::wstring CaptionOf(HWND window) {
 TEST(HelpAndAbout, MenuCommandsOpenANewWindowEachTime) {
     StartedProgram started(ArrangingNothing());
     ASSERT_NE(started.control, nullptr);
-    ASSERT_TRUE(testing::WaitUntil([&] { return VisibleWindowsOf(started.program, L"TAboutBox").empty(); }, testing::kPatience))
+    ASSERT_TRUE(
+        testing::WaitUntil([&] { return VisibleWindowsOf(started.program, L"TAboutBox").empty(); },
+                           testing::kPatience))
         << "the splash goes";
     Command(started.control, kCmdAbout);
     Command(started.control, kCmdAbout);
-    EXPECT_EQ(VisibleWindowsOf(started.program, L"TAboutBox").size(), 2u) << "not modal, one per command";
+    EXPECT_EQ(VisibleWindowsOf(started.program, L"TAboutBox").size(), 2u)
+        << "not modal, one per command";
     Command(started.control, kCmdHelp);
     Command(started.control, kCmdWhatIsNew);
     Command(started.control, kCmdHelp);
@@ -584,7 +605,8 @@ TEST(HelpAndAbout, AfterTheAboutWindowHadTheFocusTheFirstShowRequestLeavesTheCon
     ASSERT_NE(started.control, nullptr);
     // Shown once, then closed: the control window had the focus last.
     ::SendMessageW(started.control, kTrayMessage, 100, WM_LBUTTONDBLCLK);
-    ASSERT_TRUE(testing::WaitUntil([&] { return ::IsWindowVisible(started.control) != FALSE; }, testing::kPatience));
+    ASSERT_TRUE(testing::WaitUntil([&] { return ::IsWindowVisible(started.control) != FALSE; },
+                                   testing::kPatience));
     Command(started.control, kCmdQuit);
     ASSERT_FALSE(::IsWindowVisible(started.control));
 
@@ -593,7 +615,8 @@ TEST(HelpAndAbout, AfterTheAboutWindowHadTheFocusTheFirstShowRequestLeavesTheCon
     ASSERT_TRUE(testing::SettingsOnceIdle(started.control));
     EXPECT_FALSE(::IsWindowVisible(started.control)) << "the activation hid it again";
     ::SendMessageW(started.control, kTrayMessage, 100, WM_LBUTTONDBLCLK);
-    EXPECT_TRUE(testing::WaitUntil([&] { return ::IsWindowVisible(started.control) != FALSE; }, testing::kPatience))
+    EXPECT_TRUE(testing::WaitUntil([&] { return ::IsWindowVisible(started.control) != FALSE; },
+                                   testing::kPatience))
         << "the second request shows it";
 
     // Back from the help window, the shown control window hides itself.
@@ -646,7 +669,8 @@ TEST(NotificationArea, TheIconComesAfterADamagedSetting) {
         [](const RegistryKey& key) { ::RegDeleteValueW(key.get(), L"FlashScreen"); },
         [](const RegistryKey& key) { key.WriteString(L"Skin", L"2"); },
     };
-    const std::wstring texts[] = {L"Failed to get data for 'FlashScreen'", L"Invalid data type for 'Skin'"};
+    const std::wstring texts[] = {L"Failed to get data for 'FlashScreen'",
+                                  L"Invalid data type for 'Skin'"};
     for (int i = 0; i < 2; ++i) {
         StoreSettings(ArrangingNothing());
         damages[i](SettingsKeyForTest());
@@ -657,7 +681,9 @@ TEST(NotificationArea, TheIconComesAfterADamagedSetting) {
         ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, 0), 0);
         HWND control = testing::ControlWindowOf(program);
         ASSERT_NE(control, nullptr);
-        EXPECT_TRUE(testing::WaitUntil([&] { return TrayIconPresent(control); }, testing::kPatience)) << texts[i];
+        EXPECT_TRUE(
+            testing::WaitUntil([&] { return TrayIconPresent(control); }, testing::kPatience))
+            << texts[i];
         ExitAndExpectCleanEnd(program);
     }
 }
@@ -692,12 +718,14 @@ TEST(ErrorReport, ARepeatingFailureDoesNotPileUpBoxes) {
         ::PostMessageW(control, WM_TIMER, kRefreshTimerId, 0);
     }
     ::PostMessageW(control, WM_COMMAND, MAKEWPARAM(kCmdIconTextTransparence, 0), 0);
-    ASSERT_TRUE(testing::WaitUntil([&] { return standin.ReadState().textBackColor == CLR_NONE; }, testing::kPatience));
+    ASSERT_TRUE(testing::WaitUntil([&] { return standin.ReadState().textBackColor == CLR_NONE; },
+                                   testing::kPatience));
     EXPECT_EQ(ErrorReportCount(program.ProcessId()), 1) << "three more ticks, still one box";
 
     ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, 0), 0);
     ASSERT_TRUE(testing::WaitUntil([&] { return !::IsWindow(box); }, testing::kPatience));
-    EXPECT_TRUE(testing::WaitUntil([&] { return ErrorReportCount(program.ProcessId()) == 1; }, testing::kPatience))
+    EXPECT_TRUE(testing::WaitUntil([&] { return ErrorReportCount(program.ProcessId()) == 1; },
+                                   testing::kPatience))
         << "the next failure is shown once the first report is closed";
     HWND next = program.FindWindowOf(L"#32770", kApplicationTitle, 1s);
     // Repair the text so that the program can be ended cleanly.
@@ -706,7 +734,8 @@ TEST(ErrorReport, ARepeatingFailureDoesNotPileUpBoxes) {
     if (next != nullptr) {
         ::PostMessageW(next, WM_COMMAND, MAKEWPARAM(IDOK, 0), 0);
     }
-    ASSERT_TRUE(testing::WaitUntil([&] { return ErrorReportCount(program.ProcessId()) == 0; }, testing::kPatience));
+    ASSERT_TRUE(testing::WaitUntil([&] { return ErrorReportCount(program.ProcessId()) == 0; },
+                                   testing::kPatience));
     ExitAndExpectCleanEnd(program);
 }
 

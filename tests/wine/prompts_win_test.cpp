@@ -20,7 +20,6 @@ namespace {
 using namespace std::chrono_literals;
 using testing::OwnerWindow;
 
-
 // A top-level window of this process with this class, once it is shown.
 HWND FindShown(const wchar_t* className) {
     HWND found = nullptr;

@@ -12,7 +12,7 @@ namespace {
 constexpr wchar_t kScratchKey[] = L"Software\\Quorral\\TavrelTest";
 
 class RegistryTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ::RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"Software\\Quorral"); }
     void TearDown() override { ::RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"Software\\Quorral"); }
 };
@@ -34,8 +34,8 @@ TEST_F(RegistryTest, OpenDoesNotCreateAndCreateMakesParents) {
 
 TEST_F(RegistryTest, StrictIntegerReads) {
     const RegistryKey key = RegistryKey::Create(HKEY_LOCAL_MACHINE, kScratchKey);
-    key.WriteString(L"Short", L"abc");   // 4 bytes with its zero
-    key.WriteString(L"Long", L"abcd");   // 5 bytes
+    key.WriteString(L"Short", L"abc");  // 4 bytes with its zero
+    key.WriteString(L"Long", L"abcd");  // 5 bytes
     EXPECT_EQ(ErrorOf([&] { key.ReadInteger(L"Missing"); }), L"Failed to get data for 'Missing'");
     EXPECT_EQ(ErrorOf([&] { key.ReadInteger(L"Short"); }), L"Invalid data type for 'Short'");
     EXPECT_EQ(ErrorOf([&] { key.ReadInteger(L"Long"); }), L"Failed to get data for 'Long'");
@@ -55,18 +55,20 @@ TEST_F(RegistryTest, StringsReadAsStoredAndMissingOnesAsEmpty) {
 TEST_F(RegistryTest, AKeyThatCannotBeCreatedIsReported) {
     // A key name longer than the registry allows.
     const std::wstring tooLong = L"Software\\" + std::wstring(300, L'k');
-    EXPECT_EQ(ErrorOf([&] { RegistryKey::Create(HKEY_LOCAL_MACHINE, tooLong); }), L"Failed to create key " + tooLong);
+    EXPECT_EQ(ErrorOf([&] { RegistryKey::Create(HKEY_LOCAL_MACHINE, tooLong); }),
+              L"Failed to create key " + tooLong);
 }
 
 TEST_F(RegistryTest, CustomCharacterTexts) {
     EXPECT_EQ(MachineCustomCharacter(1), std::nullopt) << "no settings key";
     RegistryKey::Create(HKEY_LOCAL_MACHINE, kSettingsKeyPath);
     EXPECT_EQ(MachineCustomCharacter(1), std::nullopt) << "no subkey";
-    const RegistryKey characters =
-        RegistryKey::Create(HKEY_LOCAL_MACHINE, std::wstring(kSettingsKeyPath) + L"\\CustomCharacter");
+    const RegistryKey characters = RegistryKey::Create(
+        HKEY_LOCAL_MACHINE, std::wstring(kSettingsKeyPath) + L"\\CustomCharacter");
     characters.WriteString(L"CustomCharacter2", L"中国");
     EXPECT_EQ(MachineCustomCharacter(2), std::optional<std::wstring>(L"中国"));
-    EXPECT_EQ(MachineCustomCharacter(1), std::optional<std::wstring>(L"")) << "an absent value is the empty text";
+    EXPECT_EQ(MachineCustomCharacter(1), std::optional<std::wstring>(L""))
+        << "an absent value is the empty text";
 }
 
 TEST_F(RegistryTest, ATreeThatCanGoWholeIsFoundOutWithoutDeletingAnything) {

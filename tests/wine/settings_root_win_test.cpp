@@ -32,7 +32,7 @@ struct QuietActions final : StartupActions {
 };
 
 class SettingsRootTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { Forget(); }
     void TearDown() override { Forget(); }
     static void Forget() {
@@ -78,12 +78,14 @@ TEST_F(SettingsRootTest, AutorunIsOnWhereverItWasWrittenAndOffEverywhereItCanGo)
     real_.WriteString(kMachine, kRunKeyPath, kProductName, path);
 
     // A standard user: his own value goes, the machine's stays and is told of.
-    EXPECT_EQ(ReadAutoRunCaption(standardUser_, kUser), std::optional<std::wstring>(L"取消自动运行功能"));
+    EXPECT_EQ(ReadAutoRunCaption(standardUser_, kUser),
+              std::optional<std::wstring>(L"取消自动运行功能"));
     const AutorunRemoval asUser = RemoveAutorunEverywhere(standardUser_);
     EXPECT_TRUE(MachineWideRemains(asUser));
     EXPECT_FALSE(real_.ValueExists(kUser, kRunKeyPath, kProductName));
     EXPECT_EQ(real_.ReadString(kMachine, kRunKeyPath, kProductName), path);
-    EXPECT_EQ(ReadAutoRunCaption(standardUser_, kUser), std::optional<std::wstring>(L"取消自动运行功能"))
+    EXPECT_EQ(ReadAutoRunCaption(standardUser_, kUser),
+              std::optional<std::wstring>(L"取消自动运行功能"))
         << "the machine's value still starts the program";
 
     // An administrator whose own tree is the user's: off everywhere.
@@ -106,9 +108,11 @@ TEST_F(SettingsRootTest, AStandardUsersFirstAndSecondStart) {
     EXPECT_EQ(real_.ReadInteger(kUser, kSettings, L"FlashScreen"), 60);
     EXPECT_EQ(real_.ReadInteger(kUser, kSettings, L"Skin"), 2);
     EXPECT_FALSE(real_.KeyExists(kMachine, kSettings)) << "nothing written to the machine";
-    EXPECT_EQ(real_.ReadString(kUser, kRunKeyPath, kProductName), L"\"C:\\Program Files\\Tavrel\\tavrel.exe\"");
+    EXPECT_EQ(real_.ReadString(kUser, kRunKeyPath, kProductName),
+              L"\"C:\\Program Files\\Tavrel\\tavrel.exe\"");
     EXPECT_EQ(real_.ReadString(kMachine, kRunKeyPath, kProductName), L"");
-    EXPECT_EQ(ReadAutoRunCaption(standardUser_, root), std::optional<std::wstring>(L"取消自动运行功能"));
+    EXPECT_EQ(ReadAutoRunCaption(standardUser_, root),
+              std::optional<std::wstring>(L"取消自动运行功能"));
     EXPECT_EQ(ReadAutoRunCaption(standardUser_, kMachine), std::nullopt)
         << "the machine's Run key cannot be opened: the program menu's error box";
 
@@ -129,14 +133,17 @@ TEST_F(SettingsRootTest, AnInstallationOfTheAdministratorMovesToTheUserWithItsSu
     real_.WriteString(kMachine, kSettings + L"\\CustomCharacter", L"CustomCharacter1", L"中国");
     const std::wstring item = kSettings + L"\\CustomPosition\\CustomPosition1\\0";
     ASSERT_TRUE(real_.CreateKey(kMachine, item));
-    real_.WriteString(kMachine, kSettings + L"\\CustomPosition\\CustomPosition1", L"CustomMenuName", L"工作");
+    real_.WriteString(kMachine, kSettings + L"\\CustomPosition\\CustomPosition1", L"CustomMenuName",
+                      L"工作");
     real_.WriteInteger(kMachine, item, L"IconPos.X", -1);
 
     const RegistryRoot root = ChooseSettingsRoot(standardUser_);
     ASSERT_EQ(root, kUser);
     EXPECT_EQ(real_.ReadInteger(kUser, kSettings, L"Arrage"), 31);
     EXPECT_EQ(ReadCustomCharacter(real_, kUser, 1), std::optional<std::wstring>(L"中国"));
-    EXPECT_EQ(real_.ReadString(kUser, kSettings + L"\\CustomPosition\\CustomPosition1", L"CustomMenuName"), L"工作");
+    EXPECT_EQ(real_.ReadString(kUser, kSettings + L"\\CustomPosition\\CustomPosition1",
+                               L"CustomMenuName"),
+              L"工作");
     EXPECT_EQ(real_.ReadInteger(kUser, item, L"IconPos.X"), -1);
     EXPECT_EQ(real_.ReadInteger(kMachine, kSettings, L"Arrage"), 31) << "the machine's copy stays";
 
@@ -162,7 +169,8 @@ TEST_F(SettingsRootTest, TheStrictReadsKeepTheirTextsUnderTheUser) {
         EXPECT_EQ(error.message(), L"Failed to get data for 'FlashScreen'");
     }
     real_.WriteString(kUser, kRunKeyPath, kProductName, L"x");
-    EXPECT_EQ(ReadAutoRunCaption(standardUser_, kUser), std::optional<std::wstring>(L"取消自动运行功能"));
+    EXPECT_EQ(ReadAutoRunCaption(standardUser_, kUser),
+              std::optional<std::wstring>(L"取消自动运行功能"));
     real_.WriteInteger(kUser, kRunKeyPath, kProductName, 3);
     try {
         ReadAutoRunCaption(standardUser_, kUser);

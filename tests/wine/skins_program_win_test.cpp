@@ -70,7 +70,8 @@ ColorRef ScreenPixel(int x, int y) {
 
 // The control window's own colour, between the first two button columns.
 bool BackgroundBecomes(ColorRef colour) {
-    return testing::WaitUntil([&] { return ScreenPixel(kLeft + 86, kTop + 30) == colour; }, testing::kPatience);
+    return testing::WaitUntil([&] { return ScreenPixel(kLeft + 86, kTop + 30) == colour; },
+                              testing::kPatience);
 }
 
 TEST(Skins, TheStoredSkinAndTheSkinCommandsColourTheControlWindow) {
@@ -116,7 +117,8 @@ TEST(FlatButtons, TheControlWindowFocusesAButtonThatTheSpaceKeyPressesAndThePoin
     info.cbSize = sizeof(info);
     const DWORD thread = ::GetWindowThreadProcessId(shown.control, nullptr);
     ASSERT_TRUE(testing::WaitUntil(
-        [&] { return ::GetGUIThreadInfo(thread, &info) && info.hwndFocus == first; }, testing::kPatience))
+        [&] { return ::GetGUIThreadInfo(thread, &info) && info.hwndFocus == first; },
+        testing::kPatience))
         << "the first button has the keyboard focus";
 
     window_dc screen(nullptr);
@@ -143,9 +145,11 @@ TEST(FlatButtons, TheControlWindowFocusesAButtonThatTheSpaceKeyPressesAndThePoin
     EXPECT_EQ(ScreenPixel(faceX, faceY), 0x006600u) << "idle: the picture column colour";
     MovePointer(kLeft + 88 + 40, kTop + 2 + 45);
     EXPECT_TRUE(testing::WaitUntil(
-        [&] { return ScreenPixel(faceX, faceY) == Lighten(device, kClBtnFace, 60); }, testing::kPatience));
+        [&] { return ScreenPixel(faceX, faceY) == Lighten(device, kClBtnFace, 60); },
+        testing::kPatience));
     MovePointer(kLeft + 200, kTop + 320);
-    EXPECT_TRUE(testing::WaitUntil([&] { return ScreenPixel(faceX, faceY) == 0x006600u; }, testing::kPatience))
+    EXPECT_TRUE(testing::WaitUntil([&] { return ScreenPixel(faceX, faceY) == 0x006600u; },
+                                   testing::kPatience))
         << "and away";
 }
 

@@ -29,13 +29,13 @@ using namespace std::chrono_literals;
 using standin::StandinDesktop;
 using testing::Command;
 using testing::ExitAndExpectCleanEnd;
+using testing::kLinks;
 using testing::kStartTime;
+using testing::LinkContents;
+using testing::QuickLaunchBelowAppData;
+using testing::ReadLink;
 using testing::RunningProgram;
 using testing::WaitUntil;
-using testing::LinkContents;
-using testing::ReadLink;
-using testing::kLinks;
-using testing::QuickLaunchBelowAppData;
 using ShellFolders = testing::ShellFolderTest;
 
 const std::wstring kDesktopName = L"Tavr\u3000\u3000\u2192el";
@@ -58,8 +58,6 @@ bool FileExists(const std::wstring& path) {
     return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-
-
 // A link to the running program's file, started in its folder, without
 // arguments.
 void ExpectLinkToTheProgram(const std::wstring& path) {
@@ -72,13 +70,13 @@ void ExpectLinkToTheProgram(const std::wstring& path) {
     EXPECT_EQ(link->arguments, L"");
 }
 
-
 bool IconAt(const StandinDesktop& standin, std::size_t index, int x, int y) {
     const auto state = standin.ReadState();
     return index < state.items.size() && state.items[index].x == x && state.items[index].y == y;
 }
 
-std::wstring StoredString(HKEY root, const std::wstring& path, const std::wstring& name, REGSAM view = 0) {
+std::wstring StoredString(HKEY root, const std::wstring& path, const std::wstring& name,
+                          REGSAM view = 0) {
     std::optional<RegistryKey> key = RegistryKey::Open(root, path, view);
     return key ? key->ReadString(name) : L"(no key)";
 }
@@ -289,7 +287,8 @@ TEST_F(Tweaks, AnIconSizeThatIsNoNumberIsReportedAndNothingFollows) {
 // are made.
 HWND InputBoxOf(const RunningProgram& program) {
     HWND box = program.FindWindowOf(kInputBoxClass, L"", testing::kPatience);
-    WaitUntil([&] { return box != nullptr && ::IsWindowVisible(box) != FALSE; }, testing::kPatience);
+    WaitUntil([&] { return box != nullptr && ::IsWindowVisible(box) != FALSE; },
+              testing::kPatience);
     return box;
 }
 
@@ -340,9 +339,11 @@ TEST_F(Tweaks, TheRefreshTimeBoxSetsThePeriodAndCancelKeepsIt) {
     // One second: the icons come back at once and keep coming back.
     MoveIconAway(standin);
     AnswerRefreshTime(program, control, L"1");
-    EXPECT_TRUE(WaitUntil([&] { return IconAt(standin, 0, 22, 2); }, testing::kPatience)) << "refreshed";
+    EXPECT_TRUE(WaitUntil([&] { return IconAt(standin, 0, 22, 2); }, testing::kPatience))
+        << "refreshed";
     MoveIconAway(standin);
-    EXPECT_TRUE(WaitUntil([&] { return IconAt(standin, 0, 22, 2); }, testing::kPatience)) << "refreshed again";
+    EXPECT_TRUE(WaitUntil([&] { return IconAt(standin, 0, 22, 2); }, testing::kPatience))
+        << "refreshed again";
     ExitAndExpectCleanEnd(program);
     EXPECT_EQ(RegistryKey::Open(HKEY_LOCAL_MACHINE, kSettingsKeyPath)->ReadInteger(L"FlashScreen"),
               1);
@@ -357,7 +358,8 @@ TEST_F(Tweaks, TheColourChooserStartsAtTheTextColourAndOkSavesIt) {
     RunningProgram program;
     HWND control = testing::ControlWindowOf(program);
     ASSERT_NE(control, nullptr);
-    ASSERT_TRUE(WaitUntil([&] { return standin.ReadState().textColor == 0x00FF00u; }, testing::kPatience));
+    ASSERT_TRUE(
+        WaitUntil([&] { return standin.ReadState().textColor == 0x00FF00u; }, testing::kPatience));
     const RegistryKey key = *RegistryKey::Open(HKEY_LOCAL_MACHINE, kSettingsKeyPath);
 
     // Cancel: nothing is applied or saved.
@@ -376,7 +378,8 @@ TEST_F(Tweaks, TheColourChooserStartsAtTheTextColourAndOkSavesIt) {
     dialog = program.FindWindowOf(L"#32770", L"", testing::kPatience);
     ASSERT_NE(dialog, nullptr);
     ::PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-    EXPECT_TRUE(WaitUntil([&] { return key.ReadInteger(L"TextColor") == 0x00FF00; }, testing::kPatience));
+    EXPECT_TRUE(
+        WaitUntil([&] { return key.ReadInteger(L"TextColor") == 0x00FF00; }, testing::kPatience));
     EXPECT_EQ(standin.ReadState().textColor, 0x00FF00u);
     EXPECT_EQ(standin.ReadState().textBackColor, CLR_NONE);
     ExitAndExpectCleanEnd(program);

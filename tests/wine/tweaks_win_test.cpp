@@ -22,11 +22,11 @@
 namespace tavrel {
 namespace {
 
-using testing::SaveScreenshot;
-using testing::WaitUntil;
 using testing::LinkContents;
 using testing::OwnerWindow;
 using testing::ReadLink;
+using testing::SaveScreenshot;
+using testing::WaitUntil;
 using namespace std::chrono_literals;
 
 std::wstring TempDirectory(const std::wstring& name) {
@@ -43,11 +43,9 @@ std::wstring ThisProgram() {
     return path;
 }
 
-
 bool FileExists(const std::wstring& path) {
     return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
-
 
 class ComTest : public ::testing::Test {
   protected:

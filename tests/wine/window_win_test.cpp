@@ -24,20 +24,20 @@ constexpr UINT kCloseWithin = WM_APP + 10;
 constexpr wchar_t kProbeClass[] = L"TavrelWindowTest";
 
 class ProbeWindow final : public Window {
-public:
+  public:
     explicit ProbeWindow(std::vector<std::string>& log) : log_(log) {}
     bool Create(HWND parent = nullptr) {
         WNDCLASSEXW windowClass{};
         windowClass.hInstance = ::GetModuleHandleW(nullptr);
         windowClass.lpszClassName = kProbeClass;
         RegisterWindowClass(windowClass);
-        return CreateFor(0, kProbeClass, L"probe", parent != nullptr ? WS_CHILD : WS_POPUP, 0, 0, 10, 10,
-                         parent, ::GetModuleHandleW(nullptr)) != nullptr;
+        return CreateFor(0, kProbeClass, L"probe", parent != nullptr ? WS_CHILD : WS_POPUP, 0, 0,
+                         10, 10, parent, ::GetModuleHandleW(nullptr)) != nullptr;
     }
     using Window::Destroy;
     bool created = false;
 
-private:
+  private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
         if (message == WM_CREATE) {
             created = true;
@@ -55,7 +55,7 @@ private:
 };
 
 class NamedHook final : public MessageHook {
-public:
+  public:
     NamedHook(std::vector<std::string>& log, std::string name, bool answers)
         : log_(log), name_(std::move(name)), answers_(answers) {}
     bool Handle(UINT message, WPARAM, LPARAM, LRESULT& result) override {
@@ -67,7 +67,7 @@ public:
         return answers_;
     }
 
-private:
+  private:
     std::vector<std::string>& log_;
     std::string name_;
     bool answers_;
@@ -98,12 +98,13 @@ TEST(WindowBase, HooksSeeMessagesInOrderBeforeTheWindow) {
     const HookAttachment answeringHook = window.AddHook(answering);
     secondHook = window.AddHook(second);
     EXPECT_EQ(::SendMessageW(window.hwnd(), kProbe, 0, 0), 7) << "the answering hook's result";
-    EXPECT_EQ(log, (std::vector<std::string>{"first", "answering"})) << "later hooks and the window see nothing";
+    EXPECT_EQ(log, (std::vector<std::string>{"first", "answering"}))
+        << "later hooks and the window see nothing";
 }
 
 // Detaches another hook when it sees the probe.
 class DetachingHook final : public MessageHook {
-public:
+  public:
     explicit DetachingHook(HookAttachment& other) : other_(other) {}
     bool Handle(UINT message, WPARAM, LPARAM, LRESULT&) override {
         if (message == kProbe) {
@@ -112,7 +113,7 @@ public:
         return false;
     }
 
-private:
+  private:
     HookAttachment& other_;
 };
 
@@ -267,7 +268,7 @@ TEST(ControlSubclass, AnErrorInTheHandlerIsReportedAndTheControlStillAnswers) {
 
 // Closes itself on kClose; on kCloseWithin it sends itself kClose first.
 class ClosingWindow final : public Window {
-public:
+  public:
     explicit ClosingWindow(std::vector<std::string>& log) : log_(log) {}
     bool Create() {
         WNDCLASSEXW windowClass{};
@@ -278,7 +279,7 @@ public:
                          ::GetModuleHandleW(nullptr)) != nullptr;
     }
 
-private:
+  private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
         if (message == kClose) {
             log_.push_back("close handled");

@@ -20,7 +20,7 @@ namespace {
 // The demonstration script takes its screenshots between two calls; it does
 // not want the program's busy pauses.
 class DemoHost final : public tavrel::ArrangementHost {
-public:
+  public:
     explicit DemoHost(tavrel::DesktopAccess& desktop) : desktop_(desktop) {}
     void SaveSettings() override {}
     void ShowDigitalClock() override { tavrel::ShowDigitalClock(desktop_); }
@@ -28,7 +28,7 @@ public:
     void RestoreSavedLayout(std::int32_t) override {}
     void Pause(std::uint32_t) override {}
 
-private:
+  private:
     tavrel::DesktopAccess& desktop_;
 };
 
@@ -46,11 +46,13 @@ int wmain(int argc, wchar_t** argv) {
         } else if (argument == L"--clock" && i + 1 < argc) {
             wchar_t* rest = nullptr;
             const long hour = std::wcstol(argv[++i], &rest, 10);
-            const long minute = (rest != nullptr && *rest == L':') ? std::wcstol(rest + 1, nullptr, 10) : 0;
+            const long minute =
+                (rest != nullptr && *rest == L':') ? std::wcstol(rest + 1, nullptr, 10) : 0;
             tavrel::ShowDigitalClock(desktop, {static_cast<int>(hour), static_cast<int>(minute), 0},
                                      tavrel::SystemClockFormat());
         } else {
-            dispatcher.ChooseArrangement(static_cast<std::int32_t>(std::wcstol(argument.c_str(), nullptr, 10)));
+            dispatcher.ChooseArrangement(
+                static_cast<std::int32_t>(std::wcstol(argument.c_str(), nullptr, 10)));
         }
     }
     return 0;

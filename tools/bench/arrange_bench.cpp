@@ -26,7 +26,7 @@ constexpr int kIcons = 1000;
 // Passes everything to the real desktop and keeps the moves' parameters,
 // so the bare loop can replay exactly what the figure sent.
 class Recorder final : public tavrel::DesktopAccess {
-public:
+  public:
     explicit Recorder(tavrel::DesktopAccess& real) : real_(real) {}
     tavrel::ListViewHandle FindDesktopListView() override { return real_.FindDesktopListView(); }
     std::int32_t GetDesktopIconCount(tavrel::ListViewHandle h) override {
@@ -34,7 +34,8 @@ public:
     }
     void MoveDesktopIcon(tavrel::ListViewHandle h, std::int32_t i, std::int32_t x,
                          std::int32_t y) override {
-        params.push_back({static_cast<WPARAM>(i), static_cast<LPARAM>(tavrel::PackIconPosition(x, y))});
+        params.push_back(
+            {static_cast<WPARAM>(i), static_cast<LPARAM>(tavrel::PackIconPosition(x, y))});
         real_.MoveDesktopIcon(h, i, x, y);
     }
     tavrel::WorkAreaRect GetDesktopWorkArea() override { return real_.GetDesktopWorkArea(); }
@@ -49,12 +50,13 @@ public:
 
     std::vector<std::pair<WPARAM, LPARAM>> params;
 
-private:
+  private:
     tavrel::DesktopAccess& real_;
 };
 
 double Seconds(LARGE_INTEGER from, LARGE_INTEGER to, LARGE_INTEGER frequency) {
-    return static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
+    return static_cast<double>(to.QuadPart - from.QuadPart) /
+           static_cast<double>(frequency.QuadPart);
 }
 
 double Median(std::vector<double> values) {
@@ -65,7 +67,8 @@ double Median(std::vector<double> values) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    const int rounds = argc > 1 ? std::max(1, static_cast<int>(std::wcstol(argv[1], nullptr, 10))) : 41;
+    const int rounds =
+        argc > 1 ? std::max(1, static_cast<int>(std::wcstol(argv[1], nullptr, 10))) : 41;
     standin::StandinDesktop standin(kIcons);
     if (!standin.Started()) {
         std::fprintf(stderr, "the stand-in desktop did not start\n");
@@ -103,8 +106,9 @@ int wmain(int argc, wchar_t** argv) {
         ::QueryPerformanceCounter(&from);
         for (const auto& [index, position] : params) {
             DWORD_PTR result = 0;
-            ::SendMessageTimeoutW(list, LVM_SETITEMPOSITION, index, position, SMTO_NORMAL | SMTO_ABORTIFHUNG,
-                                  tavrel::kShellAnswerTimeoutMs, &result);
+            ::SendMessageTimeoutW(list, LVM_SETITEMPOSITION, index, position,
+                                  SMTO_NORMAL | SMTO_ABORTIFHUNG, tavrel::kShellAnswerTimeoutMs,
+                                  &result);
         }
         ::QueryPerformanceCounter(&to);
         bareTimeout.push_back(Seconds(from, to, frequency));

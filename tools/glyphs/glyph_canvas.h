@@ -25,7 +25,7 @@ inline constexpr std::array<std::uint32_t, 16> kPalette = {
     0x808080, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
 
 class Canvas {
-public:
+  public:
     static constexpr int kSize = 32;
     Canvas() { pixels_.fill(colours::kTransparent); }
 
@@ -34,7 +34,9 @@ public:
             pixels_[static_cast<std::size_t>(y * kSize + x)] = colour;
         }
     }
-    std::uint8_t Get(int x, int y) const { return pixels_[static_cast<std::size_t>(y * kSize + x)]; }
+    std::uint8_t Get(int x, int y) const {
+        return pixels_[static_cast<std::size_t>(y * kSize + x)];
+    }
     void FillRect(int left, int top, int width, int height, std::uint8_t colour) {
         for (int y = top; y < top + height; ++y) {
             for (int x = left; x < left + width; ++x) {
@@ -112,7 +114,7 @@ public:
         return static_cast<bool>(out);
     }
 
-private:
+  private:
     static void Put16(std::ofstream& out, std::uint32_t value) {
         out.put(static_cast<char>(value & 0xFF)).put(static_cast<char>((value >> 8) & 0xFF));
     }

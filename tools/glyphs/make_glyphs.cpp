@@ -31,11 +31,19 @@ using tavrel::QuietHost;
 
 int IconsFor(int number) {
     switch (number) {
-        case 24: return 30;
-        case 25: return 26;
-        case 26: case 27: case 28: return 34;
-        case 17: case 18: return 40;
-        default: return 18;
+        case 24:
+            return 30;
+        case 25:
+            return 26;
+        case 26:
+        case 27:
+        case 28:
+            return 34;
+        case 17:
+        case 18:
+            return 40;
+        default:
+            return 18;
     }
 }
 
@@ -103,8 +111,8 @@ Canvas CustomCharacterGlyph() {
     canvas.FillRect(0, 3, 32, 26, kTeal);
     canvas.Frame(0, 3, 32, 26, kNavy);
     // The letter A in dots.
-    const int a[][2] = {{8, 7}, {6, 10}, {10, 10}, {4, 13}, {12, 13}, {4, 16}, {7, 16},
-                        {10, 16}, {12, 16}, {3, 19}, {13, 19}, {2, 22}, {14, 22}};
+    const int a[][2] = {{8, 7},   {6, 10},  {10, 10}, {4, 13},  {12, 13}, {4, 16}, {7, 16},
+                        {10, 16}, {12, 16}, {3, 19},  {13, 19}, {2, 22},  {14, 22}};
     for (const auto& dot : a) {
         canvas.Dot(dot[0], dot[1], kYellow);
     }
@@ -198,7 +206,8 @@ Canvas Emblem(int step) {
     for (int k = 0; k < 8; ++k) {
         const double angle = (k + step / 2.0) * 3.14159265358979 / 4;
         canvas.FillRect(static_cast<int>(15 + 10 * std::cos(angle)) - 1,
-                        static_cast<int>(15 + 10 * std::sin(angle)) - 1, 3, 3, k % 2 ? kYellow : kWhite);
+                        static_cast<int>(15 + 10 * std::sin(angle)) - 1, 3, 3,
+                        k % 2 ? kYellow : kWhite);
     }
     canvas.Disc(16, 16, 3.5, kRed);
     return canvas;
@@ -222,10 +231,10 @@ Canvas Arrows() {
     canvas.Line(16, 4, 16, 27, kBlue, 2);
     canvas.Line(4, 16, 27, 16, kBlue, 2);
     for (int i = 0; i < 5; ++i) {
-        canvas.FillRect(16 - i, 3 + i, 2 * i + 2, 1, kRed);    // up
-        canvas.FillRect(16 - i, 28 - i, 2 * i + 2, 1, kRed);   // down
-        canvas.FillRect(3 + i, 16 - i, 1, 2 * i + 2, kRed);    // left
-        canvas.FillRect(28 - i, 16 - i, 1, 2 * i + 2, kRed);   // right
+        canvas.FillRect(16 - i, 3 + i, 2 * i + 2, 1, kRed);   // up
+        canvas.FillRect(16 - i, 28 - i, 2 * i + 2, 1, kRed);  // down
+        canvas.FillRect(3 + i, 16 - i, 1, 2 * i + 2, kRed);   // left
+        canvas.FillRect(28 - i, 16 - i, 1, 2 * i + 2, kRed);  // right
     }
     return canvas;
 }
@@ -320,7 +329,8 @@ Canvas Letter(const char* rows[], int height, std::uint8_t back, std::uint8_t in
 }
 
 Canvas FirstUse() {
-    static const char* kOne[] = {"  #  ", " ##  ", "# #  ", "  #  ", "  #  ", "  #  ", "  #  ", "#####"};
+    static const char* kOne[] = {"  #  ", " ##  ", "# #  ", "  #  ",
+                                 "  #  ", "  #  ", "  #  ", "#####"};
     return Letter(kOne, 8, kGreen, kWhite);
 }
 
@@ -328,8 +338,8 @@ Canvas News() {
     Canvas canvas;
     for (int k = 0; k < 12; ++k) {
         const double angle = k * 3.14159265358979 / 6;
-        canvas.Line(16, 16, static_cast<int>(16 + 14 * std::cos(angle)), static_cast<int>(16 + 14 * std::sin(angle)),
-                    kRed, 2);
+        canvas.Line(16, 16, static_cast<int>(16 + 14 * std::cos(angle)),
+                    static_cast<int>(16 + 14 * std::sin(angle)), kRed, 2);
     }
     canvas.Disc(16, 16, 9, kYellow);
     canvas.FillRect(11, 14, 10, 4, kRed);
@@ -337,7 +347,8 @@ Canvas News() {
 }
 
 Canvas Question() {
-    static const char* kMark[] = {" ### ", "#   #", "    #", "   # ", "  #  ", "  #  ", "     ", "  #  "};
+    static const char* kMark[] = {" ### ", "#   #", "    #", "   # ",
+                                  "  #  ", "  #  ", "     ", "  #  "};
     return Letter(kMark, 8, kBlue, kWhite);
 }
 
@@ -352,7 +363,8 @@ Canvas Book() {
 }
 
 Canvas Information() {
-    static const char* kI[] = {"  #  ", "     ", " ##  ", "  #  ", "  #  ", "  #  ", "  #  ", " ### "};
+    static const char* kI[] = {"  #  ", "     ", " ##  ", "  #  ",
+                               "  #  ", "  #  ", "  #  ", " ### "};
     return Letter(kI, 8, kTeal, kWhite);
 }
 
@@ -377,38 +389,38 @@ std::vector<Canvas> MenuPictures() {
     for (int number = 1; number <= 29; ++number) {
         pictures.push_back(buttons[static_cast<std::size_t>(number - 1)]);
     }
-    pictures.push_back(Emblem(1));                        // 30
-    pictures.push_back(Emblem(2));                        // 31
-    pictures.push_back(Arrows());                         // 32 orientation
-    pictures.push_back(Shapes());                         // 33 geometry
-    pictures.push_back(ShowHideGlyph());                  // 34
-    pictures.push_back(CustomCharacterGlyph());           // 35
+    pictures.push_back(Emblem(1));                                 // 30
+    pictures.push_back(Emblem(2));                                 // 31
+    pictures.push_back(Arrows());                                  // 32 orientation
+    pictures.push_back(Shapes());                                  // 33 geometry
+    pictures.push_back(ShowHideGlyph());                           // 34
+    pictures.push_back(CustomCharacterGlyph());                    // 35
     pictures.push_back(WithBadge(CustomCharacterGlyph(), true));   // 36
     pictures.push_back(WithBadge(CustomCharacterGlyph(), false));  // 37
-    pictures.push_back(CustomPositionGlyph());            // 38
+    pictures.push_back(CustomPositionGlyph());                     // 38
     pictures.push_back(WithBadge(CustomPositionGlyph(), true));    // 39
     pictures.push_back(WithBadge(CustomPositionGlyph(), false));   // 40
-    pictures.push_back(DemonstrationGlyph());             // 41
-    pictures.push_back(Gear(kGrey));                      // 42 icon settings
-    pictures.push_back(ShortcutArrow());                  // 43
-    pictures.push_back(Palette());                        // 44 skins
-    pictures.push_back(Gear(kTeal));                      // 45 system settings
-    pictures.push_back(Lifebuoy());                       // 46 support
-    pictures.push_back(Envelope());                       // 47 mail
-    pictures.push_back(Globe());                          // 48 web page
-    pictures.push_back(FirstUse());                       // 49
-    pictures.push_back(News());                           // 50
-    pictures.push_back(Question());                       // 51 help
-    pictures.push_back(Book());                           // 52
-    pictures.push_back(Information());                    // 53 about
-    pictures.push_back(Door());                           // 54 exit
-    pictures.push_back(Emblem(3));                        // 55
-    pictures.push_back(Emblem(1));                        // 56
+    pictures.push_back(DemonstrationGlyph());                      // 41
+    pictures.push_back(Gear(kGrey));                               // 42 icon settings
+    pictures.push_back(ShortcutArrow());                           // 43
+    pictures.push_back(Palette());                                 // 44 skins
+    pictures.push_back(Gear(kTeal));                               // 45 system settings
+    pictures.push_back(Lifebuoy());                                // 46 support
+    pictures.push_back(Envelope());                                // 47 mail
+    pictures.push_back(Globe());                                   // 48 web page
+    pictures.push_back(FirstUse());                                // 49
+    pictures.push_back(News());                                    // 50
+    pictures.push_back(Question());                                // 51 help
+    pictures.push_back(Book());                                    // 52
+    pictures.push_back(Information());                             // 53 about
+    pictures.push_back(Door());                                    // 54 exit
+    pictures.push_back(Emblem(3));                                 // 55
+    pictures.push_back(Emblem(1));                                 // 56
     return pictures;
 }
 
-bool WritePictures(const std::vector<Canvas>& pictures, const std::string& directory, const char* prefix,
-                   int firstId, std::ofstream& rc) {
+bool WritePictures(const std::vector<Canvas>& pictures, const std::string& directory,
+                   const char* prefix, int firstId, std::ofstream& rc) {
     for (std::size_t i = 0; i < pictures.size(); ++i) {
         char name[32];
         std::snprintf(name, sizeof(name), "%s_%02zu.bmp", prefix, i);

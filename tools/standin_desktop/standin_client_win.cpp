@@ -119,19 +119,20 @@ StandinDesktop::StandinDesktop(const StandinOptions& options) {
         arguments = L"--icons " + std::to_wstring(options.icons);
     }
     arguments += L" --refuse-position " + std::to_wstring(options.refusePosition) + L" --layout " +
-                 LayoutName(options.layout) + L" --texts " + TextsName(options.texts) + L" --auto-arrange " +
-                 (options.autoArrange ? L"1" : L"0") + L" --snap-to-grid " + (options.snapToGrid ? L"1" : L"0");
+                 LayoutName(options.layout) + L" --texts " + TextsName(options.texts) +
+                 L" --auto-arrange " + (options.autoArrange ? L"1" : L"0") + L" --snap-to-grid " +
+                 (options.snapToGrid ? L"1" : L"0");
     Start(arguments, expectedIcons, options.otherWordSize, options.layout != StandinLayout::kNone);
 }
 
 void StandinDesktop::Start(const std::wstring& arguments, int expectedIcons, bool otherWordSize,
                            bool withView) {
     stateFile_ = TempFile(L"sta");
-    const wchar_t* exe = !otherWordSize           ? L"standin_desktop.exe"
+    const wchar_t* exe = !otherWordSize       ? L"standin_desktop.exe"
                          : sizeof(void*) == 4 ? L"standin_desktop64.exe"
                                               : L"standin_desktop32.exe";
-    std::wstring command = L"\"" + ProgramDirectory() + exe + L"\" " + arguments + L" --state \"" +
-                           stateFile_ + L"\"";
+    std::wstring command =
+        L"\"" + ProgramDirectory() + exe + L"\" " + arguments + L" --state \"" + stateFile_ + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
@@ -144,14 +145,16 @@ void StandinDesktop::Start(const std::wstring& arguments, int expectedIcons, boo
     // Ready when the list view holds every icon and the desktop shows.
     for (int attempt = 0; attempt < 400; ++attempt) {
         HWND progman = ::FindWindowW(L"Progman", nullptr);
-        if (progman != nullptr && ProcessOf(progman) == info.dwProcessId && ::IsWindowVisible(progman)) {
+        if (progman != nullptr && ProcessOf(progman) == info.dwProcessId &&
+            ::IsWindowVisible(progman)) {
             const ViewWindows view = FindView(info.dwProcessId);
             if (!withView) {
                 progman_ = progman;
                 return;
             }
             if (view.listView != nullptr && ::IsWindowVisible(view.holder) &&
-                ::SendMessageW(view.listView, LVM_GETITEMCOUNT, 0, 0) == static_cast<LRESULT>(expectedIcons)) {
+                ::SendMessageW(view.listView, LVM_GETITEMCOUNT, 0, 0) ==
+                    static_cast<LRESULT>(expectedIcons)) {
                 progman_ = progman;
                 holder_ = view.holder;
                 listView_ = view.listView;

@@ -52,7 +52,7 @@ struct StandinOptions {
 };
 
 class StandinDesktop {
-public:
+  public:
     // Starts it with `icons` made-up captions, or with exactly `captions`.
     explicit StandinDesktop(int icons);
     explicit StandinDesktop(const std::vector<std::wstring>& captions, int refusePosition = -1);
@@ -76,7 +76,7 @@ public:
     // Whether the stand-in runs as a 64-bit process.
     bool Is64Bit() const;
 
-private:
+  private:
     void Start(const std::wstring& arguments, int expectedIcons, bool otherWordSize, bool withView);
 
     tavrel::unique_process process_;

@@ -111,13 +111,27 @@ struct DesktopItem {
     int shellIcon;
 };
 constexpr DesktopItem kDesktopItems[] = {
-    {L"我的电脑", 17},    {L"我的文档", 5},    {L"回收站", 33},      {L"网上邻居", 16},
-    {L"Internet Explorer", 15}, {L"记事本", 3}, {L"画图", 27},      {L"计算器", 23},
-    {L"照片", 6},         {L"音乐", 40},       {L"工作报告.doc", 2}, {L"旅行计划", 21},
-    {L"下载", 34},        {L"Tavrel", 44},     {L"打印机", 18},     {L"相册", 32},
-    {L"预算.xls", 3},     {L"readme.txt", 2},
+    {L"我的电脑", 17},
+    {L"我的文档", 5},
+    {L"回收站", 33},
+    {L"网上邻居", 16},
+    {L"Internet Explorer", 15},
+    {L"记事本", 3},
+    {L"画图", 27},
+    {L"计算器", 23},
+    {L"照片", 6},
+    {L"音乐", 40},
+    {L"工作报告.doc", 2},
+    {L"旅行计划", 21},
+    {L"下载", 34},
+    {L"Tavrel", 44},
+    {L"打印机", 18},
+    {L"相册", 32},
+    {L"预算.xls", 3},
+    {L"readme.txt", 2},
 };
-constexpr int kDesktopItemCount = static_cast<int>(sizeof(kDesktopItems) / sizeof(kDesktopItems[0]));
+constexpr int kDesktopItemCount =
+    static_cast<int>(sizeof(kDesktopItems) / sizeof(kDesktopItems[0]));
 
 std::vector<std::wstring> LoadCaptions() {
     std::vector<std::wstring> captions;
@@ -161,8 +175,10 @@ tavrel::unique_himagelist MakeIconPictures() {
 
 void WriteState() {
     std::ofstream out(ToUtf8(g_options.stateFile), std::ios::binary | std::ios::trunc);
-    const auto text = static_cast<unsigned long>(::SendMessageW(g_listView, LVM_GETTEXTCOLOR, 0, 0));
-    const auto back = static_cast<unsigned long>(::SendMessageW(g_listView, LVM_GETTEXTBKCOLOR, 0, 0));
+    const auto text =
+        static_cast<unsigned long>(::SendMessageW(g_listView, LVM_GETTEXTCOLOR, 0, 0));
+    const auto back =
+        static_cast<unsigned long>(::SendMessageW(g_listView, LVM_GETTEXTBKCOLOR, 0, 0));
     out << "colors " << text << ' ' << back << '\n';
     const int count = static_cast<int>(::SendMessageW(g_listView, LVM_GETITEMCOUNT, 0, 0));
     std::vector<wchar_t> caption(1024);
@@ -175,16 +191,18 @@ void WriteState() {
         item.pszText = caption.data();
         item.cchTextMax = static_cast<int>(caption.size());
         caption[0] = L'\0';
-        ::SendMessageW(g_listView, LVM_GETITEMTEXTW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+        ::SendMessageW(g_listView, LVM_GETITEMTEXTW, static_cast<WPARAM>(i),
+                       reinterpret_cast<LPARAM>(&item));
         // The list view may hand back the view's own text instead of filling
         // the buffer.
-        const wchar_t* text = item.pszText != nullptr && item.pszText != LPSTR_TEXTCALLBACKW ? item.pszText
-                                                                                            : caption.data();
+        const wchar_t* text = item.pszText != nullptr && item.pszText != LPSTR_TEXTCALLBACKW
+                                  ? item.pszText
+                                  : caption.data();
         out << "item " << i << ' ' << at.x << ' ' << at.y << ' ' << ToUtf8(text) << '\n';
     }
     for (const JournalEntry& entry : g_journal) {
-        out << "journal " << entry.message << ' ' << static_cast<unsigned long long>(entry.wParam) << ' '
-            << static_cast<long long>(entry.lParam) << '\n';
+        out << "journal " << entry.message << ' ' << static_cast<unsigned long long>(entry.wParam)
+            << ' ' << static_cast<long long>(entry.lParam) << '\n';
     }
 }
 
@@ -204,14 +222,16 @@ LRESULT HandBackTextPointer(HWND window, LVITEMW& item) {
     info.hdr.idFrom = static_cast<UINT_PTR>(::GetDlgCtrlID(window));
     info.hdr.code = static_cast<UINT>(LVN_GETDISPINFOW);
     info.item = item;
-    ::SendMessageW(::GetParent(window), WM_NOTIFY, info.hdr.idFrom, reinterpret_cast<LPARAM>(&info));
+    ::SendMessageW(::GetParent(window), WM_NOTIFY, info.hdr.idFrom,
+                   reinterpret_cast<LPARAM>(&info));
     item.pszText = info.item.pszText;
     return TRUE;
 }
 
 // The nearest grid cell of a position, cells being the item spacing.
 LPARAM SnappedToGrid(HWND window, LPARAM position) {
-    const auto spacing = static_cast<DWORD>(::CallWindowProcW(g_listViewProc, window, LVM_GETITEMSPACING, FALSE, 0));
+    const auto spacing =
+        static_cast<DWORD>(::CallWindowProcW(g_listViewProc, window, LVM_GETITEMSPACING, FALSE, 0));
     const int cellX = std::max(1, static_cast<int>(LOWORD(spacing)));
     const int cellY = std::max(1, static_cast<int>(HIWORD(spacing)));
     const auto snap = [](int value, int cell) {
@@ -237,10 +257,12 @@ LRESULT CALLBACK ListViewProc(HWND window, UINT message, WPARAM wParam, LPARAM l
         return FALSE;
     }
     if (message == LVM_SETITEMPOSITION &&
-        (::CallWindowProcW(g_listViewProc, window, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & LVS_EX_SNAPTOGRID) != 0) {
+        (::CallWindowProcW(g_listViewProc, window, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) &
+         LVS_EX_SNAPTOGRID) != 0) {
         lParam = SnappedToGrid(window, lParam);
     }
-    if (message == LVM_SETITEMPOSITION && g_armedHang.movesLeft > 0 && --g_armedHang.movesLeft == 0) {
+    if (message == LVM_SETITEMPOSITION && g_armedHang.movesLeft > 0 &&
+        --g_armedHang.movesLeft == 0) {
         const LRESULT result = ::CallWindowProcW(g_listViewProc, window, message, wParam, lParam);
         ::ReplyMessage(result);
         ::Sleep(g_armedHang.milliseconds);
@@ -358,8 +380,8 @@ void DeclareDpiAware() {
     if (setContext != nullptr && setContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2)) {
         return;
     }
-    const auto setAware =
-        reinterpret_cast<SetAware>(reinterpret_cast<void (*)()>(::GetProcAddress(user32, "SetProcessDPIAware")));
+    const auto setAware = reinterpret_cast<SetAware>(
+        reinterpret_cast<void (*)()>(::GetProcAddress(user32, "SetProcessDPIAware")));
     if (setAware != nullptr) {
         setAware();
     }
@@ -424,8 +446,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     const int width = ::GetSystemMetrics(SM_CXSCREEN);
     const int height = ::GetSystemMetrics(SM_CYSCREEN);
     const auto makeTopLevel = [&](const wchar_t* className, const wchar_t* title) {
-        return ::CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, className, title, WS_POPUP | WS_CLIPCHILDREN,
-                                 0, 0, width, height, nullptr, nullptr, instance, nullptr);
+        return ::CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, className, title,
+                                 WS_POPUP | WS_CLIPCHILDREN, 0, 0, width, height, nullptr, nullptr,
+                                 instance, nullptr);
     };
     HWND progman = makeTopLevel(L"Progman", L"Program Manager");
     HWND holder = nullptr;  // the top-level window that holds the view
@@ -442,27 +465,29 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
             break;
     }
     if (holder != nullptr) {
-        defView = ::CreateWindowExW(0, L"SHELLDLL_DefView", L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
-                                    width, height, holder, nullptr, instance, nullptr);
+        defView =
+            ::CreateWindowExW(0, L"SHELLDLL_DefView", L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
+                              0, 0, width, height, holder, nullptr, instance, nullptr);
         DWORD style = WS_CHILD | WS_VISIBLE | LVS_ICON | LVS_SHAREIMAGELISTS | LVS_NOSCROLL;
         if (g_options.autoArrange) {
             style |= LVS_AUTOARRANGE;
         }
-        g_listView = ::CreateWindowExW(0, WC_LISTVIEWW, L"FolderView", style, 0, 0, width, height, defView,
-                                       nullptr, instance, nullptr);
-        g_listViewProc = reinterpret_cast<WNDPROC>(
-            ::SetWindowLongPtrW(g_listView, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ListViewProc)));
+        g_listView = ::CreateWindowExW(0, WC_LISTVIEWW, L"FolderView", style, 0, 0, width, height,
+                                       defView, nullptr, instance, nullptr);
+        g_listViewProc = reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(
+            g_listView, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ListViewProc)));
     }
     g_screenWindows = {progman, holder, defView, g_listView};
     g_screenWindows.erase(std::remove(g_screenWindows.begin(), g_screenWindows.end(), nullptr),
                           g_screenWindows.end());
-    g_screenWindows.erase(std::unique(g_screenWindows.begin(), g_screenWindows.end()), g_screenWindows.end());
+    g_screenWindows.erase(std::unique(g_screenWindows.begin(), g_screenWindows.end()),
+                          g_screenWindows.end());
     if (g_options.layout == Layout::kProgmanWorkerW) {
         // Empty, and first among Progman's children, so that the first
         // child's first child is no list view. Hidden, so that it covers
         // nothing.
-        HWND worker = ::CreateWindowExW(0, L"WorkerW", L"", WS_CHILD, 0, 0, width, height, progman, nullptr,
-                                        instance, nullptr);
+        HWND worker = ::CreateWindowExW(0, L"WorkerW", L"", WS_CHILD, 0, 0, width, height, progman,
+                                        nullptr, instance, nullptr);
         ::SetWindowPos(worker, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
     if (g_options.layout == Layout::kWorkerW) {
@@ -483,7 +508,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         // make it transparent.
         ::SendMessageW(g_listView, LVM_SETTEXTBKCOLOR, 0, RGB(0, 94, 140));
         if (g_options.snapToGrid) {
-            ::SendMessageW(g_listView, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_SNAPTOGRID, LVS_EX_SNAPTOGRID);
+            ::SendMessageW(g_listView, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_SNAPTOGRID,
+                           LVS_EX_SNAPTOGRID);
         }
         images = MakeIconPictures();
         ::SendMessageW(g_listView, LVM_SETIMAGELIST, LVSIL_NORMAL,
@@ -493,8 +519,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
             LVITEMW item{};
             item.mask = LVIF_TEXT | LVIF_IMAGE;
             item.iItem = static_cast<int>(i);
-            item.pszText = g_options.texts == Texts::kPlain ? const_cast<wchar_t*>(g_captions[i].c_str())
-                                                            : LPSTR_TEXTCALLBACKW;
+            item.pszText = g_options.texts == Texts::kPlain
+                               ? const_cast<wchar_t*>(g_captions[i].c_str())
+                               : LPSTR_TEXTCALLBACKW;
             item.iImage = static_cast<int>(i) % kDesktopItemCount;
             ::SendMessageW(g_listView, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
         }
@@ -503,7 +530,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         for (size_t i = 0; i < g_captions.size(); ++i) {
             const int column = static_cast<int>(i) / rows;
             const int row = static_cast<int>(i) % rows;
-            ::SendMessageW(g_listView, LVM_SETITEMPOSITION, i, MAKELPARAM(10 + 80 * column, 5 + 80 * row));
+            ::SendMessageW(g_listView, LVM_SETITEMPOSITION, i,
+                           MAKELPARAM(10 + 80 * column, 5 + 80 * row));
         }
     }
     g_journal.clear();
