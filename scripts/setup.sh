@@ -17,7 +17,7 @@ packages=(
   locales xvfb xauth x11-utils imagemagick
   googletest
   libjpeg-dev dpkg-dev
-  git zip unzip
+  git zip unzip clang-format
 )
 
 # The 32-bit Wine only where the kernel runs 32-bit programs: elsewhere it

@@ -4,7 +4,8 @@
 #   win32  the 32-bit program and its tests under Wine (primary target)
 #   win64  the 64-bit program and its tests under Wine
 # Before that it checks that the source folders include each other in one
-# direction only (scripts/layers.sh).
+# direction only (scripts/layers.sh) and that every source is laid out as
+# the committed .clang-format says.
 #
 # Builds use Ninja with the machine's cores and, when the machine has it,
 # ccache; the Wine tests run side by side, each in a prefix and on an X
@@ -21,6 +22,10 @@ bash scripts/setup.sh
 
 echo "== layers =="
 bash scripts/layers.sh
+
+# The sources as the committed .clang-format lays them out.
+echo "== format =="
+git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
 
 jobs="$(nproc)"
 unrun=""
