@@ -44,7 +44,19 @@ if [ ${#missing[@]} -gt 0 ]; then
   # A mirror in the middle of a synchronisation fails some index files; the
   # others still serve, so only a failing install stops the set-up.
   $SUDO apt-get update -qq || echo "setup: apt-get update reported errors; installing from what it has" >&2
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  apt_install() {
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "$@" >/dev/null
+  }
+  if ! apt_install "${missing[@]}"; then
+    # A security suite whose i386 list failed to download offers newer
+    # amd64 libraries than i386 ones, and the 32-bit Wine, which needs both
+    # at one version, cannot be installed. The release's own suite has the
+    # two in step: prefer it for this install.
+    suite="$(. /etc/os-release && echo "${VERSION_CODENAME:-}")"
+    [ -n "$suite" ] || exit 1
+    echo "setup: installing again from $suite, whose word sizes are in step"
+    apt_install -t "$suite" "${missing[@]}"
+  fi
 fi
 
 # Wine needs the Chinese locale generated, or it mangles every Chinese text.

@@ -95,6 +95,11 @@ prepare_prefix() {
       WINEPREFIX="$1" wineboot -i >/dev/null 2>&1
       WINEPREFIX="$1" wineserver -w
       set_desktop "$1" "$default_screen"
+      # A program that crashes is ended with its backtrace on the console
+      # instead of staying behind a crash dialog nobody can answer.
+      WINEPREFIX="$1" wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
+        >/dev/null 2>&1
+      WINEPREFIX="$1" wineserver -w
     fi
   ) 9>"$1.lock"
 }

@@ -194,5 +194,51 @@ TEST(DesktopIconReader, AnIconBeyondTheListIsUnreadable) {
     EXPECT_TRUE(reader->ReadIcon(2).has_value());
 }
 
+
+// The shell's own view of the desktop, as a test wants it to answer.
+class FakeShellView final : public ShellDesktopView {
+  public:
+    explicit FakeShellView(bool offered) : offered_(offered) {}
+    bool SwitchOffSelfArranging() override {
+        ++asked;
+        return offered_;
+    }
+    int asked = 0;
+
+  private:
+    bool offered_;
+};
+
+bool ListViewStyles(const StandinDesktop& standin, DWORD style, DWORD extended) {
+    return (::GetWindowLongPtrW(standin.ListView(), GWL_STYLE) & LVS_AUTOARRANGE) == style &&
+           (::SendMessageW(standin.ListView(), LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) &
+            LVS_EX_SNAPTOGRID) == extended;
+}
+
+TEST(SwitchingOffSelfArranging, GoesThroughTheShellsViewAndOnlyWithoutItToTheListView) {
+    standin::StandinOptions options;
+    options.icons = 5;
+    options.autoArrange = true;
+    options.snapToGrid = true;
+    StandinDesktop standin(options);
+    ASSERT_TRUE(standin.Started());
+
+    // Where the shell offers its view, that view switches both off and the
+    // list view is left to the shell.
+    FakeShellView shells(true);
+    Win32Desktop throughTheShell(kShellAnswerTimeoutMs, &shells);
+    throughTheShell.SwitchOffSelfArranging(throughTheShell.FindDesktopListView());
+    EXPECT_EQ(shells.asked, 1);
+    EXPECT_TRUE(ListViewStyles(standin, LVS_AUTOARRANGE, LVS_EX_SNAPTOGRID));
+
+    // Without it, the list view's own styles are cleared.
+    FakeShellView none(false);
+    Win32Desktop withoutIt(kShellAnswerTimeoutMs, &none);
+    withoutIt.SwitchOffSelfArranging(withoutIt.FindDesktopListView());
+    EXPECT_EQ(none.asked, 1);
+    EXPECT_TRUE(ListViewStyles(standin, 0, 0));
+    EXPECT_EQ(withoutIt.GetDesktopListStyles(withoutIt.FindDesktopListView()), DesktopListStyles{});
+}
+
 }  // namespace
 }  // namespace tavrel
