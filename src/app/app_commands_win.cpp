@@ -41,10 +41,12 @@ void AppCommands::ShowHideAllIconClick(const CommandEvent&) {
     }
 }
 
-void AppCommands::ShowAllIcons(bool shown) {
-    if (ShowDesktopIcons(desktop_, settings_, shown)) {
-        tray_.SetShowHideCaption(settings_.showHideIcon);
+bool AppCommands::ShowAllIcons(bool shown) {
+    if (!ShowDesktopIcons(desktop_, settings_, shown)) {
+        return false;
     }
+    tray_.SetShowHideCaption(settings_.showHideIcon);
+    return true;
 }
 
 void AppCommands::QuitClick(const CommandEvent&) {
@@ -53,6 +55,12 @@ void AppCommands::QuitClick(const CommandEvent&) {
 
 void AppCommands::ShowMainClick(const CommandEvent&) {
     model_.ShowMainClick();
+}
+
+void AppCommands::StopBackgroundWork() {
+    tray_.StopAnimation();
+    refresh_.Stop();
+    follower_.Stop();
 }
 
 void AppCommands::ExitClick(const CommandEvent&) {
@@ -67,9 +75,7 @@ void AppCommands::ExitClick(const CommandEvent&) {
         }
         void DeleteTrayIcon() override { commands.tray_.DeleteIcon(); }
         void EndMessageLoop() override {
-            commands.tray_.StopAnimation();
-            commands.refresh_.Stop();
-            commands.follower_.Stop();
+            commands.StopBackgroundWork();
             ::PostQuitMessage(0);
         }
     } steps(*this);

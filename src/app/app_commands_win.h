@@ -39,11 +39,14 @@ class AppCommands {
     void SeeAllArragnClick(const CommandEvent& event);
     void ShowHideAllIconClick(const CommandEvent& event);
     // Shows or hides every desktop icon, the setting and the menu caption
-    // kept in step.
-    void ShowAllIcons(bool shown);
+    // kept in step; false when the desktop could not be reached.
+    bool ShowAllIcons(bool shown);
     void QuitClick(const CommandEvent& event);
     void ShowMainClick(const CommandEvent& event);
     void ExitClick(const CommandEvent& event);
+    // Ends what runs on its own: the icon's animation, the refresh and the
+    // following of the desktop, so nothing writes the settings any more.
+    void StopBackgroundWork();
 
   private:
     // Both make the chosen arrangement the current one, then perform it.

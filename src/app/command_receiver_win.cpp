@@ -53,7 +53,14 @@ LRESULT CommandReceiver::Receive(const COPYDATASTRUCT& data) {
     if (pending_.size() >= kMaxPendingCommands) {
         return kHandedFailed;
     }
-    const bool succeeds = check_(parsed.command);
+    // The sender waits for this answer: a check that meets a damaged value
+    // answers at once, and carrying the command out then shows the error.
+    bool succeeds = false;
+    try {
+        succeeds = check_(parsed.command);
+    } catch (...) {
+        succeeds = false;
+    }
     pending_.push_back(parsed.command);
     Schedule();
     return succeeds ? kHandedDone : kHandedFailed;

@@ -62,7 +62,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     // made and the start-up configuration runs.
     program.ShowSplash(instance);
     if (!program.Create(instance)) {
-        return 0;
+        return command ? kExitFailed : 0;
     }
     BusyCount(kStartupPauseSteps);
     program.CloseSplash();

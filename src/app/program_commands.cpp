@@ -53,8 +53,7 @@ bool PerformCommand(const ProgramCommand& command, CommandParts& parts) {
             return SaveLayoutNamed(parts.layouts, command.name);
         case CommandKind::kHide:
         case CommandKind::kShow:
-            parts.target.ShowAllIcons(command.kind == CommandKind::kShow);
-            return true;
+            return parts.target.ShowAllIcons(command.kind == CommandKind::kShow);
         case CommandKind::kExit:
             parts.target.Exit();
             return true;

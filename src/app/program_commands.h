@@ -16,8 +16,9 @@ class CommandTarget {
     virtual ~CommandTarget() = default;
     // As choosing it from the menu: it becomes current, then it is performed.
     virtual void ChooseArrangement(std::int32_t number) = 0;
-    // The show/hide command's effect, its caption and setting kept in step.
-    virtual void ShowAllIcons(bool shown) = 0;
+    // The show/hide command's effect, its caption and setting kept in step;
+    // false when the desktop could not be reached.
+    virtual bool ShowAllIcons(bool shown) = 0;
     // As the exit command.
     virtual void Exit() = 0;
     // Asks, removes, ends the program; true when it did and nothing remains.

@@ -9,7 +9,6 @@ ProgramCommands::ProgramCommands(ProgramCommandParts parts)
     : dispatcher_(parts.dispatcher),
       appCommands_(parts.appCommands),
       tray_(parts.tray),
-      refresh_(parts.refresh),
       registry_(parts.registry),
       store_{parts.registry, parts.settingsRoot},
       settings_(parts.settings),
@@ -47,8 +46,8 @@ void ProgramCommands::ChooseArrangement(std::int32_t number) {
     dispatcher_.ChooseArrangement(number);
 }
 
-void ProgramCommands::ShowAllIcons(bool shown) {
-    appCommands_.ShowAllIcons(shown);
+bool ProgramCommands::ShowAllIcons(bool shown) {
+    return appCommands_.ShowAllIcons(shown);
 }
 
 void ProgramCommands::Exit() {
@@ -70,8 +69,7 @@ void ProgramCommands::StopProgram() {
     // Nothing writes the settings again: no refresh, no command, and no
     // icon whose menus could.
     receiver_.Close();
-    refresh_.Stop();
-    tray_.StopAnimation();
+    appCommands_.StopBackgroundWork();
     tray_.DeleteIcon();
 }
 

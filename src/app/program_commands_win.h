@@ -16,7 +16,6 @@
 #include "common/registry.h"
 #include "common/window_win.h"
 #include "core/dispatcher.h"
-#include "core/refresh_timer_win.h"
 #include "desktop/desktop.h"
 #include "tweaks/link_files_win.h"
 #include "tweaks/shortcuts_win.h"
@@ -28,7 +27,6 @@ struct ProgramCommandParts {
     Dispatcher& dispatcher;
     AppCommands& appCommands;
     TrayArea& tray;
-    RefreshTimer& refresh;
     RegistryAccess& registry;
     RegistryRoot settingsRoot;
     Settings& settings;
@@ -56,7 +54,7 @@ class ProgramCommands final : private CommandTarget, private UninstallSteps {
   private:
     // CommandTarget
     void ChooseArrangement(std::int32_t number) override;
-    void ShowAllIcons(bool shown) override;
+    bool ShowAllIcons(bool shown) override;
     void Exit() override;
     bool Uninstall() override;
     // UninstallSteps
@@ -70,7 +68,6 @@ class ProgramCommands final : private CommandTarget, private UninstallSteps {
     Dispatcher& dispatcher_;
     AppCommands& appCommands_;
     TrayArea& tray_;
-    RefreshTimer& refresh_;
     RegistryAccess& registry_;
     CustomStore store_;
     Settings& settings_;

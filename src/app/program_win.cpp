@@ -31,8 +31,8 @@ Program::Program(ProgramSystem system)
       skins_(settings_, painter_, [this](ColorRef colour) { control_.SetColour(colour); }),
       windows_(model_, shell_, hints_),
       customCommands_(desktop_, registry_, settingsRoot_, settings_, prompts_),
-      programCommands_({dispatcher_, appCommands_, tray_, refresh_, registry_, settingsRoot_,
-                        settings_, desktop_, prompts_, control_, programPath_}) {}
+      programCommands_({dispatcher_, appCommands_, tray_, registry_, settingsRoot_, settings_,
+                        desktop_, prompts_, control_, programPath_}) {}
 
 Program::~Program() = default;
 

@@ -57,14 +57,19 @@ class Program final : private StartupActions {
     bool Create(HINSTANCE instance);
 
     ControlWindowModel& model() { return model_; }
+    // What a driver of the program in its own process (a test) looks at.
+    HWND ControlHwnd() const { return control_.hwnd(); }
+    HMENU TrayMenu() const { return tray_.MainMenu(); }
+    const Settings& settings() const { return settings_; }
 
     // The about window as splash, shown before the control window is made
     // and ended after the start-up pause.
     void ShowSplash(HINSTANCE instance) { windows_.ShowSplash(instance); }
     void CloseSplash() { windows_.CloseSplash(); }
-    // The start-up has ended: commands that came during it run now, then the
-    // command the program was started with, and from now on a second copy
-    // may hand it commands. False when that command failed.
+    // The start-up has ended: the command the program was started with runs
+    // now, the commands that came during it are posted to run after it, and
+    // from now on a second copy may hand it commands. False when the
+    // program's own command failed.
     bool EndStartup(const std::optional<ProgramCommand>& command) {
         gate_.Open(control_.hwnd());
         return programCommands_.StartupEnded(command);

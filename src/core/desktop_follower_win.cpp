@@ -3,21 +3,14 @@
 #include "common/error_report_win.h"
 
 namespace tavrel {
-namespace {
-
-constexpr UINT_PTR kScreenSettleTimer = 3;
-constexpr UINT_PTR kShellLookTimer = 4;
-
-}  // namespace
-
 void DesktopFollower::Start(HWND owner) {
     owner_ = owner;
     taskbarCreated_ = ::RegisterWindowMessageW(L"TaskbarCreated");
 }
 
 void DesktopFollower::Stop() {
-    ::KillTimer(owner_, kScreenSettleTimer);
-    ::KillTimer(owner_, kShellLookTimer);
+    timers_.Kill(owner_, kScreenSettleTimerId);
+    timers_.Kill(owner_, kShellLookTimerId);
     shellLooksLeft_ = 0;
 }
 
@@ -27,21 +20,21 @@ bool DesktopFollower::Handle(UINT message, WPARAM wParam, LPARAM, LRESULT& resul
     switch (message) {
         case WM_DISPLAYCHANGE:
         case WM_DPICHANGED:
-            ::SetTimer(owner_, kScreenSettleTimer, kScreenSettleMs, nullptr);
+            Settle();
             return false;
         case WM_SETTINGCHANGE:
             if (wParam == SPI_SETWORKAREA) {
-                ::SetTimer(owner_, kScreenSettleTimer, kScreenSettleMs, nullptr);
+                Settle();
             }
             return false;
         case WM_TIMER:
-            if (wParam == kScreenSettleTimer) {
-                ::KillTimer(owner_, kScreenSettleTimer);
+            if (wParam == kScreenSettleTimerId) {
+                timers_.Kill(owner_, kScreenSettleTimerId);
                 Arrange();
-            } else if (wParam == kShellLookTimer) {
+            } else if (wParam == kShellLookTimerId) {
                 const bool found = desktop_.GetDesktopIconCount(desktop_.FindDesktopListView()) > 0;
                 if (found || --shellLooksLeft_ <= 0) {
-                    ::KillTimer(owner_, kShellLookTimer);
+                    timers_.Kill(owner_, kShellLookTimerId);
                     shellLooksLeft_ = 0;
                 }
                 if (found) {
@@ -55,10 +48,15 @@ bool DesktopFollower::Handle(UINT message, WPARAM wParam, LPARAM, LRESULT& resul
         default:
             if (message == taskbarCreated_ && taskbarCreated_ != 0) {
                 shellLooksLeft_ = kShellLooks;
-                ::SetTimer(owner_, kShellLookTimer, kShellLookMs, nullptr);
+                timers_.Set(owner_, kShellLookTimerId, kShellLookMs);
             }
             return false;
     }
+}
+
+void DesktopFollower::Settle() {
+    // Each change starts the pause anew: a burst gives one arrangement.
+    timers_.Set(owner_, kScreenSettleTimerId, kScreenSettleMs);
 }
 
 void DesktopFollower::Arrange() {

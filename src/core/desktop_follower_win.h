@@ -18,11 +18,15 @@
 #include <cstdint>
 #include <functional>
 
+#include "common/window_timers_win.h"
 #include "common/window_win.h"
 #include "desktop/desktop.h"
 
 namespace tavrel {
 
+// The control window's timers of the follower (the refresh has 2).
+inline constexpr UINT_PTR kScreenSettleTimerId = 3;
+inline constexpr UINT_PTR kShellLookTimerId = 4;
 // How long a screen change has to settle before the figure follows it.
 inline constexpr UINT kScreenSettleMs = 1000;
 // How often, and for how long at most, a restarted shell's desktop is
@@ -33,8 +37,9 @@ inline constexpr int kShellLooks = 240;
 class DesktopFollower final : public MessageHook {
   public:
     // `arrange` performs the current arrangement (no save).
-    DesktopFollower(DesktopAccess& desktop, std::function<void()> arrange)
-        : desktop_(desktop), arrange_(std::move(arrange)) {}
+    DesktopFollower(DesktopAccess& desktop, std::function<void()> arrange,
+                    WindowTimers& timers = SystemTimers())
+        : desktop_(desktop), arrange_(std::move(arrange)), timers_(timers) {}
 
     void Start(HWND owner);
     void Stop();
@@ -43,9 +48,11 @@ class DesktopFollower final : public MessageHook {
 
   private:
     void Arrange();
+    void Settle();
 
     DesktopAccess& desktop_;
     std::function<void()> arrange_;
+    WindowTimers& timers_;
     HWND owner_ = nullptr;
     UINT taskbarCreated_ = 0;
     int shellLooksLeft_ = 0;

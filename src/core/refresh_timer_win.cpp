@@ -8,20 +8,7 @@ namespace {
 
 constexpr UINT kTimer2DesignInterval = 60000;
 
-class Win32Timers final : public WindowTimers {
-  public:
-    void Set(HWND window, UINT_PTR id, UINT milliseconds) override {
-        ::SetTimer(window, id, milliseconds, nullptr);
-    }
-    void Kill(HWND window, UINT_PTR id) override { ::KillTimer(window, id); }
-};
-
 }  // namespace
-
-WindowTimers& SystemTimers() {
-    static Win32Timers timers;
-    return timers;
-}
 
 void RefreshTimer::Start(HWND owner) {
     owner_ = owner;

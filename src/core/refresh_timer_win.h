@@ -6,23 +6,13 @@
 #include <cstdint>
 #include <functional>
 
+#include "common/window_timers_win.h"
 #include "common/window_win.h"
 
 namespace tavrel {
 
 // Timer2 of the control window.
 inline constexpr UINT_PTR kRefreshTimerId = 2;
-
-// The window timers the refresh counts down on: the system's, or one a test
-// puts in to see when a countdown starts.
-class WindowTimers {
-  public:
-    virtual ~WindowTimers() = default;
-    // Starts the countdown of the window's timer `id` anew.
-    virtual void Set(HWND window, UINT_PTR id, UINT milliseconds) = 0;
-    virtual void Kill(HWND window, UINT_PTR id) = 0;
-};
-WindowTimers& SystemTimers();
 
 class RefreshTimer final : public MessageHook {
   public:

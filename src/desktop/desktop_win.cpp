@@ -427,6 +427,11 @@ std::optional<bool> Win32Desktop::DesktopWindowShown() {
 }
 
 void Win32Desktop::SwitchOffSelfArranging(ListViewHandle handle) {
+    // The shell's view is asked through COM, which waits as long as the
+    // shell takes: a shell that does not answer its windows is not asked.
+    if (!handle || handle.value == deadListView_ || AnsweringHolder(answerTimeoutMs_) == nullptr) {
+        return;
+    }
     static ComShellDesktopView shellsOwn;
     ShellDesktopView& view = shellView_ != nullptr ? *shellView_ : shellsOwn;
     if (view.SwitchOffSelfArranging()) {
@@ -435,9 +440,6 @@ void Win32Desktop::SwitchOffSelfArranging(ListViewHandle handle) {
     // Without the shell's view (older systems, Wine) the list view's own
     // styles are cleared instead; the shell may put them back when it
     // rebuilds its view.
-    if (!handle || handle.value == deadListView_ || AnsweringHolder(answerTimeoutMs_) == nullptr) {
-        return;
-    }
     const HWND listView = ToWindow(handle);
     const LONG_PTR style = ::GetWindowLongPtrW(listView, GWL_STYLE);
     if ((style & LVS_AUTOARRANGE) != 0) {

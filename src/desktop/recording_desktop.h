@@ -25,6 +25,11 @@ class RecordingDesktop : public DesktopAccess {
 
     // No shell window at all.
     void RemoveShell() { present_ = false; }
+    // A shell started anew, its icons shown.
+    void ReturnShell() {
+        present_ = true;
+        shown_ = true;
+    }
     void SetWorkArea(WorkAreaRect area) { area_ = area; }
     // How the list view treats positions: auto-arrange, align-to-grid.
     void SetListStyles(DesktopListStyles styles) { styles_ = styles; }

@@ -24,13 +24,17 @@ class RecordingTarget final : public CommandTarget {
     void ChooseArrangement(std::int32_t number) override {
         log.push_back(L"arrange " + std::to_wstring(number));
     }
-    void ShowAllIcons(bool shown) override { log.push_back(shown ? L"show" : L"hide"); }
+    bool ShowAllIcons(bool shown) override {
+        log.push_back(shown ? L"show" : L"hide");
+        return desktopReached;
+    }
     void Exit() override { log.push_back(L"exit"); }
     bool Uninstall() override {
         log.push_back(L"uninstall");
         return uninstalled;
     }
     bool uninstalled = true;
+    bool desktopReached = true;
     std::vector<std::wstring> log;
 };
 
@@ -110,6 +114,9 @@ TEST_F(ProgramCommandsTest, SaveChecksAndTellsAsTheSaveCommandDoes) {
 TEST_F(ProgramCommandsTest, TheOtherCommandsGoToTheProgram) {
     EXPECT_EQ(Run({CommandKind::kHide, 0, L""}), std::pair(true, true));
     EXPECT_EQ(Run({CommandKind::kShow, 0, L""}), std::pair(true, true));
+    target.desktopReached = false;
+    EXPECT_EQ(Run({CommandKind::kHide, 0, L""}), std::pair(true, false))
+        << "taken at once, failed once the desktop could not be reached";
     EXPECT_EQ(Run({CommandKind::kExit, 0, L""}), std::pair(true, true));
     EXPECT_EQ(Run({CommandKind::kUninstall, 0, L""}), std::pair(true, true));
     target.uninstalled = false;
@@ -117,8 +124,8 @@ TEST_F(ProgramCommandsTest, TheOtherCommandsGoToTheProgram) {
         << "declined or incomplete";
     EXPECT_EQ(Run({CommandKind::kHelp, 0, L""}), std::pair(false, false))
         << "the notice is no handed command";
-    EXPECT_EQ(target.log,
-              (std::vector<std::wstring>{L"hide", L"show", L"exit", L"uninstall", L"uninstall"}));
+    EXPECT_EQ(target.log, (std::vector<std::wstring>{L"hide", L"show", L"hide", L"exit",
+                                                     L"uninstall", L"uninstall"}));
 }
 
 }  // namespace

@@ -97,13 +97,28 @@ HWND RunningProgram::FindWindowOf(const std::wstring& className, const std::wstr
 HWND ControlWindowOf(const RunningProgram& program) {
     HWND control = program.FindWindowOf(kControlWindowClass, L"", kStartTime);
     // The start-up ends as the splash goes.
-    WaitUntil(
+    const bool started = WaitUntil(
         [&] {
             HWND splash = program.FindWindowOf(L"TAboutBox", L"", std::chrono::milliseconds(0));
             return splash == nullptr || !::IsWindowVisible(splash);
         },
         kStartTime);
-    return control;
+    return started ? control : nullptr;
+}
+
+Settings ArrangingNothing() {
+    Settings settings;
+    settings.arrage = 0;
+    return settings;
+}
+
+bool IconAt(const standin::StandinDesktop& standin, std::size_t index, int x, int y) {
+    const auto state = standin.ReadState();
+    return index < state.items.size() && state.items[index].x == x && state.items[index].y == y;
+}
+
+bool FileExists(const std::wstring& path) {
+    return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 void Command(HWND control, std::uint16_t command) {
@@ -183,6 +198,22 @@ void ForgetProgramSettings() {
         }
     }
 }
+
+namespace {
+
+// What a test of the program wrote goes with the test's end, passed or
+// failed: a value of the wrong type left behind by a failed assertion
+// would otherwise be reported to every test after it.
+class ForgetSettingsAfterEachTest final : public ::testing::EmptyTestEventListener {
+    void OnTestEnd(const ::testing::TestInfo&) override { ForgetProgramSettings(); }
+};
+
+[[maybe_unused]] const bool kForgettingAfterEachTest = [] {
+    ::testing::UnitTest::GetInstance()->listeners().Append(new ForgetSettingsAfterEachTest);
+    return true;
+}();
+
+}  // namespace
 
 void StoreFreshSettings(const Settings& settings) {
     ForgetProgramSettings();

@@ -11,6 +11,7 @@
 
 #include "common/unique_handle_win.h"
 #include "core/settings.h"
+#include "standin_desktop/standin_client_win.h"
 
 namespace tavrel::testing {
 
@@ -46,6 +47,7 @@ inline constexpr std::chrono::seconds kPatience{20};
 // The program's control window once the start-up has ended (the splash has
 // gone): from then on a command sent to it has run when the call returns.
 // Commands that come during the start-up run only once it has ended.
+// Nothing when the start-up did not end within kStartTime.
 HWND ControlWindowOf(const RunningProgram& program);
 // A command of the control window, as its menus and buttons give it; back
 // when the command has run (or after a bound, when it waits on a box).
@@ -64,6 +66,14 @@ std::optional<Settings> SettingsOnceIdle(HWND control);
 // these settings stored under HKEY_LOCAL_MACHINE, where the test prefix
 // lets the program keep them.
 void StoreSettings(const Settings& settings);
+
+// Settings that start the program without moving an icon.
+Settings ArrangingNothing();
+
+// Whether the stand-in's icon `index` stands at (x, y).
+bool IconAt(const standin::StandinDesktop& standin, std::size_t index, int x, int y);
+
+bool FileExists(const std::wstring& path);
 
 // The text of a message box window (its static text control).
 std::wstring MessageBoxText(HWND box);

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "common/scope_exit.h"
+#include "support/hint_clock.h"
 #include "support/program_win.h"
 
 namespace tavrel {
@@ -504,12 +505,6 @@ class HintHost final : public Window {
 };
 
 // The hints' time, moved on by the test alone.
-class TestClock final : public HintClock {
-  public:
-    std::uint64_t NowMs() override { return now; }
-    std::uint64_t now = 1000;
-};
-
 class BalloonHintsTest : public ::testing::Test {
   protected:
     BalloonHintsTest() : styler_(hints_.application()) {
@@ -546,7 +541,7 @@ class BalloonHintsTest : public ::testing::Test {
 
     Backdrop backdrop_;
     HintHost host_;
-    TestClock clock_;
+    testing::ManualHintClock clock_;
     BalloonHints hints_{&clock_};
     THintStyler styler_;
     std::unique_ptr<BalloonHints::Attachment> attachment_;

@@ -31,35 +31,19 @@ namespace {
 
 using namespace std::chrono_literals;
 using standin::StandinDesktop;
+using testing::ArrangingNothing;
+using testing::FileExists;
+using testing::IconAt;
 using testing::kLinks;
 using testing::RunningProgram;
 using testing::WaitUntil;
 
-constexpr auto kStartTime = 20s;
 const std::wstring kLayout1 = std::wstring(kSettingsKeyPath) + L"\\CustomPosition\\CustomPosition1";
-
-Settings ArrangingNothing() {
-    Settings settings;
-    settings.arrage = 0;
-    return settings;
-}
 
 // A second copy with these arguments, to its end: its exit code.
 std::optional<DWORD> RunCopy(const std::wstring& arguments) {
     RunningProgram copy(L"tavrel.exe", arguments);
     return copy.WaitForExit(30s);
-}
-
-// The control window once start-up has ended (the splash has gone), so
-// that a command handed over is taken at once.
-HWND ReadyControlWindow(const RunningProgram& program) {
-    HWND control = program.FindWindowOf(kControlWindowClass, L"", kStartTime);
-    if (control == nullptr ||
-        !WaitUntil([&] { return program.FindWindowOf(L"TAboutBox", L"", 0ms) == nullptr; },
-                   kStartTime)) {
-        return nullptr;
-    }
-    return control;
 }
 
 // The notice or question of a copy once it shows this text.
@@ -70,7 +54,7 @@ HWND BoxWith(const RunningProgram& program, const std::wstring& text) {
                 box = program.FindWindowOf(L"#32770", kNoticeCaption, 0ms);
                 return box != nullptr && testing::MessageBoxText(box) == text;
             },
-            kStartTime)) {
+            testing::kStartTime)) {
         ADD_FAILURE() << "no box with " << ::testing::PrintToString(text) << ", but "
                       << ::testing::PrintToString(box != nullptr ? testing::MessageBoxText(box)
                                                                  : L"none");
@@ -89,11 +73,6 @@ bool Press(HWND box, int button) {
 
 bool Answer(const RunningProgram& program, const std::wstring& text, int button) {
     return Press(BoxWith(program, text), button);
-}
-
-bool IconAt(const StandinDesktop& standin, std::size_t index, int x, int y) {
-    const auto state = standin.ReadState();
-    return index < state.items.size() && state.items[index].x == x && state.items[index].y == y;
 }
 
 // Arrangement 3, the bottom edge from the left: icons 77 pixels apart from
@@ -115,7 +94,7 @@ TEST(HandedCommands, EachCommandReachesTheRunningCopy) {
     testing::StoreFreshSettings(ArrangingNothing());
     StandinDesktop standin(5);
     RunningProgram program;
-    ASSERT_NE(ReadyControlWindow(program), nullptr);
+    ASSERT_NE(testing::ControlWindowOf(program), nullptr);
 
     EXPECT_EQ(RunCopy(L"/arrange 3"), std::optional<DWORD>(0));
     EXPECT_TRUE(WaitUntil([&] { return AtBottomEdge(standin); }, testing::kPatience))
@@ -171,7 +150,7 @@ TEST(HandedCommands, EachCommandReachesTheRunningCopy) {
 TEST(HandedCommands, TheRunningCopyTakesNothingButOneWellFormedCommand) {
     testing::StoreFreshSettings(ArrangingNothing());
     RunningProgram program;
-    HWND control = ReadyControlWindow(program);
+    HWND control = testing::ControlWindowOf(program);
     ASSERT_NE(control, nullptr);
     const auto send = [&](ULONG_PTR tag, const std::vector<std::uint8_t>& bytes) {
         COPYDATASTRUCT data{tag, static_cast<DWORD>(bytes.size()),
@@ -299,7 +278,7 @@ TEST(CommandAtStart, ACopyWithACommandCarriesItOutOnceItsStartUpHasEnded) {
     StandinDesktop standin(5);
     {
         RunningProgram first(L"tavrel.exe", L"/arrange 3");
-        ASSERT_NE(ReadyControlWindow(first), nullptr);
+        ASSERT_NE(testing::ControlWindowOf(first), nullptr);
         EXPECT_TRUE(WaitUntil([&] { return AtBottomEdge(standin); }, testing::kPatience));
         EXPECT_EQ(RunCopy(L"/exit"), std::optional<DWORD>(0));
         EXPECT_EQ(first.WaitForExit(10s), std::optional<DWORD>(0));
@@ -309,7 +288,7 @@ TEST(CommandAtStart, ACopyWithACommandCarriesItOutOnceItsStartUpHasEnded) {
     {
         // It runs on all the same; its exit code tells of the failure.
         RunningProgram first(L"tavrel.exe", L"/restore 没有这个");
-        ASSERT_NE(ReadyControlWindow(first), nullptr);
+        ASSERT_NE(testing::ControlWindowOf(first), nullptr);
         EXPECT_EQ(RunCopy(L"/exit"), std::optional<DWORD>(0));
         EXPECT_EQ(first.WaitForExit(10s), std::optional<DWORD>(1));
     }
@@ -328,10 +307,6 @@ void WriteLink(const std::wstring& path, const std::wstring& target) {
     com_ptr<IPersistFile> file = link.query<IPersistFile>(IID_IPersistFile);
     ASSERT_TRUE(file);
     ASSERT_TRUE(SUCCEEDED(file->Save(path.c_str(), TRUE)));
-}
-
-bool FileExists(const std::wstring& path) {
-    return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 bool KeyExists(HKEY root, const std::wstring& path) {
@@ -418,7 +393,7 @@ TEST_F(UninstallCommand, HandedToTheRunningCopyItAsksRemovesEverythingItWroteAnd
     const std::wstring otherLink = kLinks + L"\\desktop\\Other.lnk";
     WriteLink(otherLink, L"C:\\windows\\notepad.exe");
     RunningProgram program;
-    HWND control = ReadyControlWindow(program);
+    HWND control = testing::ControlWindowOf(program);
     ASSERT_NE(control, nullptr);
     for (std::uint16_t command : {kCmdStartMenu, kCmdPrograms, kCmdDesktop, kCmdQuickLaunch}) {
         ::SendMessageW(control, WM_COMMAND, MAKEWPARAM(command, 0), 0);

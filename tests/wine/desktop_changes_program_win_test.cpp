@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdio>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -14,6 +16,7 @@
 #include "app/control_window_win.h"
 #include "common/registry_win.h"
 #include "core/commands.h"
+#include "core/desktop_follower_win.h"
 #include "core/menus.h"
 #include "core/settings_store.h"
 #include "patterns/edges.h"
@@ -80,20 +83,31 @@ TEST(ScreenChange, TheFigureFollowsANewScreenOnceTheChangesHaveSettled) {
     RunningProgram program;
     ASSERT_NE(testing::ControlWindowOf(program), nullptr);
     const std::vector<Move> wide = TopEdge(1024, 738);
-    ASSERT_TRUE(WaitUntil([&] { return IconsAt(standin, wide); }, 20s));
+    ASSERT_TRUE(WaitUntil([&] { return IconsAt(standin, wide); }, testing::kPatience));
 
     testing::ScreenModes modes;
     standin.ClearJournal();
     // A burst, as docking a laptop gives: one arrangement, for the last.
+    // Each change is told to the program before the change returns, so the
+    // changes came within the program's pause when they came within it
+    // here; on a machine too busy for that, they were no burst (the pause
+    // itself is checked on timers of the test's own).
+    const auto burstStart = std::chrono::steady_clock::now();
     ASSERT_TRUE(testing::ScreenModes::Set(800, 600));
     ASSERT_TRUE(testing::ScreenModes::Set(640, 480));
     ASSERT_TRUE(testing::ScreenModes::Set(800, 600));
-    EXPECT_TRUE(WaitUntil([&] { return IconsAt(standin, TopEdge(800, 600)); }, 20s));
-    EXPECT_EQ(MovesIn(standin.ReadState()), static_cast<std::size_t>(kIcons));
+    const bool burst =
+        std::chrono::steady_clock::now() - burstStart < std::chrono::milliseconds(kScreenSettleMs);
+    EXPECT_TRUE(WaitUntil([&] { return IconsAt(standin, TopEdge(800, 600)); }, testing::kPatience));
+    if (burst) {
+        EXPECT_EQ(MovesIn(standin.ReadState()), static_cast<std::size_t>(kIcons));
+    } else {
+        std::printf("the three changes took longer than the pause: no burst to count\n");
+    }
 
     // And back.
     ASSERT_TRUE(testing::ScreenModes::Set(1024, 738));
-    EXPECT_TRUE(WaitUntil([&] { return IconsAt(standin, wide); }, 20s));
+    EXPECT_TRUE(WaitUntil([&] { return IconsAt(standin, wide); }, testing::kPatience));
     ExitAndExpectCleanEnd(program);
 }
 
@@ -104,7 +118,7 @@ TEST(ShellRestart, TheNewDesktopGetsTheFigureOnceItHoldsIcons) {
     HWND control = testing::ControlWindowOf(program);
     ASSERT_NE(control, nullptr);
     const std::vector<Move> figure = TopEdge(1024, 738);
-    ASSERT_TRUE(WaitUntil([&] { return IconsAt(*standin, figure); }, 20s));
+    ASSERT_TRUE(WaitUntil([&] { return IconsAt(*standin, figure); }, testing::kPatience));
 
     // The shell ends, says its taskbar is new before its desktop is back,
     // and only then makes the desktop anew with its icons in their column.
@@ -112,7 +126,7 @@ TEST(ShellRestart, TheNewDesktopGetsTheFigureOnceItHoldsIcons) {
     ::SendMessageW(control, ::RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
     standin = std::make_unique<StandinDesktop>(kIcons);
     ASSERT_TRUE(standin->Started());
-    EXPECT_TRUE(WaitUntil([&] { return IconsAt(*standin, figure); }, 20s));
+    EXPECT_TRUE(WaitUntil([&] { return IconsAt(*standin, figure); }, testing::kPatience));
     ExitAndExpectCleanEnd(program);
 }
 
@@ -177,7 +191,7 @@ TEST(Startup, ACommandThatComesDuringTheStartUpRunsWhenItHasEnded) {
     Command(control, ArrangementCommand(3));
     testing::RecordingDesktop bottom(kIcons, 1024, 738);
     ArrangeBottomEdge(bottom, 75, 1);
-    EXPECT_TRUE(WaitUntil([&] { return IconsAt(standin, bottom.moves); }, 20s));
+    EXPECT_TRUE(WaitUntil([&] { return IconsAt(standin, bottom.moves); }, testing::kPatience));
     ExitAndExpectCleanEnd(program);
     std::optional<RegistryKey> key = RegistryKey::Open(HKEY_LOCAL_MACHINE, kSettingsKeyPath);
     ASSERT_TRUE(key.has_value());
@@ -207,10 +221,11 @@ TEST(ShowHideAllIcons, FollowsWhatTheDesktopShowsRightAfterStartUp) {
     // As soon as the window is there, splash or not: a command that comes
     // during the start-up runs when it has ended.
     Command(control, kCmdShowHideAllIcon);
-    EXPECT_TRUE(WaitUntil([&] { return !Shown(standin); }, 20s)) << "a shown desktop is hidden";
+    EXPECT_TRUE(WaitUntil([&] { return !Shown(standin); }, testing::kPatience))
+        << "a shown desktop is hidden";
     EXPECT_EQ(ShowHideIconNow(control), 0);
     Command(control, kCmdShowHideAllIcon);
-    EXPECT_TRUE(WaitUntil([&] { return Shown(standin); }, 20s));
+    EXPECT_TRUE(WaitUntil([&] { return Shown(standin); }, testing::kPatience));
     EXPECT_EQ(ShowHideIconNow(control), 1);
     ExitAndExpectCleanEnd(program);
 }
@@ -233,10 +248,11 @@ TEST(ShowHideAllIcons, ADesktopThatIsGoneOrHungChangesNothing) {
             return ::SendMessageTimeoutW(standin.Holder(), WM_NULL, 0, 0, SMTO_NORMAL, 100,
                                          nullptr) != 0;
         },
-        20s));
+        testing::kPatience));
     EXPECT_TRUE(Shown(standin));
     Command(control, kCmdShowHideAllIcon);
-    EXPECT_FALSE(Shown(standin)) << "answering again";
+    EXPECT_TRUE(WaitUntil([&] { return !Shown(standin); }, testing::kPatience))
+        << "answering again";
     EXPECT_EQ(ShowHideIconNow(control), 0);
     ExitAndExpectCleanEnd(program);
 }

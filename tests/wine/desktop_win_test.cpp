@@ -194,7 +194,6 @@ TEST(DesktopIconReader, AnIconBeyondTheListIsUnreadable) {
     EXPECT_TRUE(reader->ReadIcon(2).has_value());
 }
 
-
 // The shell's own view of the desktop, as a test wants it to answer.
 class FakeShellView final : public ShellDesktopView {
   public:
@@ -238,6 +237,15 @@ TEST(SwitchingOffSelfArranging, GoesThroughTheShellsViewAndOnlyWithoutItToTheLis
     EXPECT_EQ(none.asked, 1);
     EXPECT_TRUE(ListViewStyles(standin, 0, 0));
     EXPECT_EQ(withoutIt.GetDesktopListStyles(withoutIt.FindDesktopListView()), DesktopListStyles{});
+
+    // A shell that does not answer its windows is not asked through COM,
+    // which would wait for it as long as it takes.
+    FakeShellView hung(true);
+    Win32Desktop busy(300, &hung);
+    const ListViewHandle listView = busy.FindDesktopListView();
+    standin.Hang(2000);
+    busy.SwitchOffSelfArranging(listView);
+    EXPECT_EQ(hung.asked, 0);
 }
 
 }  // namespace

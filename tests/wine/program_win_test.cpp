@@ -28,8 +28,10 @@ namespace {
 
 using namespace std::chrono_literals;
 using standin::StandinDesktop;
+using testing::ArrangingNothing;
 using testing::Command;
 using testing::ExitAndExpectCleanEnd;
+using testing::IconAt;
 using testing::kStartTime;
 using testing::RunningProgram;
 using testing::StoreSettings;
@@ -53,12 +55,6 @@ void MoveCursor(int x, int y) {
 }
 
 // Settings under which start-up arranges nothing.
-Settings ArrangingNothing() {
-    Settings settings;
-    settings.arrage = 0;
-    return settings;
-}
-
 // tavrel.exe started over the given stored settings, with its control
 // window found.
 struct StartedProgram {
@@ -67,11 +63,6 @@ struct StartedProgram {
     RunningProgram program;
     HWND control = testing::ControlWindowOf(program);
 };
-
-bool IconAt(const StandinDesktop& standin, std::size_t index, int x, int y) {
-    const auto state = standin.ReadState();
-    return index < state.items.size() && state.items[index].x == x && state.items[index].y == y;
-}
 
 TEST(Program, FirstStartCreatesTheDefaultsAndAsksTheWelcomeQuestion) {
     testing::ForgetProgramSettings();
@@ -386,7 +377,10 @@ TEST(NotificationArea, AnAutorunValueOfTheWrongTypeIsReportedAndTheMenuStaysShut
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(testing::MessageBoxText(box), L"Invalid data type for 'Tavrel'");
     ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, 0), 0);
-    EXPECT_EQ(OpenMenu(program, 1s), nullptr) << "the menu does not open";
+    ASSERT_TRUE(testing::WaitUntil([&] { return !::IsWindow(box); }, testing::kPatience));
+    // Once the program has handled what came before, a menu would be open.
+    ASSERT_TRUE(testing::SettingsOnceIdle(control));
+    EXPECT_EQ(OpenMenu(program, 0ms), nullptr) << "the menu does not open";
     testing::ForgetProgramSettings();
     ExitAndExpectCleanEnd(program);
 }

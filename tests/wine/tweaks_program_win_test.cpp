@@ -29,6 +29,8 @@ using namespace std::chrono_literals;
 using standin::StandinDesktop;
 using testing::Command;
 using testing::ExitAndExpectCleanEnd;
+using testing::FileExists;
+using testing::IconAt;
 using testing::kLinks;
 using testing::kStartTime;
 using testing::LinkContents;
@@ -54,10 +56,6 @@ bool SamePath(const std::wstring& a, const std::wstring& b) {
     return ::lstrcmpiW(a.c_str(), b.c_str()) == 0;
 }
 
-bool FileExists(const std::wstring& path) {
-    return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
 // A link to the running program's file, started in its folder, without
 // arguments.
 void ExpectLinkToTheProgram(const std::wstring& path) {
@@ -68,11 +66,6 @@ void ExpectLinkToTheProgram(const std::wstring& path) {
         << ::testing::PrintToString(link->directory);
     EXPECT_EQ(link->directory.back(), L'\\');
     EXPECT_EQ(link->arguments, L"");
-}
-
-bool IconAt(const StandinDesktop& standin, std::size_t index, int x, int y) {
-    const auto state = standin.ReadState();
-    return index < state.items.size() && state.items[index].x == x && state.items[index].y == y;
 }
 
 std::wstring StoredString(HKEY root, const std::wstring& path, const std::wstring& name,

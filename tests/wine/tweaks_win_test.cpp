@@ -22,6 +22,7 @@
 namespace tavrel {
 namespace {
 
+using testing::FileExists;
 using testing::LinkContents;
 using testing::OwnerWindow;
 using testing::ReadLink;
@@ -41,10 +42,6 @@ std::wstring ThisProgram() {
     wchar_t path[MAX_PATH] = {};
     ::GetModuleFileNameW(nullptr, path, MAX_PATH);
     return path;
-}
-
-bool FileExists(const std::wstring& path) {
-    return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 class ComTest : public ::testing::Test {

@@ -16,6 +16,7 @@
 #include "common/scope_exit.h"
 #include "styling/balloon_hint_win.h"
 #include "support/gui_objects_win.h"
+#include "support/hint_clock.h"
 #include "support/program_win.h"
 #include "windows/about_box_win.h"
 #include "windows/help_me_win.h"
@@ -91,33 +92,47 @@ class WindowsTest : public ::testing::Test {
     void TearDown() override { Pump(); }
 
     // The text of the balloon that shows with the pointer resting at a
-    // point of the screen; empty when none shows.
+    // point of the screen; empty when the point has no hint.
     std::wstring HintAt(POINT screenPoint) {
         // Away from every tool first, so that a hint of the same tool shows
         // anew.
         testing::PointerTo(
             {::GetSystemMetrics(SM_CXSCREEN) - 1, ::GetSystemMetrics(SM_CYSCREEN) - 1});
-        testing::WaitUntil(
-            [&] {
-                Pump();
-                return !hints_.hintWindow()->Showing();
-            },
-            std::chrono::milliseconds(1000));
+        if (!PumpUntil([&] { return !hints_.hintWindow()->Showing(); })) {
+            return L"(the last hint stays)";
+        }
         testing::PointerTo(screenPoint);
-        testing::WaitUntil(
+        if (hints_.ToolAt(screenPoint) == kNoHintTool) {
+            return L"";
+        }
+        // The pause passes a little at a time until the hints have heard of
+        // the pointer and shown its hint.
+        if (!PumpUntil([&] {
+                clock_.now += 100;
+                hints_.TimePassed();
+                return hints_.hintWindow()->Showing();
+            })) {
+            return L"(no hint shows)";
+        }
+        return hints_.hintWindow()->text();
+    }
+    // Pumps until the condition holds, within a bound only a stuck test
+    // reaches.
+    static bool PumpUntil(const std::function<bool()>& condition) {
+        return testing::WaitUntil(
             [&] {
                 Pump();
-                return hints_.hintWindow()->Showing();
+                return condition();
             },
-            std::chrono::milliseconds(2000));
-        return hints_.hintWindow()->Showing() ? hints_.hintWindow()->text() : std::wstring();
+            testing::kPatience);
     }
 
     HINSTANCE instance_ = ::GetModuleHandleW(nullptr);
     RecordingShell shell_;
     NoControlWindow ops_;
     ControlWindowModel model_{ops_};
-    BalloonHints hints_;
+    testing::ManualHintClock clock_;
+    BalloonHints hints_{&clock_};
     THintStyler styler_;
 };
 
@@ -403,27 +418,19 @@ TEST_F(WindowsTest, AMemoStaysLitWhileThePointerIsOnItsScrollBar) {
     ASSERT_NE(state, nullptr);
     RECT whole{};
     ::GetWindowRect(memo, &whole);
-    const auto waitFor = [&](const std::function<bool()>& condition) {
-        return testing::WaitUntil(
-            [&] {
-                Pump();
-                return condition();
-            },
-            std::chrono::milliseconds(3000));
-    };
     testing::PointerTo(ScreenMiddle(memo));
-    ASSERT_TRUE(waitFor([&] { return state->hot(); })) << "lit over the text";
+    ASSERT_TRUE(PumpUntil([&] { return state->hot(); })) << "lit over the text";
     // On the scroll bar the platform is asked about leaving the rest of the
     // control, once it has told of leaving the text.
     const int scrollBarX = whole.right - ::GetSystemMetrics(SM_CXVSCROLL) / 2 - 1;
     testing::PointerTo({scrollBarX, (whole.top + whole.bottom) / 2});
-    EXPECT_TRUE(waitFor([&] { return TrackedPart(memo) == 2; }));
+    EXPECT_TRUE(PumpUntil([&] { return TrackedPart(memo) == 2; }));
     EXPECT_TRUE(state->hot()) << "still lit on the scroll bar";
     testing::PointerTo(ScreenMiddle(memo));
-    EXPECT_TRUE(waitFor([&] { return TrackedPart(memo) == 1; }));
+    EXPECT_TRUE(PumpUntil([&] { return TrackedPart(memo) == 1; }));
     EXPECT_TRUE(state->hot()) << "and back on the text";
     testing::PointerTo({whole.right + 40, whole.bottom + 40});
-    EXPECT_TRUE(waitFor([&] { return !state->hot(); })) << "off the control";
+    EXPECT_TRUE(PumpUntil([&] { return !state->hot(); })) << "off the control";
 }
 
 TEST_F(WindowsTest, HelpAndAboutHintsAreBalloons) {
