@@ -531,6 +531,23 @@ TEST_F(CustomPositionTest, ALayoutThatCannotGoWholeIsReportedAndNothingChanges) 
     EXPECT_EQ(stubborn.Find(kRoot, Layout(2), L"CustomMenuName")->text, L"二");
 }
 
+// Closing the gap moves a later layout only once its copy is made: a copy
+// that fails leaves it whole where it was.
+TEST_F(CustomPositionTest, ALayoutWhoseMoveCannotBeCopiedStaysWhereItWas) {
+    StoreLayout(1, L"一", {{0, L"A", 1, 2}});
+    StoreLayout(2, L"二", {{0, L"B", 3, 4}});
+    settings.customCount = 2;
+    registry.uncopyableKeys.insert(Layout(2));
+    prompts.answers = {L"30"};
+    CustomPositionDeleteClick(context);
+    EXPECT_EQ(settings.customCount, 1);
+    EXPECT_FALSE(registry.HasKey(kRoot, Layout(1)));
+    EXPECT_EQ(Name(2), L"二");
+    const FakeRegistry::Value* x = registry.Find(kRoot, Item(2, 0), L"IconPos.X");
+    ASSERT_NE(x, nullptr) << "its entries too";
+    EXPECT_EQ(x->integer, 3);
+}
+
 TEST_F(CustomPositionTest, SubmenuListsEveryLayoutUnderItsNumber) {
     EXPECT_TRUE(Captions().empty()) << "no key: only the fixed items";
     StoreLayout(1, L"家", {});

@@ -36,6 +36,9 @@ class FakeRegistry : public RegistryAccess {
     // Keys (paths as given, under any root) that cannot be deleted, as one
     // whose rights forbid it.
     std::set<std::wstring> undeletableKeys;
+    // Keys (paths as given, under any root) whose copy fails, as on a full
+    // registry.
+    std::set<std::wstring> uncopyableKeys;
     // The root of each string written, in order (the machine's views share
     // one store here, so this is where they show).
     std::vector<RegistryRoot> stringWriteRoots;
@@ -178,7 +181,7 @@ class FakeRegistry : public RegistryAccess {
     }
     bool CopyTree(RegistryRoot fromRoot, const std::wstring& from, RegistryRoot toRoot,
                   const std::wstring& to) override {
-        if (ReadOnly(toRoot) || !HasKey(fromRoot, from)) {
+        if (ReadOnly(toRoot) || !HasKey(fromRoot, from) || uncopyableKeys.count(from) != 0) {
             return false;
         }
         const std::wstring source = Name(fromRoot, from);

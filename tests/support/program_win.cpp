@@ -125,9 +125,11 @@ void Command(HWND control, std::uint16_t command) {
     // A command that shows a box waits for it: a bound, so that a box that
     // should not have come fails the test instead of holding it up.
     DWORD_PTR ignored = 0;
-    ::SendMessageTimeoutW(control, WM_COMMAND, MAKEWPARAM(command, 0), 0, SMTO_NORMAL,
-                          static_cast<UINT>(std::chrono::milliseconds(kStartTime).count()),
-                          &ignored);
+    if (::SendMessageTimeoutW(control, WM_COMMAND, MAKEWPARAM(command, 0), 0, SMTO_NORMAL,
+                              static_cast<UINT>(std::chrono::milliseconds(kStartTime).count()),
+                              &ignored) == 0) {
+        ADD_FAILURE() << "command " << command << " did not come back (a box nobody answers?)";
+    }
 }
 
 void ExitAndExpectCleanEnd(const RunningProgram& program) {

@@ -50,7 +50,8 @@ inline constexpr std::chrono::seconds kPatience{20};
 // Nothing when the start-up did not end within kStartTime.
 HWND ControlWindowOf(const RunningProgram& program);
 // A command of the control window, as its menus and buttons give it; back
-// when the command has run (or after a bound, when it waits on a box).
+// when the command has run. A command still running after a bound (waiting
+// on a box nobody answers) fails the test.
 void Command(HWND control, std::uint16_t command);
 // Ends the program through its exit command and expects a clean end.
 void ExitAndExpectCleanEnd(const RunningProgram& program);

@@ -314,7 +314,7 @@ TEST_F(Tweaks, TheRefreshTimeBoxSetsThePeriodAndCancelKeepsIt) {
                            reinterpret_cast<LPARAM>(initial));
             return initial[0] != L'\0';
         },
-        5s);
+        testing::kPatience);
     EXPECT_EQ(std::wstring(initial), L"60") << "the current refresh time";
     ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
     ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(box); }, testing::kPatience));
