@@ -59,7 +59,7 @@ LRESULT CommandReceiver::Receive(const COPYDATASTRUCT& data) {
     try {
         succeeds = check_(parsed.command);
     } catch (...) {
-        succeeds = false;
+        // answered as a failure
     }
     pending_.push_back(parsed.command);
     Schedule();

@@ -3,6 +3,7 @@
 #include "common/error_report_win.h"
 
 namespace tavrel {
+
 void DesktopFollower::Start(HWND owner) {
     owner_ = owner;
     taskbarCreated_ = ::RegisterWindowMessageW(L"TaskbarCreated");

@@ -55,6 +55,12 @@ TEST(ProgramInProcess, StartsOnTheDesktopAndRegistryItIsGiven) {
     EXPECT_EQ(registry.Find(RegistryRoot::kLocalMachine, kRunKeyPath, L"Tavrel"), nullptr);
 }
 
+// Settings as a later start finds them under the machine's key.
+void Store(FakeRegistry& registry, const Settings& settings) {
+    RegistrySettings store(registry, RegistryRoot::kLocalMachine, L"");
+    SaveSettings(settings, store);
+}
+
 // A stored refresh time of 0 leaves the control window without a refresh
 // timer; the stored 60 seconds give it one.
 TEST(ProgramInProcess, ARefreshTimeOf0StopsTheRefresh) {
@@ -63,8 +69,7 @@ TEST(ProgramInProcess, ARefreshTimeOf0StopsTheRefresh) {
         Settings stored;
         stored.arrage = 0;
         stored.flashScreen = flashScreen;
-        RegistrySettings store(registry, RegistryRoot::kLocalMachine, L"");
-        SaveSettings(stored, store);
+        Store(registry, stored);
         RecordingDesktop desktop(5, 1024, 738);
         Program program({&desktop, &registry, L"C:\\Tavrel\\tavrel.exe"});
         ASSERT_TRUE(program.Create(::GetModuleHandleW(nullptr)));
@@ -87,8 +92,7 @@ TEST(ProgramInProcess, ShowHideKeepsCaptionSettingAndDesktopInStep) {
     Settings stored;
     stored.arrage = 0;
     stored.showHideIcon = 0;  // stored while hidden; the desktop shows its icons again
-    RegistrySettings store(registry, RegistryRoot::kLocalMachine, L"");
-    SaveSettings(stored, store);
+    Store(registry, stored);
     RecordingDesktop desktop(5, 1024, 738);
     Program program({&desktop, &registry, L"C:\\Tavrel\\tavrel.exe"});
     ASSERT_TRUE(program.Create(::GetModuleHandleW(nullptr)));
