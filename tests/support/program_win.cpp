@@ -136,7 +136,7 @@ void ExitAndExpectCleanEnd(const RunningProgram& program) {
     HWND control = program.FindWindowOf(kControlWindowClass, L"", kStartTime);
     ASSERT_NE(control, nullptr);
     ::PostMessageW(control, WM_COMMAND, MAKEWPARAM(kCmdExit, 0), 0);
-    EXPECT_EQ(program.WaitForExit(std::chrono::seconds(10)), std::optional<DWORD>(0));
+    EXPECT_EQ(program.WaitForExit(kPatience), std::optional<DWORD>(0));
 }
 
 void StoreSettings(const Settings& settings) {

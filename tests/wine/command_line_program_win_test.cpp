@@ -108,7 +108,7 @@ TEST(HandedCommands, EachCommandReachesTheRunningCopy) {
                 RegistryKey::Open(HKEY_LOCAL_MACHINE, kLayout1 + L"\\0");
             return key && key->ValueExists(L"IconPos.Y");
         },
-        10s));
+        testing::kPatience));
     EXPECT_EQ(RegistryKey::Open(HKEY_LOCAL_MACHINE, kLayout1)->ReadString(L"CustomMenuName"),
               L"我的 排列");
     const std::int32_t savedX = StoredInteger(kLayout1 + L"\\0", L"IconPos.X");
@@ -139,7 +139,7 @@ TEST(HandedCommands, EachCommandReachesTheRunningCopy) {
         WaitUntil([&] { return !::IsWindowVisible(standin.Holder()); }, testing::kPatience));
 
     EXPECT_EQ(RunCopy(L"/exit"), std::optional<DWORD>(0));
-    EXPECT_EQ(program.WaitForExit(10s), std::optional<DWORD>(0));
+    EXPECT_EQ(program.WaitForExit(testing::kPatience), std::optional<DWORD>(0));
     // Saved at the exit: the restored layout is current, the icons hidden.
     EXPECT_EQ(StoredInteger(kSettingsKeyPath, L"Arrage"), 30);
     EXPECT_EQ(StoredInteger(kSettingsKeyPath, L"CustomCount"), 1);
@@ -182,7 +182,7 @@ TEST(HandedCommands, TheRunningCopyTakesNothingButOneWellFormedCommand) {
     }
     EXPECT_EQ(program.WaitForExit(0ms), std::nullopt) << "it runs on";
     EXPECT_EQ(send(kHandedCommandTag, exit), kHandedDone);
-    EXPECT_EQ(program.WaitForExit(10s), std::optional<DWORD>(0));
+    EXPECT_EQ(program.WaitForExit(testing::kPatience), std::optional<DWORD>(0));
     testing::ForgetProgramSettings();
 }
 
@@ -193,7 +193,7 @@ TEST(HandedCommands, WrongUsageAndTheListOfCommandsAreTheNewCopysOwn) {
         RunningProgram copy(L"tavrel.exe", arguments);
         EXPECT_TRUE(Answer(copy, kCommandLineHelp, IDOK))
             << ::testing::PrintToString(std::wstring(arguments));
-        EXPECT_EQ(copy.WaitForExit(10s), std::optional<DWORD>(code));
+        EXPECT_EQ(copy.WaitForExit(testing::kPatience), std::optional<DWORD>(code));
     }
     EXPECT_FALSE(RegistryKey::Open(HKEY_LOCAL_MACHINE, kSettingsKeyPath).has_value())
         << "nothing started";
@@ -281,7 +281,7 @@ TEST(CommandAtStart, ACopyWithACommandCarriesItOutOnceItsStartUpHasEnded) {
         ASSERT_NE(testing::ControlWindowOf(first), nullptr);
         EXPECT_TRUE(WaitUntil([&] { return AtBottomEdge(standin); }, testing::kPatience));
         EXPECT_EQ(RunCopy(L"/exit"), std::optional<DWORD>(0));
-        EXPECT_EQ(first.WaitForExit(10s), std::optional<DWORD>(0));
+        EXPECT_EQ(first.WaitForExit(testing::kPatience), std::optional<DWORD>(0));
         EXPECT_EQ(StoredInteger(kSettingsKeyPath, L"Arrage"), 3)
             << "made current as the menu makes it";
     }
@@ -290,7 +290,7 @@ TEST(CommandAtStart, ACopyWithACommandCarriesItOutOnceItsStartUpHasEnded) {
         RunningProgram first(L"tavrel.exe", L"/restore 没有这个");
         ASSERT_NE(testing::ControlWindowOf(first), nullptr);
         EXPECT_EQ(RunCopy(L"/exit"), std::optional<DWORD>(0));
-        EXPECT_EQ(first.WaitForExit(10s), std::optional<DWORD>(1));
+        EXPECT_EQ(first.WaitForExit(testing::kPatience), std::optional<DWORD>(1));
     }
     // With nothing running, /exit ends at once: no first start, no settings.
     testing::ForgetProgramSettings();
@@ -405,7 +405,7 @@ TEST_F(UninstallCommand, HandedToTheRunningCopyItAsksRemovesEverythingItWroteAnd
     EXPECT_EQ(RunCopy(L"/uninstall"), std::optional<DWORD>(0));
     EXPECT_TRUE(Answer(program, kUninstallQuestion, IDYES));
     EXPECT_TRUE(Answer(program, kUninstalledNotice, IDOK));
-    EXPECT_EQ(program.WaitForExit(10s), std::optional<DWORD>(0));
+    EXPECT_EQ(program.WaitForExit(testing::kPatience), std::optional<DWORD>(0));
 
     ExpectNothingOfTheProgramLeft();  // nor saved again on the way out
     EXPECT_TRUE(FileExists(otherLink)) << "another program's link";
@@ -424,7 +424,7 @@ TEST_F(UninstallCommand, WithNoCopyRunningItAsksByItselfAndNoKeepsEverything) {
         EXPECT_EQ(copy.FindWindowOf(kControlWindowClass, L"", 0ms), nullptr)
             << "asked without starting";
         EXPECT_TRUE(Press(question, IDNO));
-        EXPECT_EQ(copy.WaitForExit(10s), std::optional<DWORD>(1)) << "not done";
+        EXPECT_EQ(copy.WaitForExit(testing::kPatience), std::optional<DWORD>(1)) << "not done";
     }
     EXPECT_TRUE(AutorunExists(HKEY_LOCAL_MACHINE));
     EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, kSettingsKeyPath));
@@ -433,7 +433,7 @@ TEST_F(UninstallCommand, WithNoCopyRunningItAsksByItselfAndNoKeepsEverything) {
     RunningProgram copy(L"tavrel.exe", L"/uninstall");
     EXPECT_TRUE(Answer(copy, kUninstallQuestion, IDYES));
     EXPECT_TRUE(Answer(copy, kUninstalledNotice, IDOK));
-    EXPECT_EQ(copy.WaitForExit(10s), std::optional<DWORD>(0));
+    EXPECT_EQ(copy.WaitForExit(testing::kPatience), std::optional<DWORD>(0));
     ExpectNothingOfTheProgramLeft();
 }
 

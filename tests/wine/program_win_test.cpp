@@ -42,18 +42,6 @@ RegistryKey SettingsKeyForTest() {
     return key ? std::move(*key) : RegistryKey::Create(HKEY_LOCAL_MACHINE, kSettingsKeyPath);
 }
 
-// The pointer where the next hit test reads it.
-void MoveCursor(int x, int y) {
-    ::SetCursorPos(x, y);
-    testing::WaitUntil(
-        [&] {
-            POINT at{};
-            ::GetCursorPos(&at);
-            return at.x == x && at.y == y;
-        },
-        2s);
-}
-
 // Settings under which start-up arranges nothing.
 // tavrel.exe started over the given stored settings, with its control
 // window found.
@@ -74,7 +62,7 @@ TEST(Program, FirstStartCreatesTheDefaultsAndAsksTheWelcomeQuestion) {
     HWND question = program.FindWindowOf(L"#32770", kNoticeCaption, kStartTime);
     ASSERT_NE(question, nullptr) << "the welcome question";
     EXPECT_EQ(testing::MessageBoxText(question), kWelcomeText);
-    HWND splash = program.FindWindowOf(L"TAboutBox", L"", 1s);
+    HWND splash = program.FindWindowOf(L"TAboutBox", L"", testing::kPatience);
     ASSERT_NE(splash, nullptr);
     EXPECT_TRUE(::IsWindowVisible(splash)) << "asked while the splash is on the screen";
 
@@ -178,7 +166,7 @@ std::wstring StartAndReadError(const std::function<void(const RegistryKey&)>& da
     EXPECT_NE(control, nullptr);
     if (control != nullptr) {
         ::PostMessageW(control, WM_COMMAND, MAKEWPARAM(kCmdExit, 0), 0);
-        EXPECT_EQ(program.WaitForExit(10s), std::optional<DWORD>(0));
+        EXPECT_EQ(program.WaitForExit(testing::kPatience), std::optional<DWORD>(0));
     }
     return text;
 }
@@ -236,13 +224,13 @@ TEST(ControlWindow, ShowsHidesAndDragsByItsCaptionStrip) {
     // The caption strip drags the window like a title bar; the buttons do
     // not. (The pointer reaches the other process with a little delay.)
     const auto dragsAt = [&](int x, int y, bool expected) {
-        MoveCursor(x, y);
+        testing::PointerTo({x, y});
         return testing::WaitUntil(
             [&] {
                 return (::SendMessageW(control, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCAPTION) ==
                        expected;
             },
-            2s);
+            testing::kPatience);
     };
     EXPECT_TRUE(dragsAt(239 + 10, 90 + 150, true)) << "the caption strip";
     EXPECT_TRUE(dragsAt(239 + 60, 90 + 30, false)) << "a button";
@@ -317,7 +305,7 @@ TEST(NotificationArea, IconComesBackWhenTheTaskbarIsMadeAnewAndGoesAtExit) {
     EXPECT_TRUE(TrayIconPresent(control));
 
     ::PostMessageW(control, WM_COMMAND, MAKEWPARAM(kCmdExit, 0), 0);
-    EXPECT_EQ(program.WaitForExit(10s), std::optional<DWORD>(0));
+    EXPECT_EQ(program.WaitForExit(testing::kPatience), std::optional<DWORD>(0));
     EXPECT_FALSE(TrayIconPresent(control)) << "removed at exit";
 }
 
@@ -351,12 +339,12 @@ TEST(NotificationArea, ClicksOpenTheMenusAndADoubleClickTheControlWindow) {
     ASSERT_NE(control, nullptr);
 
     ::PostMessageW(control, kTrayMessage, kTrayIconId, WM_LBUTTONUP);
-    HWND menu = OpenMenu(program, 5s);
+    HWND menu = OpenMenu(program, testing::kPatience);
     ASSERT_NE(menu, nullptr) << "left click: the arrangement menu";
     EXPECT_TRUE(CloseMenu(control, menu));
 
     ::PostMessageW(control, kTrayMessage, kTrayIconId, WM_RBUTTONUP);
-    menu = OpenMenu(program, 5s);
+    menu = OpenMenu(program, testing::kPatience);
     ASSERT_NE(menu, nullptr) << "right click: the program menu";
     EXPECT_TRUE(CloseMenu(control, menu));
 
@@ -498,7 +486,7 @@ TEST(ShowHideAllIcons, HidesTheDesktopAndBringsItBackUnchanged) {
             HWND splash = program.FindWindowOf(L"TAboutBox", L"", 0ms);
             return splash == nullptr || !::IsWindowVisible(splash);
         },
-        10s));
+        testing::kPatience));
 
     // The shell's window is another process's: its state may take a moment
     // to reach this one.

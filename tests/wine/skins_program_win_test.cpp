@@ -32,36 +32,21 @@ struct ShownProgram {
         }
     }
     static bool Store(std::int32_t skin) {
-        ::RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"Software\\Quorral");
-        Settings settings;
-        settings.arrage = 0;
+        Settings settings = testing::ArrangingNothing();
         settings.skin = skin;
-        Win32Registry registry;
-        RegistrySettings store(registry, RegistryRoot::kLocalMachine, L"");
-        SaveSettings(settings, store);
+        testing::StoreSettings(settings);
         return true;
     }
     ~ShownProgram() {
         if (control != nullptr) {
             ::PostMessageW(control, WM_COMMAND, MAKEWPARAM(kCmdExit, 0), 0);
-            program.WaitForExit(10s);
+            program.WaitForExit(testing::kPatience);
         }
     }
     bool stored;
     RunningProgram program;
     HWND control = nullptr;
 };
-
-// Moves the pointer as the user's mouse does, so that the window under it
-// is told.
-void MovePointer(int x, int y) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = (x * 65536 + 65535) / ::GetSystemMetrics(SM_CXSCREEN);
-    input.mi.dy = (y * 65536 + 65535) / ::GetSystemMetrics(SM_CYSCREEN);
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    ::SendInput(1, &input, sizeof(input));
-}
 
 ColorRef ScreenPixel(int x, int y) {
     window_dc screen(nullptr);
@@ -87,7 +72,7 @@ TEST(Skins, TheStoredSkinAndTheSkinCommandsColourTheControlWindow) {
     ::SendMessageW(shown.control, WM_COMMAND, MAKEWPARAM(kCmdSkin4, 0), 0);
     EXPECT_TRUE(BackgroundBecomes(0x0082FF));
     ::SendMessageW(shown.control, WM_COMMAND, MAKEWPARAM(kCmdExit, 0), 0);
-    EXPECT_EQ(shown.program.WaitForExit(10s), std::optional<DWORD>(0));
+    EXPECT_EQ(shown.program.WaitForExit(testing::kPatience), std::optional<DWORD>(0));
     shown.control = nullptr;
     std::optional<RegistryKey> key = RegistryKey::Open(HKEY_LOCAL_MACHINE, kSettingsKeyPath);
     ASSERT_TRUE(key.has_value());
@@ -100,7 +85,7 @@ TEST(Skins, ANumberThatIsNoSkinKeepsTheDesignedLook) {
         ASSERT_NE(shown.control, nullptr);
         EXPECT_TRUE(BackgroundBecomes(0xC08000)) << skin << ": RGB(0, 128, 192)";
         ::SendMessageW(shown.control, WM_COMMAND, MAKEWPARAM(kCmdExit, 0), 0);
-        EXPECT_EQ(shown.program.WaitForExit(10s), std::optional<DWORD>(0));
+        EXPECT_EQ(shown.program.WaitForExit(testing::kPatience), std::optional<DWORD>(0));
         shown.control = nullptr;
         std::optional<RegistryKey> key = RegistryKey::Open(HKEY_LOCAL_MACHINE, kSettingsKeyPath);
         ASSERT_TRUE(key.has_value());
@@ -143,11 +128,11 @@ TEST(FlatButtons, TheControlWindowFocusesAButtonThatTheSpaceKeyPressesAndThePoin
     const int faceX = kLeft + 88 + 3;
     const int faceY = kTop + 2 + 27;
     EXPECT_EQ(ScreenPixel(faceX, faceY), 0x006600u) << "idle: the picture column colour";
-    MovePointer(kLeft + 88 + 40, kTop + 2 + 45);
+    testing::PointerTo({kLeft + 88 + 40, kTop + 2 + 45});
     EXPECT_TRUE(testing::WaitUntil(
         [&] { return ScreenPixel(faceX, faceY) == Lighten(device, kClBtnFace, 60); },
         testing::kPatience));
-    MovePointer(kLeft + 200, kTop + 320);
+    testing::PointerTo({kLeft + 200, kTop + 320});
     EXPECT_TRUE(testing::WaitUntil([&] { return ScreenPixel(faceX, faceY) == 0x006600u; },
                                    testing::kPatience))
         << "and away";
