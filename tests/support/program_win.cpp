@@ -264,6 +264,20 @@ void PointerTo(POINT point) {
     }
 }
 
+bool WaitWithPointerAt(POINT point, const std::function<bool()>& condition) {
+    PointerTo(point);
+    return WaitUntil(
+        [&] {
+            POINT at{};
+            ::GetCursorPos(&at);
+            if (at.x != point.x || at.y != point.y) {
+                PointerTo(point);
+            }
+            return condition();
+        },
+        kPatience);
+}
+
 void PaintNow(HWND window) {
     ::RedrawWindow(window, nullptr, nullptr,
                    RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);

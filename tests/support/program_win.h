@@ -96,6 +96,10 @@ void StoreFreshSettings(const Settings& settings);
 // while) and its last step sends no mouse message; this waits until it has
 // settled, then posts the move a real mouse would have caused.
 void PointerTo(POINT point);
+// Waits, within kPatience, until `condition` holds with the pointer kept at
+// `point`: a position from before that Wine reads back late, on a busy
+// machine even after the pointer had settled, is set right again.
+bool WaitWithPointerAt(POINT point, const std::function<bool()>& condition);
 
 // Has a window of any thread paint itself and its controls now, before a
 // screenshot.

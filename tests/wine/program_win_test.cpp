@@ -435,9 +435,8 @@ TEST(ControlWindow, HintsShowAsBalloons) {
     for (const Case& c : cases) {
         const int x = 239 + c.x;
         const int y = 90 + c.y;
-        testing::PointerTo({x, y});
-        EXPECT_TRUE(testing::WaitUntil(
-            [&] { return ::IsWindowVisible(hint) && hintText() == c.text; }, testing::kPatience))
+        EXPECT_TRUE(testing::WaitWithPointerAt(
+            {x, y}, [&] { return ::IsWindowVisible(hint) && hintText() == c.text; }))
             << "over " << c.x << "," << c.y << " the hint reads " << hintText();
         // Up and to the right where there is room: the tail's tip at the
         // pointer's x, 5 pixels above it. Under Wine the position before a
@@ -452,11 +451,9 @@ TEST(ControlWindow, HintsShowAsBalloons) {
             if (balloon.left == pointer.x && balloon.bottom == pointer.y - 5) {
                 break;
             }
-            testing::PointerTo({900, 700});
-            testing::WaitUntil([&] { return !::IsWindowVisible(hint); }, testing::kPatience);
-            testing::PointerTo({x, y});
-            testing::WaitUntil([&] { return ::IsWindowVisible(hint) && hintText() == c.text; },
-                               testing::kPatience);
+            testing::WaitWithPointerAt({900, 700}, [&] { return !::IsWindowVisible(hint); });
+            testing::WaitWithPointerAt(
+                {x, y}, [&] { return ::IsWindowVisible(hint) && hintText() == c.text; });
         }
         EXPECT_EQ(balloon.left, pointer.x);
         EXPECT_EQ(balloon.bottom, pointer.y - 5);

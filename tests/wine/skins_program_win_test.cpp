@@ -48,6 +48,12 @@ struct ShownProgram {
     HWND control = nullptr;
 };
 
+std::pair<long, long> CursorNow() {
+    POINT at{};
+    ::GetCursorPos(&at);
+    return {at.x, at.y};
+}
+
 ColorRef ScreenPixel(int x, int y) {
     window_dc screen(nullptr);
     return static_cast<ColorRef>(::GetPixel(screen.get(), x, y));
@@ -128,14 +134,12 @@ TEST(FlatButtons, TheControlWindowFocusesAButtonThatTheSpaceKeyPressesAndThePoin
     const int faceX = kLeft + 88 + 3;
     const int faceY = kTop + 2 + 27;
     EXPECT_EQ(ScreenPixel(faceX, faceY), 0x006600u) << "idle: the picture column colour";
-    testing::PointerTo({kLeft + 88 + 40, kTop + 2 + 45});
-    EXPECT_TRUE(testing::WaitUntil(
-        [&] { return ScreenPixel(faceX, faceY) == Lighten(device, kClBtnFace, 60); },
-        testing::kPatience));
-    testing::PointerTo({kLeft + 200, kTop + 320});
-    EXPECT_TRUE(testing::WaitUntil([&] { return ScreenPixel(faceX, faceY) == 0x006600u; },
-                                   testing::kPatience))
-        << "and away";
+    EXPECT_TRUE(testing::WaitWithPointerAt({kLeft + 88 + 40, kTop + 2 + 45}, [&] {
+        return ScreenPixel(faceX, faceY) == Lighten(device, kClBtnFace, 60);
+    }));
+    EXPECT_TRUE(testing::WaitWithPointerAt({kLeft + 200, kTop + 320},
+                                           [&] { return ScreenPixel(faceX, faceY) == 0x006600u; }))
+        << "and away; the pointer is at " << ::testing::PrintToString(CursorNow());
 }
 
 }  // namespace

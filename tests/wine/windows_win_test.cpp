@@ -96,18 +96,20 @@ class WindowsTest : public ::testing::Test {
     std::wstring HintAt(POINT screenPoint) {
         // Away from every tool first, so that a hint of the same tool shows
         // anew.
-        testing::PointerTo(
-            {::GetSystemMetrics(SM_CXSCREEN) - 1, ::GetSystemMetrics(SM_CYSCREEN) - 1});
-        if (!PumpUntil([&] { return !hints_.hintWindow()->Showing(); })) {
+        if (!testing::WaitWithPointerAt(
+                {::GetSystemMetrics(SM_CXSCREEN) - 1, ::GetSystemMetrics(SM_CYSCREEN) - 1}, [&] {
+                    Pump();
+                    return !hints_.hintWindow()->Showing();
+                })) {
             return L"(the last hint stays)";
         }
-        testing::PointerTo(screenPoint);
         if (hints_.ToolAt(screenPoint) == kNoHintTool) {
             return L"";
         }
         // The pause passes a little at a time until the hints have heard of
         // the pointer and shown its hint.
-        if (!PumpUntil([&] {
+        if (!testing::WaitWithPointerAt(screenPoint, [&] {
+                Pump();
                 clock_.now += 100;
                 hints_.TimePassed();
                 return hints_.hintWindow()->Showing();
@@ -115,16 +117,6 @@ class WindowsTest : public ::testing::Test {
             return L"(no hint shows)";
         }
         return hints_.hintWindow()->text();
-    }
-    // Pumps until the condition holds, within a bound only a stuck test
-    // reaches.
-    static bool PumpUntil(const std::function<bool()>& condition) {
-        return testing::WaitUntil(
-            [&] {
-                Pump();
-                return condition();
-            },
-            testing::kPatience);
     }
 
     HINSTANCE instance_ = ::GetModuleHandleW(nullptr);
@@ -418,19 +410,23 @@ TEST_F(WindowsTest, AMemoStaysLitWhileThePointerIsOnItsScrollBar) {
     ASSERT_NE(state, nullptr);
     RECT whole{};
     ::GetWindowRect(memo, &whole);
-    testing::PointerTo(ScreenMiddle(memo));
-    ASSERT_TRUE(PumpUntil([&] { return state->hot(); })) << "lit over the text";
+    const auto pointerAt = [](POINT point, const std::function<bool()>& condition) {
+        return testing::WaitWithPointerAt(point, [&] {
+            Pump();
+            return condition();
+        });
+    };
+    ASSERT_TRUE(pointerAt(ScreenMiddle(memo), [&] { return state->hot(); })) << "lit over the text";
     // On the scroll bar the platform is asked about leaving the rest of the
     // control, once it has told of leaving the text.
     const int scrollBarX = whole.right - ::GetSystemMetrics(SM_CXVSCROLL) / 2 - 1;
-    testing::PointerTo({scrollBarX, (whole.top + whole.bottom) / 2});
-    EXPECT_TRUE(PumpUntil([&] { return TrackedPart(memo) == 2; }));
+    EXPECT_TRUE(pointerAt({scrollBarX, (whole.top + whole.bottom) / 2},
+                          [&] { return TrackedPart(memo) == 2; }));
     EXPECT_TRUE(state->hot()) << "still lit on the scroll bar";
-    testing::PointerTo(ScreenMiddle(memo));
-    EXPECT_TRUE(PumpUntil([&] { return TrackedPart(memo) == 1; }));
+    EXPECT_TRUE(pointerAt(ScreenMiddle(memo), [&] { return TrackedPart(memo) == 1; }));
     EXPECT_TRUE(state->hot()) << "and back on the text";
-    testing::PointerTo({whole.right + 40, whole.bottom + 40});
-    EXPECT_TRUE(PumpUntil([&] { return !state->hot(); })) << "off the control";
+    EXPECT_TRUE(pointerAt({whole.right + 40, whole.bottom + 40}, [&] { return !state->hot(); }))
+        << "off the control";
 }
 
 TEST_F(WindowsTest, HelpAndAboutHintsAreBalloons) {
