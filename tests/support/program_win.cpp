@@ -33,7 +33,10 @@ RunningProgram::RunningProgram(const std::wstring& exeName, const std::wstring& 
 RunningProgram::~RunningProgram() {
     if (process_ && ::WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT) {
         ::TerminateProcess(process_.get(), 1);
-        ::WaitForSingleObject(process_.get(), 5000);
+        // Gone before the next test starts a copy of its own, which would
+        // otherwise find this one's mutex and end at once.
+        ::WaitForSingleObject(process_.get(),
+                              static_cast<DWORD>(std::chrono::milliseconds(kPatience).count()));
     }
 }
 

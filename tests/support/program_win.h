@@ -39,10 +39,11 @@ class RunningProgram {
 };
 
 // How long a start of the program may take under Wine on a busy machine.
-inline constexpr std::chrono::seconds kStartTime{20};
+inline constexpr std::chrono::seconds kStartTime{60};
 // How long a test waits for what must come: long enough for a loaded
-// machine, so that only a test that is really stuck runs into it.
-inline constexpr std::chrono::seconds kPatience{20};
+// machine (two Wine tests and more on two cores), so that only a test that
+// is really stuck runs into it. A test that passes never waits it out.
+inline constexpr std::chrono::seconds kPatience{60};
 
 // The program's control window once the start-up has ended (the splash has
 // gone): from then on a command sent to it has run when the call returns.

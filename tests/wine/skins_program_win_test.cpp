@@ -54,6 +54,12 @@ std::pair<long, long> CursorNow() {
     return {at.x, at.y};
 }
 
+std::wstring ClassAt(POINT point) {
+    wchar_t name[64] = {};
+    ::GetClassNameW(::WindowFromPoint(point), name, 64);
+    return name;
+}
+
 ColorRef ScreenPixel(int x, int y) {
     window_dc screen(nullptr);
     return static_cast<ColorRef>(::GetPixel(screen.get(), x, y));
@@ -139,7 +145,9 @@ TEST(FlatButtons, TheControlWindowFocusesAButtonThatTheSpaceKeyPressesAndThePoin
     }));
     EXPECT_TRUE(testing::WaitWithPointerAt({kLeft + 200, kTop + 320},
                                            [&] { return ScreenPixel(faceX, faceY) == 0x006600u; }))
-        << "and away; the pointer is at " << ::testing::PrintToString(CursorNow());
+        << "and away; the pointer is at " << ::testing::PrintToString(CursorNow()) << ", the face "
+        << std::hex << ScreenPixel(faceX, faceY) << " in a window of class "
+        << ::testing::PrintToString(ClassAt({faceX, faceY}));
 }
 
 }  // namespace

@@ -185,7 +185,9 @@ StandinDesktop::~StandinDesktop() {
     // polite close, which Wine takes seconds to wind down.
     if (process_) {
         ::TerminateProcess(process_.get(), 0);
-        ::WaitForSingleObject(process_.get(), 5000);
+        // Gone before the next test starts a stand-in of its own: two
+        // desktops at once would confuse it.
+        ::WaitForSingleObject(process_.get(), 60000);
     }
     if (!stateFile_.empty()) {
         ::DeleteFileW(stateFile_.c_str());
